@@ -1,0 +1,13 @@
+add_compile_options(
+    -Wall       # The usual suspects
+    -Wextra     # Unused parameters, sign comparisons and the like
+    -Wpedantic  # Stay within ISO C++
+    -Wshadow    # A local hiding a field or an outer local
+)
+if(TAVOLIX_WERROR)
+    add_compile_options(-Werror)
+endif()
+if(TAVOLIX_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,53 @@
+# Shared by the scripts: the project root, and the Debian packages the build
+# and the tests need, installed when missing.
+
+TAVOLIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+TAVOLIX_PACKAGES=(
+    cmake ninja-build g++
+    qt6-base-dev libgtest-dev libbenchmark-dev
+    fonts-liberation xvfb xauth xdotool imagemagick
+    locales desktop-file-utils
+)
+
+# Installs whatever is missing of the given packages (all of the above when
+# none are named), with apt-get as root or through sudo; says nothing and
+# changes nothing when all are present.
+ensure_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -gt 0 ] || wanted=("${TAVOLIX_PACKAGES[@]}")
+    local missing=()
+    local package
+    for package in "${wanted[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing packages (${missing[*]}) and no sudo to install them; install them as root." >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures the named preset (dev, sanitize, release) when needed and builds it.
+build_preset() {
+    local preset=$1
+    shift
+    local werror=OFF
+    [ "${CI:-}" = true ] && werror=ON
+    cd "$TAVOLIX_ROOT"
+    local dir=build
+    [ "$preset" = dev ] || dir="build-$preset"
+    if [ ! -f "$dir/CMakeCache.txt" ] || ! grep -q "^TAVOLIX_WERROR:BOOL=$werror\$" "$dir/CMakeCache.txt"; then
+        cmake --preset "$preset" -DTAVOLIX_WERROR="$werror" "$@" >/dev/null
+    fi
+    cmake --build --preset "$preset"
+}

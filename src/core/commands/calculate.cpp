@@ -1,0 +1,42 @@
+#include "calculate.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/hand_total.h"
+#include "dealer/banco.h"
+#include "player/player.h"
+
+namespace tavolix {
+
+namespace {
+
+// Card entry never lets a hand pass 21, so a stored total above 21 means the
+// state is corrupt; the engines must not run on it.
+void require_valid_total(Integer total, const char* hand) {
+    if (total > 21) {
+        std::fprintf(stderr, "tavolix: internal error: %s total %d is above 21\n", hand, total);
+        std::abort();
+    }
+}
+
+}  // namespace
+
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports) {
+    if (state.banco_count < 1 || state.player_count < 2) {
+        return std::nullopt;
+    }
+    state.banco_sum = SumaKarti(state, state.banco_count, state.banco_cards);
+    state.banco_soft = state.sum_soft;
+    state.player_sum = SumaKarti(state, state.player_count, state.player_cards);
+    state.player_soft = state.sum_soft;
+    require_valid_total(state.banco_sum, "banco");
+    require_valid_total(state.player_sum, "player");
+
+    Calculation calculation;
+    calculation.banco = Banco(state, reports);
+    calculation.player = Player(state, reports);
+    return calculation;
+}
+
+}  // namespace tavolix

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/table_state.h"
+
+namespace tavolix {
+
+enum class Side { Banco, Player };
+
+// What a label of the card pads stands for: indexes 0..12 are the dealer's
+// faces A, 2, ..., K; indexes 13..25 the player's faces K, Q, ..., 2, A.
+struct PadCard {
+    Side side;
+    Integer face;
+};
+inline constexpr int kPadLabels = 26;
+constexpr bool is_pad_index(int index) { return index >= 0 && index < kPadLabels; }
+constexpr PadCard pad_card(int index) {
+    return index <= 12 ? PadCard{Side::Banco, static_cast<Integer>(index + 1)}
+                       : PadCard{Side::Player, static_cast<Integer>(26 - index)};
+}
+
+enum class CardEntry {
+    Accepted,
+    RefusedFifthFace,  // the hand already holds 4 x deck_count cards of that face
+    RefusedBust,       // the card would take the hand over 21
+};
+
+// Adds one card of `face` to that side's hand unless it is refused; on
+// acceptance the count, faces, card values and text of the hand change, and
+// `total` receives the new hand total. A refused card changes nothing that
+// anyone reads (its face may stay in the slot above the count).
+CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total);
+
+// The "Somma =" caption of a hand total.
+std::string total_caption(Integer total);
+
+}  // namespace tavolix

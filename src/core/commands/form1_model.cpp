@@ -1,0 +1,119 @@
+#include "form1_model.h"
+
+#include <cstdio>
+
+#include "card_entry.h"
+#include "core/hand_total.h"
+
+#ifndef TAVOLIX_WRITE_REPORTS
+#define TAVOLIX_WRITE_REPORTS 0
+#endif
+
+namespace tavolix {
+
+Form1Model::Form1Model(ReportSettings reports) : reports_(std::move(reports)) {}
+
+void Form1Model::Form_Load() {
+    reset_to_start(state_);
+    state_.write_reports = TAVOLIX_WRITE_REPORTS;
+    captions_.Label4 = state_.banco_text;
+    captions_.Label5 = state_.player_text;
+    combo_items_.clear();
+    for (int threshold = 12; threshold <= 21; ++threshold) {
+        combo_items_.push_back(std::to_string(threshold));
+    }
+    // Selecting "17" counts as a pick; with both hands empty the calculation
+    // it starts does nothing.
+    Combo1_Click(5);
+    state_.stand_at = 17;
+    state_.banco_sum = SumaKarti(state_, state_.banco_count, state_.banco_cards);
+    state_.banco_soft = state_.sum_soft;
+    state_.player_sum = SumaKarti(state_, state_.player_count, state_.player_cards);
+    state_.player_soft = state_.sum_soft;
+}
+
+void Form1Model::Label3_Click(int Index) {
+    if (!is_pad_index(Index)) {
+        last_card_ = LastCard::InvalidIndex;
+        return;
+    }
+    const PadCard card = pad_card(Index);
+    Integer total = 0;
+    switch (enter_card(state_, card.side, card.face, total)) {
+        case CardEntry::RefusedFifthFace:
+            last_card_ = LastCard::RefusedFifthFace;
+            return;
+        case CardEntry::RefusedBust:
+            last_card_ = LastCard::RefusedBust;
+            return;
+        case CardEntry::Accepted:
+            last_card_ = LastCard::Accepted;
+            break;
+    }
+    if (card.side == Side::Banco) {
+        captions_.Label4 = state_.banco_text;
+        captions_.Label7 = total_caption(total);
+    } else {
+        captions_.Label5 = state_.player_text;
+        captions_.Label8 = total_caption(total);
+    }
+    if (state_.banco_count >= 1 && state_.player_count >= 2) {
+        Command3_Click();
+    }
+}
+
+void Form1Model::Command1_Click() {
+    state_.banco_count = 0;
+    state_.banco_text.clear();
+    captions_.Label4 = state_.banco_text;
+    captions_.Label7 = "Somma =";
+    captions_.Label9.clear();
+    captions_.Label12.clear();
+}
+
+void Form1Model::Command2_Click() {
+    state_.player_count = 0;
+    state_.player_text.clear();
+    captions_.Label5 = state_.player_text;
+    captions_.Label8 = "Somma =";
+    captions_.Label10.clear();
+    captions_.Label13.clear();
+}
+
+void Form1Model::Command3_Click() {
+    auto calculation = calculate(state_, reports_);
+    if (!calculation) {
+        return;
+    }
+    ++calculations_;
+    captions_.Label9 = calculation->banco.panel.tutte_combinazioni;
+    captions_.Label12 = calculation->banco.panel.prima_carta;
+    captions_.Label10 = calculation->player.panel.tutte_combinazioni;
+    captions_.Label13 = calculation->player.panel.prima_carta;
+    for (const auto* run : {&calculation->banco, &calculation->player}) {
+        for (const auto& error : run->report_errors) {
+            std::fprintf(stderr, "tavolix: %s\n", error.c_str());
+        }
+    }
+    last_calculation_ = std::move(calculation);
+}
+
+void Form1Model::Command4_Click() {
+    Command1_Click();
+    Command2_Click();
+    captions_.Label9.clear();
+    captions_.Label12.clear();
+    captions_.Label10.clear();
+    captions_.Label13.clear();
+}
+
+void Form1Model::Combo1_Click(int ListIndex) {
+    if (ListIndex < 0 || ListIndex >= static_cast<int>(combo_items_.size())) {
+        return;
+    }
+    combo_list_index_ = ListIndex;
+    state_.stand_at = static_cast<Integer>(ListIndex + 12);
+    Command3_Click();
+}
+
+}  // namespace tavolix

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calculate.h"
+#include "core/engine_run.h"
+#include "core/table_state.h"
+
+namespace tavolix {
+
+// The texts of every label that the program changes at run time, under the
+// window's own control names.
+struct Form1Captions {
+    std::string Label4;  // dealer's cards
+    std::string Label5;  // player's cards
+    std::string Label7 = "Somma =";
+    std::string Label8 = "Somma =";
+    std::string Label9;   // dealer, Tutte combinazioni
+    std::string Label10;  // player, Tutte combinazioni
+    std::string Label12;  // dealer, Prima carta
+    std::string Label13;  // player, Prima carta
+};
+
+// The behaviour of the window Form1 without the window: it owns the one
+// TableState and the captions, and has one handler per event of the window.
+// A view forwards each event here and then copies captions() into its labels.
+class Form1Model {
+public:
+    explicit Form1Model(ReportSettings reports = {});
+
+    void Form_Load();
+    void Label3_Click(int Index);  // the card pads, 0..25; any other index is ignored
+    void Command1_Click();         // "Annulla carte", dealer
+    void Command2_Click();         // "Annulla carte", player
+    void Command3_Click();         // "ELABORA": calculate
+    void Command4_Click();         // "Nuova partita"
+    void Combo1_Click(int ListIndex);  // the threshold picked, 0..9 for "12".."21"
+
+    const Form1Captions& captions() const { return captions_; }
+    const std::vector<std::string>& combo_items() const { return combo_items_; }
+    int combo_list_index() const { return combo_list_index_; }
+
+    const TableState& state() const { return state_; }
+    // For callers that change what no window control can, such as the report switch.
+    TableState& state() { return state_; }
+
+    // How many calculations have run, and what the last one left.
+    int calculations() const { return calculations_; }
+    const std::optional<Calculation>& last_calculation() const { return last_calculation_; }
+
+    // The outcome of the last card click, for callers that must tell a refused
+    // card from an accepted one (a view shows nothing of it).
+    enum class LastCard { None, Accepted, RefusedFifthFace, RefusedBust, InvalidIndex };
+    LastCard last_card() const { return last_card_; }
+
+private:
+    TableState state_;
+    Form1Captions captions_;
+    std::vector<std::string> combo_items_;
+    int combo_list_index_ = -1;
+    ReportSettings reports_;
+    int calculations_ = 0;
+    std::optional<Calculation> last_calculation_;
+    LastCard last_card_ = LastCard::None;
+};
+
+}  // namespace tavolix

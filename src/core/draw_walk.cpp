@@ -1,0 +1,53 @@
+#include "draw_walk.h"
+
+namespace tavolix {
+
+void start_walk(TableState& state) {
+    state.draw_stats = {};
+    for (int r = 1; r <= 11; ++r) {
+        const Integer left =
+            static_cast<Integer>(52 - state.banco_count - state.player_count - (r - 1));
+        state.draw_stats[r][kCardsLeft] = left;
+    }
+    state.draw_seq = {};
+    state.draw_pos = 1;
+    state.draw_depth = 1;
+}
+
+void walk_out_of_bounds() {
+    std::fputs("tavolix: a draw sequence passed the last position of the table\n", stderr);
+    std::abort();
+}
+
+ContinueRatios continue_ratios(const TableState& state) {
+    ContinueRatios ratios{};
+    for (int k = 1; k <= state.draw_depth; ++k) {
+        const auto& row = state.draw_stats[k];
+        if (row[kOpenings] * row[kCardsLeft] > 0) {
+            ratios[k] = static_cast<float>(row[kDrawAgain] / (row[kOpenings] * row[kCardsLeft]));
+        }
+    }
+    return ratios;
+}
+
+void combine_outcome(TableState& state, const ContinueRatios& ratios, int column) {
+    double sum = 0;
+    for (int z = state.draw_depth; z >= 1; --z) {
+        const auto& row = state.draw_stats[z];
+        const double cards = row[kCardsLeft] * row[kOpenings];
+        if (cards > 0) {
+            sum += row[column] / cards;
+        }
+        if (z > 1) {
+            sum *= ratios[z - 1];
+        }
+    }
+    state.draw_stats[0][column] = sum;
+}
+
+double first_card_share(const TableState& state, int column) {
+    const auto& row = state.draw_stats[1];
+    return row[column] / (row[kCardsLeft] * row[kOpenings]);
+}
+
+}  // namespace tavolix

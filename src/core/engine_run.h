@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "report_file.h"
+
+namespace tavolix {
+
+// Where an engine run writes its report files when TableState::write_reports
+// is set: the process's current directory unless told otherwise.
+struct ReportSettings {
+    std::filesystem::path directory;  // empty: the current directory
+    char decimal_separator = user_decimal_separator();
+};
+
+// The texts of one result panel: the column of the first card drawn and the
+// column over all draw sequences, each line ended by LF then CR.
+struct PanelTexts {
+    std::string prima_carta;
+    std::string tutte_combinazioni;
+};
+
+struct EngineRun {
+    PanelTexts panel;
+    // One message per report file that could not be written; the figures and
+    // the panel are complete regardless.
+    std::vector<std::string> report_errors;
+};
+
+inline constexpr const char* kPanelLineEnd = "\n\r";
+
+}  // namespace tavolix

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "table_state.h"
+
+namespace tavolix {
+
+// The blackjack total of positions 1..broj_karti of Carte, built card by card:
+// an ace counts 11 while that keeps the hand at 21 or less, at most one ace at
+// a time. The total is not capped, so a bust hand returns its full sum.
+// Leaves in state.sum_soft whether an ace is counted as 11.
+Integer SumaKarti(TableState& state, const Integer& broj_karti, const HandArray& Carte);
+
+// One step of the same rule, for the engines that extend a total card by card.
+inline void add_card(Integer& total, Integer& soft, Integer value) {
+    total = static_cast<Integer>(total + value);
+    if (value == kAce && soft == 0) {
+        total = static_cast<Integer>(total + 10);
+        soft = 1;
+    }
+    if (total > 21 && soft == 1) {
+        total = static_cast<Integer>(total - 10);
+        soft = 0;
+    }
+}
+
+}  // namespace tavolix

@@ -1,0 +1,29 @@
+#include "remaining_cards.h"
+
+#include <cassert>
+
+namespace tavolix {
+
+namespace {
+
+int count_value(const HandArray& cards, int count, Integer carta) {
+    int found = 0;
+    for (int i = 1; i <= count; ++i) {
+        found += cards[i] == carta ? 1 : 0;
+    }
+    return found;
+}
+
+}  // namespace
+
+Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integer& n_card) {
+    assert(n_card >= 1 && n_card <= kSlots);
+    const int per_deck = carta == 10 ? 16 : 4;
+    int count = per_deck * state.deck_count;
+    count -= count_value(state.player_cards, state.player_count, carta);
+    count -= count_value(state.banco_cards, state.banco_count, carta);
+    count -= count_value(state.draw_seq, n_card - 1, carta);
+    return static_cast<Integer>(count);
+}
+
+}  // namespace tavolix

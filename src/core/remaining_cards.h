@@ -1,0 +1,13 @@
+#pragma once
+
+#include "table_state.h"
+
+namespace tavolix {
+
+// Cards of value carta still in the shoe when the card at position n_card of
+// draw_seq is drawn: deck_count decks less both hands and draw_seq positions
+// 1..n_card-1. Not clamped: two hands that together hold more cards of a value
+// than the shoe has give a negative count, which callers must treat as none.
+Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integer& n_card);
+
+}  // namespace tavolix

@@ -1,0 +1,22 @@
+#include "table_state.h"
+
+namespace tavolix {
+
+void reset_to_start(TableState& state) {
+    state.write_reports = 0;
+    state.face_names = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    state.banco_text.clear();
+    state.player_text.clear();
+    state.stand_at = 17;
+    state.banco_faces = {};
+    state.player_faces = {};
+    state.deck_count = 1;
+    state.banco_count = 0;
+    state.player_count = 0;
+    state.banco_sum = 0;
+    state.banco_soft = 0;
+    state.player_sum = 0;
+    state.player_soft = 0;
+}
+
+}  // namespace tavolix

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tavolix {
+
+// The window's counts, totals and flags are 16-bit signed; flags hold 0 or 1.
+using Integer = std::int16_t;
+
+// Every hand array and the draw sequence have slots 0..12. Slot 0 is never
+// used; a hand of 11 cards still needs slot 12 for the candidate card that
+// card entry stores before testing it.
+inline constexpr int kSlots = 13;
+using HandArray = std::array<Integer, kSlots>;
+
+// draw_stats columns. Rows 1..12 are draw positions, row 0 the results.
+enum DrawColumn : int {
+    kDrawAgain = 0,  // cards after which the hand draws again
+    kDealerWins = 1,
+    kPush = 2,
+    kDealerLoses = 3,
+    kBust = 4,
+    kCardsLeft = 5,  // cards in the deck before the draw at that position
+    kOpenings = 6,   // how many times the position was opened
+    kStandColumn = 1,  // the player engine's "hand ends standing"
+};
+inline constexpr int kStatColumns = 7;
+using DrawStats = std::array<std::array<double, kStatColumns>, kSlots>;
+
+// Face numbers 1..13 (A, 2..10, J, Q, K) as clicked; card values 1..10.
+inline constexpr Integer kAce = 1;
+inline constexpr Integer kKing = 13;
+inline constexpr Integer card_value(Integer face) { return face < 10 ? face : Integer{10}; }
+
+// The whole state of the window: both hands, the stand threshold, and the
+// work fields that the two engines share in turn. The window owns the one
+// instance; every operation reads and writes it directly.
+struct TableState {
+    Integer write_reports = 0;
+    Integer deck_count = 0;
+    std::array<std::string, 14> face_names{};
+
+    HandArray player_faces{};
+    std::string player_text;
+    Integer player_count = 0;
+    HandArray player_cards{};
+    Integer player_sum = 0;
+    Integer player_soft = 0;
+    Integer stand_at = 0;
+
+    HandArray banco_faces{};
+    std::string banco_text;
+    Integer banco_count = 0;
+    HandArray banco_cards{};
+    Integer banco_sum = 0;
+    Integer banco_soft = 0;
+
+    Integer draw_pos = 0;
+    Integer draw_depth = 0;
+    DrawStats draw_stats{};
+    HandArray draw_seq{};
+
+    Integer sum_soft = 0;
+};
+
+// Brings a state to what start-up leaves: one deck, threshold 17, empty
+// hands, the face texts filled, reports off.
+void reset_to_start(TableState& state);
+
+}  // namespace tavolix

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/report_file.h"
+#include "core/table_state.h"
+
+namespace tavolix {
+
+inline constexpr const char* kDealerCombinationsFile = "_combinazioni_BANCO.txt";
+inline constexpr const char* kDealerResultsFile = "_risultato_BNC.txt";
+
+// One line of the combinations file for the finished sequence in draw_seq
+// positions 1..draw_pos: the dealer's cards, " | ", the drawn cards,
+// ", SUM=", the total and the outcome word.
+void write_dealer_combination(ReportFile& file, const TableState& state, int column,
+                              Integer total);
+
+// The results file: the four probabilities of row 0 and their sum.
+std::optional<std::string> write_dealer_results(const TableState& state,
+                                                const std::filesystem::path& path,
+                                                char decimal_separator);
+
+}  // namespace tavolix

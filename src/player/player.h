@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/engine_run.h"
+#include "core/table_state.h"
+
+namespace tavolix {
+
+// The player engine. The player takes one card now and keeps drawing while
+// the total is below stand_at; walks every such sequence and leaves in
+// draw_stats row 0 the chance of ending standing (column 1) and of busting
+// (column 4). The dealer's cards count only as cards gone from the deck.
+//
+// Needs player_count >= 2, banco_count >= 1 and player_sum, player_soft
+// fresh. Writes the player's report files when write_reports is set.
+EngineRun Player(TableState& state, const ReportSettings& reports = {});
+
+// The player's stopping rule: kDrawAgain, kStandColumn or kBust.
+int player_outcome(Integer total, Integer stand_at);
+
+}  // namespace tavolix

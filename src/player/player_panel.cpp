@@ -1,0 +1,30 @@
+#include "player_panel.h"
+
+#include "core/draw_walk.h"
+#include "core/number_text.h"
+
+namespace tavolix {
+
+namespace {
+
+std::string panel_column(const char* heading, Integer stand_at, double stand, double bust) {
+    std::string text = std::string(heading) + kPanelLineEnd;
+    text += ">= " + std::to_string(stand_at) + "  =";
+    text += FormatDec(static_cast<float>(stand * 100), 7, "0.00") + "%" + kPanelLineEnd;
+    text += "Sballa =";
+    text += FormatDec(static_cast<float>(bust * 100), 7, "0.00") + "%" + kPanelLineEnd;
+    return text;
+}
+
+}  // namespace
+
+PanelTexts player_panel(const TableState& state) {
+    const auto& results = state.draw_stats[0];
+    return {.prima_carta = panel_column("Prima carta", state.stand_at,
+                                        first_card_share(state, kStandColumn),
+                                        first_card_share(state, kBust)),
+            .tutte_combinazioni = panel_column("Tutte combinazioni", state.stand_at,
+                                               results[kStandColumn], results[kBust])};
+}
+
+}  // namespace tavolix

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/engine_run.h"
+#include "core/table_state.h"
+
+namespace tavolix {
+
+// The player's result panel from the tallies a player run left in
+// draw_stats: "Tutte combinazioni" (Label10) from row 0, "Prima carta"
+// (Label13) from row 1. Every line is written, a 0 as 0.00.
+PanelTexts player_panel(const TableState& state);
+
+}  // namespace tavolix

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/report_file.h"
+#include "core/table_state.h"
+
+namespace tavolix {
+
+inline constexpr const char* kPlayerCombinationsFile = "_combinazioni_PLAYER.txt";
+inline constexpr const char* kPlayerResultsFile = "_risultato_PLAYER.txt";
+
+// One line of the combinations file for the stand or bust just counted: the
+// player's cards, " | ", the drawn cards, ", SUM=", the total and the word.
+void write_player_combination(ReportFile& file, const TableState& state, int column,
+                              Integer total);
+
+// The results file: stand and bust of row 0 and their sum.
+std::optional<std::string> write_player_results(const TableState& state,
+                                                const std::filesystem::path& path,
+                                                char decimal_separator);
+
+}  // namespace tavolix

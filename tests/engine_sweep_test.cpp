@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "dealer/banco.h"
+#include "player/player.h"
+#include "table_fixtures.h"
+
+namespace tavolix {
+namespace {
+
+using testing::make_table;
+
+// Each opening of a position covers every card left in the deck exactly once.
+void expect_rows_cover_the_deck(const TableState& state, const std::string& table) {
+    for (int r = 1; r <= state.draw_depth; ++r) {
+        const auto& row = state.draw_stats[r];
+        ASSERT_GT(row[kOpenings], 0) << table << " position " << r;
+        ASSERT_EQ(row[0] + row[1] + row[2] + row[3] + row[4], row[kCardsLeft] * row[kOpenings])
+            << table << " position " << r;
+    }
+    for (int r = state.draw_depth + 1; r < kSlots; ++r) {
+        ASSERT_EQ(state.draw_stats[r][kOpenings], 0) << table << " position " << r;
+    }
+}
+
+// Every table of one dealer card and two player cards, at every threshold.
+TEST(EngineSweep, every_small_table_covers_the_deck_at_every_position) {
+    int tables = 0;
+    for (int dealer = 1; dealer <= 10; ++dealer) {
+        for (int first = 1; first <= 10; ++first) {
+            for (int second = first; second <= 10; ++second) {
+                const std::string name = "dealer " + std::to_string(dealer) + ", player " +
+                                         std::to_string(first) + " " + std::to_string(second);
+                TableState dealer_table = make_table({dealer}, {first, second});
+                Banco(dealer_table);
+                expect_rows_cover_the_deck(dealer_table, name);
+                const auto& r = dealer_table.draw_stats[0];
+                ASSERT_NEAR(r[1] + r[2] + r[3] + r[4], 1.0, 1e-6) << name;
+                ASSERT_LE(dealer_table.draw_depth, 9) << name;
+                for (int stand_at = 12; stand_at <= 21; ++stand_at) {
+                    TableState state = make_table({dealer}, {first, second}, stand_at);
+                    Player(state);
+                    expect_rows_cover_the_deck(state, name + " at " + std::to_string(stand_at));
+                    ASSERT_NEAR(state.draw_stats[0][kStandColumn] + state.draw_stats[0][kBust],
+                                1.0, 1e-6)
+                        << name;
+                    ASSERT_LE(state.draw_depth, 9) << name;
+                    ++tables;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(tables, 5500);
+}
+
+}  // namespace
+}  // namespace tavolix

@@ -1,0 +1,35 @@
+#include "table_fixtures.h"
+
+#include "core/hand_total.h"
+
+namespace tavolix::testing {
+
+namespace {
+
+void fill_hand(std::initializer_list<int> faces, Integer& count, HandArray& face_array,
+               HandArray& cards) {
+    count = 0;
+    for (const int face : faces) {
+        ++count;
+        face_array[count] = static_cast<Integer>(face);
+        cards[count] = card_value(static_cast<Integer>(face));
+    }
+}
+
+}  // namespace
+
+TableState make_table(std::initializer_list<int> banco_faces,
+                      std::initializer_list<int> player_faces, int stand_at) {
+    TableState state;
+    reset_to_start(state);
+    state.stand_at = static_cast<Integer>(stand_at);
+    fill_hand(banco_faces, state.banco_count, state.banco_faces, state.banco_cards);
+    fill_hand(player_faces, state.player_count, state.player_faces, state.player_cards);
+    state.banco_sum = SumaKarti(state, state.banco_count, state.banco_cards);
+    state.banco_soft = state.sum_soft;
+    state.player_sum = SumaKarti(state, state.player_count, state.player_cards);
+    state.player_soft = state.sum_soft;
+    return state;
+}
+
+}  // namespace tavolix::testing

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "core/table_state.h"
+
+namespace tavolix::testing {
+
+// A table as the calculate command leaves it just before the engines run:
+// the hands given as face numbers (1 = A ... 13 = K), totals and soft flags
+// stored, one deck, reports off.
+TableState make_table(std::initializer_list<int> banco_faces,
+                      std::initializer_list<int> player_faces, int stand_at = 17);
+
+}  // namespace tavolix::testing
