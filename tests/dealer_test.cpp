@@ -68,6 +68,10 @@ struct RuleCase {
     int column;
 };
 
+void PrintTo(const RuleCase& c, std::ostream* out) {
+    *out << c.total << " against " << c.player_sum;
+}
+
 class DealerRule : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(DealerRule, classifies_a_total_against_the_player) {

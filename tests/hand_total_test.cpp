@@ -15,6 +15,13 @@ struct TotalCase {
     Integer soft;
 };
 
+void PrintTo(const TotalCase& c, std::ostream* out) {
+    *out << "hand";
+    for (const Integer card : c.cards) {
+        *out << ' ' << card;
+    }
+}
+
 class SumaKartiTable : public ::testing::TestWithParam<TotalCase> {};
 
 HandArray hand_of(const std::vector<Integer>& cards) {

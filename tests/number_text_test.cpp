@@ -15,6 +15,8 @@ struct FormatCase {
     std::string text;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.value; }
+
 class FormatDecTable : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatDecTable, right_aligns_two_decimals_in_seven) {

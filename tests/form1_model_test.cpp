@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/commands/calculate.h"
+#include "core/commands/card_entry.h"
+#include "core/commands/form1_model.h"
+#include "core/hand_total.h"
+
+namespace tavolix {
+namespace {
+
+// Pad indexes by face, as a user finds them on the two pads.
+int dealer_index(int face) { return face - 1; }
+int player_index(int face) { return 26 - face; }
+
+class Form1ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override { model.Form_Load(); }
+
+    void dealer(std::initializer_list<int> faces) {
+        for (const int face : faces) {
+            model.Label3_Click(dealer_index(face));
+        }
+    }
+    void player(std::initializer_list<int> faces) {
+        for (const int face : faces) {
+            model.Label3_Click(player_index(face));
+        }
+    }
+    const Form1Captions& captions() const { return model.captions(); }
+
+    Form1Model model;
+};
+
+TEST_F(Form1ModelTest, starts_with_17_selected_and_empty_hands) {
+    EXPECT_EQ(model.combo_items(),
+              (std::vector<std::string>{"12", "13", "14", "15", "16", "17", "18", "19", "20", "21"}));
+    EXPECT_EQ(model.combo_items()[model.combo_list_index()], "17");
+    const TableState& state = model.state();
+    EXPECT_EQ(state.stand_at, 17);
+    EXPECT_EQ(state.deck_count, 1);
+    EXPECT_EQ(state.write_reports, 0);
+    EXPECT_EQ(state.banco_count + state.player_count, 0);
+    EXPECT_EQ(state.face_names[10], "10");
+    EXPECT_EQ(state.face_names[13], "K");
+    EXPECT_EQ(captions().Label4, "");
+    EXPECT_EQ(captions().Label5, "");
+    EXPECT_EQ(captions().Label7, "Somma =");
+    EXPECT_EQ(captions().Label8, "Somma =");
+    EXPECT_EQ(captions().Label9 + captions().Label10 + captions().Label12 + captions().Label13, "");
+    EXPECT_EQ(model.calculations(), 0);
+}
+
+struct PadCase {
+    int index;
+    Side side;
+    int face;
+    const char* text;
+};
+
+class PadNumbering : public ::testing::TestWithParam<PadCase> {};
+
+TEST_P(PadNumbering, adds_the_face_of_the_clicked_label_to_its_hand) {
+    Form1Model model;
+    model.Form_Load();
+    model.Label3_Click(GetParam().index);
+    const TableState& state = model.state();
+    const bool dealer = GetParam().side == Side::Banco;
+    EXPECT_EQ(dealer ? state.banco_count : state.player_count, 1);
+    EXPECT_EQ(dealer ? state.player_count : state.banco_count, 0);
+    EXPECT_EQ(dealer ? state.banco_faces[1] : state.player_faces[1], GetParam().face);
+    EXPECT_EQ(dealer ? model.captions().Label4 : model.captions().Label5, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothPads, PadNumbering,
+    ::testing::Values(PadCase{0, Side::Banco, 1, " A"}, PadCase{1, Side::Banco, 2, " 2"},
+                      PadCase{9, Side::Banco, 10, " 10"}, PadCase{10, Side::Banco, 11, " J"},
+                      PadCase{12, Side::Banco, 13, " K"}, PadCase{13, Side::Player, 13, " K"},
+                      PadCase{16, Side::Player, 10, " 10"}, PadCase{24, Side::Player, 2, " 2"},
+                      PadCase{25, Side::Player, 1, " A"}),
+    [](const auto& param_info) { return "index_" + std::to_string(param_info.param.index); });
+
+TEST_F(Form1ModelTest, shows_each_hand_and_its_total) {
+    dealer({1});
+    EXPECT_EQ(captions().Label4, " A");
+    EXPECT_EQ(captions().Label7, "Somma = 11");
+    EXPECT_EQ(model.state().banco_cards[1], 1);
+    player({13, 10, 1});
+    EXPECT_EQ(captions().Label5, " K 10 A");
+    EXPECT_EQ(captions().Label8, "Somma = 21");
+    EXPECT_EQ(model.state().player_cards[1], 10);
+    EXPECT_EQ(model.state().player_cards[3], 1);
+}
+
+TEST_F(Form1ModelTest, refuses_a_fifth_card_of_a_face_in_one_hand) {
+    dealer({1, 1, 1, 1});
+    const Form1Captions before = captions();
+    dealer({1});  // 15 would fit, but there are only four aces
+    EXPECT_EQ(model.last_card(), Form1Model::LastCard::RefusedFifthFace);
+    EXPECT_EQ(model.state().banco_count, 4);
+    EXPECT_EQ(captions().Label4, before.Label4);
+    EXPECT_EQ(captions().Label7, "Somma = 14");
+}
+
+TEST_F(Form1ModelTest, refuses_a_card_that_busts_and_changes_nothing_visible) {
+    dealer({6});
+    player({10, 9});
+    const Form1Captions before = captions();
+    const int calculations = model.calculations();
+    player({5});
+    EXPECT_EQ(model.last_card(), Form1Model::LastCard::RefusedBust);
+    EXPECT_EQ(model.state().player_count, 2);
+    EXPECT_EQ(captions().Label5, before.Label5);
+    EXPECT_EQ(captions().Label8, before.Label8);
+    EXPECT_EQ(captions().Label10, before.Label10);
+    EXPECT_EQ(model.calculations(), calculations);
+    // The next accepted card takes the refused card's slot.
+    player({2});
+    EXPECT_EQ(model.state().player_count, 3);
+    EXPECT_EQ(model.state().player_faces[3], 2);
+    EXPECT_EQ(captions().Label5, " 10 9 2");
+}
+
+TEST_F(Form1ModelTest, limits_each_hand_alone_and_stays_bounded_across_both) {
+    dealer({1, 1, 1, 1});
+    player({1, 5});  // a fifth ace on the table: the player's hand holds only one
+    EXPECT_EQ(model.last_card(), Form1Model::LastCard::Accepted);
+    EXPECT_EQ(model.calculations(), 1);
+    player({1});  // a sixth
+    EXPECT_EQ(model.calculations(), 2);
+    EXPECT_LE(model.state().draw_depth, 12);
+    EXPECT_NE(captions().Label10, "");
+    EXPECT_NE(captions().Label9, "");
+}
+
+TEST_F(Form1ModelTest, calculates_once_the_dealer_has_one_card_and_the_player_two) {
+    dealer({10});
+    player({10});
+    model.Command3_Click();
+    EXPECT_EQ(model.calculations(), 0);
+    EXPECT_EQ(captions().Label9, "");
+    player({8});
+    EXPECT_EQ(model.calculations(), 1);
+    EXPECT_EQ(captions().Label9,
+              "Tutte combinazioni\n\rVincita =  56.27%\n\rParità  =   9.88%\n\r"
+              "Perdita =  12.09%\n\rSballa  =  21.76%\n\r");
+    EXPECT_EQ(model.state().player_sum, 18);
+    dealer({2});  // every further accepted card recalculates, on either side
+    EXPECT_EQ(model.calculations(), 2);
+}
+
+TEST_F(Form1ModelTest, does_nothing_on_calculate_or_threshold_with_too_few_cards) {
+    player({10, 6});
+    model.Command3_Click();
+    model.Combo1_Click(0);
+    EXPECT_EQ(model.calculations(), 0);
+    EXPECT_EQ(model.state().stand_at, 12);
+    EXPECT_EQ(captions().Label10, "");
+    dealer({7});
+    EXPECT_EQ(model.calculations(), 1);
+    EXPECT_NE(captions().Label10.find(">= 12  ="), std::string::npos);
+}
+
+TEST_F(Form1ModelTest, recalculates_when_the_threshold_changes) {
+    dealer({10});
+    player({10, 6});
+    EXPECT_NE(captions().Label10.find(">= 17  ="), std::string::npos);
+    model.Combo1_Click(0);
+    EXPECT_EQ(model.state().stand_at, 12);
+    EXPECT_EQ(model.calculations(), 2);
+    EXPECT_NE(captions().Label10.find(">= 12  ="), std::string::npos);
+    model.Combo1_Click(9);
+    EXPECT_EQ(model.state().stand_at, 21);
+    EXPECT_NE(captions().Label13.find(">= 21  ="), std::string::npos);
+    model.Combo1_Click(10);  // no such item: nothing changes
+    EXPECT_EQ(model.state().stand_at, 21);
+    EXPECT_EQ(model.calculations(), 3);
+}
+
+TEST_F(Form1ModelTest, cancels_one_side_and_keeps_the_other) {
+    dealer({10});
+    player({10, 6});
+    const Form1Captions before = captions();
+    model.Command1_Click();
+    EXPECT_EQ(model.state().banco_count, 0);
+    EXPECT_EQ(captions().Label4, "");
+    EXPECT_EQ(captions().Label7, "Somma =");
+    EXPECT_EQ(captions().Label9, "");
+    EXPECT_EQ(captions().Label12, "");
+    EXPECT_EQ(captions().Label5, before.Label5);
+    EXPECT_EQ(captions().Label10, before.Label10);
+    EXPECT_EQ(captions().Label13, before.Label13);
+    EXPECT_EQ(model.calculations(), 1);
+
+    dealer({9});  // recalculates at once: the player still holds two cards
+    model.Command2_Click();
+    EXPECT_EQ(captions().Label5, "");
+    EXPECT_EQ(captions().Label8, "Somma =");
+    EXPECT_EQ(captions().Label10 + captions().Label13, "");
+    EXPECT_NE(captions().Label9, "");
+}
+
+TEST_F(Form1ModelTest, starts_a_new_game_keeping_the_threshold) {
+    dealer({10});
+    player({10, 6});
+    model.Combo1_Click(2);
+    model.Command4_Click();
+    EXPECT_EQ(model.state().banco_count + model.state().player_count, 0);
+    EXPECT_EQ(captions().Label7, "Somma =");
+    EXPECT_EQ(captions().Label8, "Somma =");
+    EXPECT_EQ(captions().Label4 + captions().Label5, "");
+    EXPECT_EQ(captions().Label9 + captions().Label10 + captions().Label12 + captions().Label13, "");
+    EXPECT_EQ(model.state().stand_at, 14);
+    EXPECT_EQ(model.combo_list_index(), 2);
+}
+
+TEST_F(Form1ModelTest, ignores_clicks_outside_the_pads) {
+    model.Label3_Click(-1);
+    model.Label3_Click(26);
+    EXPECT_EQ(model.last_card(), Form1Model::LastCard::InvalidIndex);
+    EXPECT_EQ(model.state().banco_count + model.state().player_count, 0);
+}
+
+}  // namespace
+}  // namespace tavolix
