@@ -7,6 +7,15 @@ add_compile_options(
 if(TAVOLIX_WERROR)
     add_compile_options(-Werror)
 endif()
+if(TAVOLIX_SANITIZE OR TAVOLIX_FUZZ)
+    # Checked std::array and vector subscripts: ASan cannot see an index that
+    # stays inside the enclosing TableState.
+    add_compile_definitions(_GLIBCXX_ASSERTIONS)
+endif()
+if(TAVOLIX_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
 if(TAVOLIX_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)

@@ -7,3 +7,5 @@ option(TAVOLIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSaniti
 # Start-up copies this into TableState::write_reports; the window has no
 # control for it, so report files are a build-time choice.
 option(TAVOLIX_WRITE_REPORTS "Let the window write the engines' report files" OFF)
+# libFuzzer targets (clang only), with AddressSanitizer and UBSan throughout.
+option(TAVOLIX_FUZZ "Build the fuzz targets" OFF)

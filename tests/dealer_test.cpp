@@ -19,7 +19,9 @@ using Row = std::array<double, kStatColumns>;
 
 // Dealer 10 alone, player 10 and 8: the example every dealer figure is
 // checked against.
-TableState worked_example() { return make_table({10}, {10, 8}); }
+TableState worked_example() {
+    return make_table({10}, {10, 8});
+}
 
 TEST(Banco, tallies_the_worked_example_position_by_position) {
     TableState state = worked_example();
@@ -38,7 +40,8 @@ TEST(Banco, combines_the_worked_example_into_four_chances) {
     EXPECT_NEAR(results[kPush], 0.09882, 5e-6);
     EXPECT_NEAR(results[kDealerLoses], 0.12091, 5e-6);
     EXPECT_NEAR(results[kBust], 0.21761, 5e-6);
-    const double sum = results[kDealerWins] + results[kPush] + results[kDealerLoses] + results[kBust];
+    const double sum =
+        results[kDealerWins] + results[kPush] + results[kDealerLoses] + results[kBust];
     // The continuation ratios are single precision, so the sum misses 1.
     EXPECT_NEAR(sum, 1.0000000134, 1e-10);
     EXPECT_NE(sum, 1.0);
@@ -78,13 +81,13 @@ TEST_P(DealerRule, classifies_a_total_against_the_player) {
     EXPECT_EQ(dealer_outcome(GetParam().total, GetParam().player_sum), GetParam().column);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SixteenAndAround, DealerRule,
-    ::testing::Values(RuleCase{16, 16, kPush}, RuleCase{16, 15, kDealerWins},
-                      RuleCase{16, 17, kDrawAgain}, RuleCase{15, 12, kDrawAgain},
-                      RuleCase{17, 18, kDealerLoses}, RuleCase{17, 17, kPush},
-                      RuleCase{21, 20, kDealerWins}, RuleCase{22, 20, kBust},
-                      RuleCase{12, 4, kDrawAgain}));
+INSTANTIATE_TEST_SUITE_P(SixteenAndAround, DealerRule,
+                         ::testing::Values(RuleCase{16, 16, kPush}, RuleCase{16, 15, kDealerWins},
+                                           RuleCase{16, 17, kDrawAgain},
+                                           RuleCase{15, 12, kDrawAgain},
+                                           RuleCase{17, 18, kDealerLoses}, RuleCase{17, 17, kPush},
+                                           RuleCase{21, 20, kDealerWins}, RuleCase{22, 20, kBust},
+                                           RuleCase{12, 4, kDrawAgain}));
 
 TEST(Banco, stands_on_soft_17_and_compares) {
     TableState state = make_table({1, 6}, {10, 8});  // soft 17 against 18

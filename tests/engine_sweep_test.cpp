@@ -40,8 +40,8 @@ TEST(EngineSweep, every_small_table_covers_the_deck_at_every_position) {
                     TableState state = make_table({dealer}, {first, second}, stand_at);
                     Player(state);
                     expect_rows_cover_the_deck(state, name + " at " + std::to_string(stand_at));
-                    ASSERT_NEAR(state.draw_stats[0][kStandColumn] + state.draw_stats[0][kBust],
-                                1.0, 1e-6)
+                    ASSERT_NEAR(state.draw_stats[0][kStandColumn] + state.draw_stats[0][kBust], 1.0,
+                                1e-6)
                         << name;
                     ASSERT_LE(state.draw_depth, 9) << name;
                     ++tables;

@@ -12,11 +12,15 @@ namespace tavolix {
 namespace {
 
 // Pad indexes by face, as a user finds them on the two pads.
-int dealer_index(int face) { return face - 1; }
-int player_index(int face) { return 26 - face; }
+int dealer_index(int face) {
+    return face - 1;
+}
+int player_index(int face) {
+    return 26 - face;
+}
 
 class Form1ModelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { model.Form_Load(); }
 
     void dealer(std::initializer_list<int> faces) {
@@ -35,8 +39,8 @@ protected:
 };
 
 TEST_F(Form1ModelTest, starts_with_17_selected_and_empty_hands) {
-    EXPECT_EQ(model.combo_items(),
-              (std::vector<std::string>{"12", "13", "14", "15", "16", "17", "18", "19", "20", "21"}));
+    EXPECT_EQ(model.combo_items(), (std::vector<std::string>{"12", "13", "14", "15", "16", "17",
+                                                             "18", "19", "20", "21"}));
     EXPECT_EQ(model.combo_items()[model.combo_list_index()], "17");
     const TableState& state = model.state();
     EXPECT_EQ(state.stand_at, 17);

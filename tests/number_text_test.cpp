@@ -15,7 +15,9 @@ struct FormatCase {
     std::string text;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.value; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.value;
+}
 
 class FormatDecTable : public ::testing::TestWithParam<FormatCase> {};
 
@@ -28,11 +30,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{42.5f, "  42.50"}, FormatCase{5.0f, "   5.00"},
                       FormatCase{0.0f, "   0.00"}, FormatCase{100.0f, " 100.00"},
                       FormatCase{33.333332f, "  33.33"}, FormatCase{0.004f, "   0.00"},
-                      FormatCase{0.005f, "   0.00"},     // 0.005f lies just below a half
-                      FormatCase{0.125f, "   0.13"},     // an exact half rounds away from zero
+                      FormatCase{0.005f, "   0.00"},  // 0.005f lies just below a half
+                      FormatCase{0.125f, "   0.13"},  // an exact half rounds away from zero
                       FormatCase{-0.125f, "  -0.13"}, FormatCase{-42.5f, " -42.50"},
-                      FormatCase{99.995f, " 100.00"},    // the carry reaches the integer part
-                      FormatCase{1000.0f, "1000.00"},    // as wide as the field: no blank
+                      FormatCase{99.995f, " 100.00"},         // the carry reaches the integer part
+                      FormatCase{1000.0f, "1000.00"},         // as wide as the field: no blank
                       FormatCase{123456.78f, "123456.78"}));  // wider: never cut
 
 TEST(FormatDec, pads_to_other_widths_and_never_below_zero) {

@@ -17,8 +17,12 @@ using testing::read_report_lines;
 using testing::ScratchDir;
 using Row = std::array<double, kStatColumns>;
 
-double stand(const TableState& state) { return state.draw_stats[0][kStandColumn]; }
-double bust(const TableState& state) { return state.draw_stats[0][kBust]; }
+double stand(const TableState& state) {
+    return state.draw_stats[0][kStandColumn];
+}
+double bust(const TableState& state) {
+    return state.draw_stats[0][kBust];
+}
 
 TEST(Player, counts_one_position_when_every_first_card_ends_the_hand) {
     TableState state = make_table({5}, {10, 9}, 17);

@@ -84,13 +84,17 @@ ReportFile& ReportFile::text(std::string_view item) {
     return *this;
 }
 
-ReportFile& ReportFile::number(Integer value) { return text(report_item(value)); }
+ReportFile& ReportFile::number(Integer value) {
+    return text(report_item(value));
+}
 
 ReportFile& ReportFile::number(double value) {
     return text(report_item(value, decimal_separator_));
 }
 
-ReportFile& ReportFile::end_line() { return text("\r\n"); }
+ReportFile& ReportFile::end_line() {
+    return text("\r\n");
+}
 
 std::optional<std::string> ReportFile::commit() {
     finished_ = true;

@@ -25,7 +25,7 @@ char user_decimal_separator();
 // goes to a file beside it and is renamed over the name only once everything
 // was written, so a failed write leaves an earlier report as it was.
 class ReportFile {
-public:
+  public:
     ReportFile(std::filesystem::path path, char decimal_separator);
     ~ReportFile();
     ReportFile(const ReportFile&) = delete;
@@ -40,7 +40,7 @@ public:
     // system's reason, or nothing when the report is in place.
     std::optional<std::string> commit();
 
-private:
+  private:
     void discard_partial();
 
     std::filesystem::path path_;

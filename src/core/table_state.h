@@ -22,8 +22,8 @@ enum DrawColumn : int {
     kPush = 2,
     kDealerLoses = 3,
     kBust = 4,
-    kCardsLeft = 5,  // cards in the deck before the draw at that position
-    kOpenings = 6,   // how many times the position was opened
+    kCardsLeft = 5,    // cards in the deck before the draw at that position
+    kOpenings = 6,     // how many times the position was opened
     kStandColumn = 1,  // the player engine's "hand ends standing"
 };
 inline constexpr int kStatColumns = 7;
@@ -32,7 +32,9 @@ using DrawStats = std::array<std::array<double, kStatColumns>, kSlots>;
 // Face numbers 1..13 (A, 2..10, J, Q, K) as clicked; card values 1..10.
 inline constexpr Integer kAce = 1;
 inline constexpr Integer kKing = 13;
-inline constexpr Integer card_value(Integer face) { return face < 10 ? face : Integer{10}; }
+inline constexpr Integer card_value(Integer face) {
+    return face < 10 ? face : Integer{10};
+}
 
 // The whole state of the window: both hands, the stand threshold, and the
 // work fields that the two engines share in turn. The window owns the one

@@ -15,8 +15,8 @@ using Percentages = std::array<std::optional<float>, 4>;  // win, push, lose, bu
 // A heading and one line per outcome; an outcome without a percentage leaves
 // an empty line, so the lines below keep their places.
 std::string panel_column(const char* heading, const Percentages& percentages) {
-    static constexpr const char* kOutcomeTexts[] = {"Vincita =", "Parità  =", "Perdita =",
-                                                    "Sballa  ="};
+    static constexpr const char* kOutcomeTexts[] = {
+        "Vincita =", "Parità  =", "Perdita =", "Sballa  ="};
     std::string text = std::string(heading) + kPanelLineEnd;
     for (std::size_t i = 0; i < percentages.size(); ++i) {
         if (percentages[i]) {

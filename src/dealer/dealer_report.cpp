@@ -25,7 +25,8 @@ std::optional<std::string> write_dealer_results(const TableState& state,
     file.text("Per =").number(results[kDealerLoses]).end_line();
     file.text("SBA =").number(results[kBust]).end_line();
     file.end_line();
-    const double sum = results[kDealerWins] + results[kPush] + results[kDealerLoses] + results[kBust];
+    const double sum =
+        results[kDealerWins] + results[kPush] + results[kDealerLoses] + results[kBust];
     file.text("SUM =").number(sum).end_line();
     return file.commit();
 }

@@ -14,8 +14,7 @@ inline constexpr const char* kDealerResultsFile = "_risultato_BNC.txt";
 // One line of the combinations file for the finished sequence in draw_seq
 // positions 1..draw_pos: the dealer's cards, " | ", the drawn cards,
 // ", SUM=", the total and the outcome word.
-void write_dealer_combination(ReportFile& file, const TableState& state, int column,
-                              Integer total);
+void write_dealer_combination(ReportFile& file, const TableState& state, int column, Integer total);
 
 // The results file: the four probabilities of row 0 and their sum.
 std::optional<std::string> write_dealer_results(const TableState& state,

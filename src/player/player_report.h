@@ -13,8 +13,7 @@ inline constexpr const char* kPlayerResultsFile = "_risultato_PLAYER.txt";
 
 // One line of the combinations file for the stand or bust just counted: the
 // player's cards, " | ", the drawn cards, ", SUM=", the total and the word.
-void write_player_combination(ReportFile& file, const TableState& state, int column,
-                              Integer total);
+void write_player_combination(ReportFile& file, const TableState& state, int column, Integer total);
 
 // The results file: stand and bust of row 0 and their sum.
 std::optional<std::string> write_player_results(const TableState& state,

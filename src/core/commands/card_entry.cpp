@@ -54,6 +54,8 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
     return CardEntry::Accepted;
 }
 
-std::string total_caption(Integer total) { return "Somma = " + std::to_string(total); }
+std::string total_caption(Integer total) {
+    return "Somma = " + std::to_string(total);
+}
 
 }  // namespace tavolix

@@ -13,7 +13,9 @@ struct PadCard {
     Integer face;
 };
 inline constexpr int kPadLabels = 26;
-constexpr bool is_pad_index(int index) { return index >= 0 && index < kPadLabels; }
+constexpr bool is_pad_index(int index) {
+    return index >= 0 && index < kPadLabels;
+}
 constexpr PadCard pad_card(int index) {
     return index <= 12 ? PadCard{Side::Banco, static_cast<Integer>(index + 1)}
                        : PadCard{Side::Player, static_cast<Integer>(26 - index)};

@@ -26,15 +26,15 @@ struct Form1Captions {
 // TableState and the captions, and has one handler per event of the window.
 // A view forwards each event here and then copies captions() into its labels.
 class Form1Model {
-public:
+  public:
     explicit Form1Model(ReportSettings reports = {});
 
     void Form_Load();
-    void Label3_Click(int Index);  // the card pads, 0..25; any other index is ignored
-    void Command1_Click();         // "Annulla carte", dealer
-    void Command2_Click();         // "Annulla carte", player
-    void Command3_Click();         // "ELABORA": calculate
-    void Command4_Click();         // "Nuova partita"
+    void Label3_Click(int Index);      // the card pads, 0..25; any other index is ignored
+    void Command1_Click();             // "Annulla carte", dealer
+    void Command2_Click();             // "Annulla carte", player
+    void Command3_Click();             // "ELABORA": calculate
+    void Command4_Click();             // "Nuova partita"
     void Combo1_Click(int ListIndex);  // the threshold picked, 0..9 for "12".."21"
 
     const Form1Captions& captions() const { return captions_; }
@@ -54,7 +54,7 @@ public:
     enum class LastCard { None, Accepted, RefusedFifthFace, RefusedBust, InvalidIndex };
     LastCard last_card() const { return last_card_; }
 
-private:
+  private:
     TableState state_;
     Form1Captions captions_;
     std::vector<std::string> combo_items_;
