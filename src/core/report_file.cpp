@@ -120,4 +120,16 @@ std::optional<std::string> ReportFile::commit() {
     return error_;
 }
 
+void write_combination_line(ReportFile& file, const HandArray& hand_cards, Integer hand_count,
+                            const TableState& state, Integer total, std::string_view word) {
+    for (int i = 1; i <= hand_count; ++i) {
+        file.number(hand_cards[i]);
+    }
+    file.text(" | ");
+    for (int i = 1; i <= state.draw_pos; ++i) {
+        file.number(state.draw_seq[i]);
+    }
+    file.text(", SUM=").number(total).text(word).end_line();
+}
+
 }  // namespace tavolix

@@ -52,4 +52,10 @@ class ReportFile {
     bool finished_ = false;
 };
 
+// A line of an engine's combinations file for the sequence just finished:
+// the hand's cards, " | ", the drawn cards (draw_seq positions 1..draw_pos),
+// ", SUM=", the total and the outcome word, all as card values.
+void write_combination_line(ReportFile& file, const HandArray& hand_cards, Integer hand_count,
+                            const TableState& state, Integer total, std::string_view word);
+
 }  // namespace tavolix

@@ -5,14 +5,8 @@ namespace tavolix {
 void write_dealer_combination(ReportFile& file, const TableState& state, int column,
                               Integer total) {
     static constexpr const char* kWords[] = {"", " Vin", " Par", " Perde", " SBALLA"};
-    for (int i = 1; i <= state.banco_count; ++i) {
-        file.number(state.banco_cards[i]);
-    }
-    file.text(" | ");
-    for (int i = 1; i <= state.draw_pos; ++i) {
-        file.number(state.draw_seq[i]);
-    }
-    file.text(", SUM=").number(total).text(kWords[column]).end_line();
+    write_combination_line(file, state.banco_cards, state.banco_count, state, total,
+                           kWords[column]);
 }
 
 std::optional<std::string> write_dealer_results(const TableState& state,

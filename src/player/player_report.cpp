@@ -4,15 +4,8 @@ namespace tavolix {
 
 void write_player_combination(ReportFile& file, const TableState& state, int column,
                               Integer total) {
-    for (int i = 1; i <= state.player_count; ++i) {
-        file.number(state.player_cards[i]);
-    }
-    file.text(" | ");
-    for (int i = 1; i <= state.draw_pos; ++i) {
-        file.number(state.draw_seq[i]);
-    }
-    file.text(", SUM=").number(total);
-    file.text(column == kBust ? " SBALLA" : " => Stare").end_line();
+    write_combination_line(file, state.player_cards, state.player_count, state, total,
+                           column == kBust ? " SBALLA" : " => Stare");
 }
 
 std::optional<std::string> write_player_results(const TableState& state,
