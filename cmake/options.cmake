@@ -9,3 +9,14 @@ option(TAVOLIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSaniti
 option(TAVOLIX_WRITE_REPORTS "Let the window write the engines' report files" OFF)
 # libFuzzer targets (clang only), with AddressSanitizer and UBSan throughout.
 option(TAVOLIX_FUZZ "Build the fuzz targets" OFF)
+
+# The two web links at the foot of the window; each label shows the address it opens.
+set(TAVOLIX_HOME_URL "https://tavolix.example/" CACHE STRING
+    "Home page shown and opened by the window's first link; a site address ending in \"/\"")
+set(TAVOLIX_MANUAL_URL "https://tavolix.example/manuale.html" CACHE STRING
+    "Manual page shown and opened by the window's second link; a page on the home page's site, under TAVOLIX_HOME_URL")
+include(${CMAKE_CURRENT_LIST_DIR}/web_links.cmake)
+tavolix_web_links_error("${TAVOLIX_HOME_URL}" "${TAVOLIX_MANUAL_URL}" web_links_error)
+if(web_links_error)
+    message(FATAL_ERROR "${web_links_error}")
+endif()
