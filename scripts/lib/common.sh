@@ -8,6 +8,7 @@ TAVOLIX_PACKAGES=(
     qt6-base-dev libgtest-dev libbenchmark-dev
     fonts-liberation xvfb xauth xdotool imagemagick
     locales desktop-file-utils
+    libxml2-utils
 )
 
 # Installs whatever is missing of the given packages (all of the above when
