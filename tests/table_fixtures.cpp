@@ -6,7 +6,7 @@ namespace tavolix::testing {
 
 namespace {
 
-void fill_hand(std::initializer_list<int> faces, Integer& count, HandArray& face_array,
+void fill_hand(const std::vector<int>& faces, Integer& count, HandArray& face_array,
                HandArray& cards) {
     count = 0;
     for (const int face : faces) {
@@ -20,6 +20,11 @@ void fill_hand(std::initializer_list<int> faces, Integer& count, HandArray& face
 
 TableState make_table(std::initializer_list<int> banco_faces,
                       std::initializer_list<int> player_faces, int stand_at) {
+    return make_table(std::vector<int>(banco_faces), std::vector<int>(player_faces), stand_at);
+}
+
+TableState make_table(const std::vector<int>& banco_faces, const std::vector<int>& player_faces,
+                      int stand_at) {
     TableState state;
     reset_to_start(state);
     state.stand_at = static_cast<Integer>(stand_at);

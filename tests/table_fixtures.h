@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "core/table_state.h"
 
@@ -11,5 +12,7 @@ namespace tavolix::testing {
 // stored, one deck, reports off.
 TableState make_table(std::initializer_list<int> banco_faces,
                       std::initializer_list<int> player_faces, int stand_at = 17);
+TableState make_table(const std::vector<int>& banco_faces, const std::vector<int>& player_faces,
+                      int stand_at = 17);
 
 }  // namespace tavolix::testing

@@ -29,6 +29,12 @@ struct EngineRun {
     std::vector<std::string> report_errors;
 };
 
+// How an engine fills its tallies: by counting the drawn prefixes by the
+// cards they hold (tally_draws, the default), or by the literal walk over
+// every sequence (walk_draws), which the report files need for their order.
+// Both give the same figures to the last bit.
+enum class DrawPath { tally, walk };
+
 inline constexpr const char* kPanelLineEnd = "\n\r";
 
 }  // namespace tavolix

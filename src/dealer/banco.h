@@ -5,7 +5,7 @@
 
 namespace tavolix {
 
-// The dealer engine. Walks every sequence of cards the dealer can still draw,
+// The dealer engine. Counts every sequence of cards the dealer can still draw,
 // classifies each against player_sum, and leaves in draw_stats row 0 the
 // chances that the dealer wins, pushes, loses or busts (columns 1..4).
 //
@@ -14,8 +14,14 @@ namespace tavolix {
 // always drawn, whatever the hand entered.
 //
 // Needs banco_count >= 1, player_count >= 2 and banco_sum, banco_soft,
-// player_sum fresh. Writes the dealer's report files when write_reports is set.
+// player_sum fresh. Writes the dealer's report files when write_reports is set,
+// walking every sequence for them; otherwise counts by tally_draws.
 EngineRun Banco(TableState& state, const ReportSettings& reports = {});
+
+// The dealer's figures alone, no panel and no report: draw_stats rows 1..12,
+// draw_depth, and the four chances in row 0. Banco takes DrawPath::tally
+// unless it writes the report files.
+void dealer_figures(TableState& state, DrawPath path);
 
 // The dealer's stopping rule: kDrawAgain, or the outcome column of a total.
 int dealer_outcome(Integer total, Integer player_sum);
