@@ -7,8 +7,8 @@ namespace tavolix {
 
 namespace {
 
-constexpr std::size_t kFirstSlots = 256;
-constexpr int kFirstShift = 64 - 8;
+constexpr std::size_t kFirstSlots = 64;
+constexpr int kFirstShift = 64 - 6;
 
 }  // namespace
 
@@ -31,6 +31,7 @@ void PrefixLevel::grow() {
     if (slots_.empty()) {
         slots_.assign(kFirstSlots, 0);
         shift_ = kFirstShift;
+        prefixes_.reserve(kFirstSlots / 2);
     } else {
         slots_.assign(slots_.size() * 2, 0);
         --shift_;
