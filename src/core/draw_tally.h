@@ -21,14 +21,16 @@ namespace tavolix {
 // Needs the fields as start_walk leaves them and fills draw_stats rows 1..12
 // (columns 0..4 and 6) and draw_depth exactly as walk_draws would. The other
 // work fields end as the walk leaves them too: draw_pos 0 and draw_seq 11 at
-// positions 1..draw_depth.
+// positions 1..draw_depth. Returns how many sequences the walk would finish.
 template <class Classify>
-void tally_draws(TableState& state, Integer start_sum, Integer start_soft, Classify classify) {
+std::int64_t tally_draws(TableState& state, Integer start_sum, Integer start_soft,
+                         Classify classify) {
     std::array<int, 11> in_deck{};
     for (Integer value = 1; value <= 10; ++value) {
         in_deck[value] = Ostalo_karata(state, value, Integer{1});
     }
 
+    std::int64_t finished = 0;
     PrefixLevel level;
     PrefixLevel next;
     level.add(DrawnCards{0}, 1, start_sum, start_soft);
@@ -47,12 +49,14 @@ void tally_draws(TableState& state, Integer start_sum, Integer start_soft, Class
                 add_card(total, soft, static_cast<Integer>(value));
                 const int column = classify(total);
                 row[column] += static_cast<double>(prefix.orderings * count);
-                if (column == kDrawAgain) {
-                    if (pos + 1 >= kSlots) {
-                        walk_out_of_bounds();
-                    }
-                    next.add(with_card(prefix.cards, value), prefix.orderings, total, soft);
+                if (column != kDrawAgain) {
+                    finished += prefix.orderings;
+                    continue;
                 }
+                if (pos + 1 >= kSlots) {
+                    walk_out_of_bounds();
+                }
+                next.add(with_card(prefix.cards, value), prefix.orderings, total, soft);
             }
         }
         if (next.empty()) {
@@ -68,6 +72,7 @@ void tally_draws(TableState& state, Integer start_sum, Integer start_soft, Class
     for (int i = 1; i <= pos; ++i) {
         state.draw_seq[i] = 11;
     }
+    return finished;
 }
 
 }  // namespace tavolix

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "report_file.h"
+#include "table_state.h"
 
 namespace tavolix {
 
@@ -24,6 +26,12 @@ struct PanelTexts {
 
 struct EngineRun {
     PanelTexts panel;
+    // The tallies and depth the run left in the shared work fields, kept here
+    // because the next engine re-creates those fields at its start.
+    DrawStats draw_stats{};
+    Integer draw_depth = 0;
+    // Finished draw sequences: one line each in the combinations file.
+    std::int64_t sequences = 0;
     // One message per report file that could not be written; the figures and
     // the panel are complete regardless.
     std::vector<std::string> report_errors;

@@ -1,5 +1,6 @@
 #include "banco.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "core/draw_tally.h"
@@ -23,6 +24,14 @@ void combine_dealer_outcomes(TableState& state) {
     }
 }
 
+// The panel, and a copy of what the next engine's run will overwrite.
+EngineRun finish_run(EngineRun run, const TableState& state) {
+    run.draw_stats = state.draw_stats;
+    run.draw_depth = state.draw_depth;
+    run.panel = dealer_panel(state);
+    return run;
+}
+
 }  // namespace
 
 int dealer_outcome(Integer total, Integer player_sum) {
@@ -41,23 +50,24 @@ int dealer_outcome(Integer total, Integer player_sum) {
     return kDealerLoses;
 }
 
-void dealer_figures(TableState& state, DrawPath path) {
+std::int64_t dealer_figures(TableState& state, DrawPath path) {
     start_walk(state);
+    std::int64_t finished = 0;
     if (path == DrawPath::walk) {
         walk_draws(state, state.banco_sum, state.banco_soft, dealer_rule(state),
-                   [](int, Integer) {});
+                   [&finished](int, Integer) { ++finished; });
     } else {
-        tally_draws(state, state.banco_sum, state.banco_soft, dealer_rule(state));
+        finished = tally_draws(state, state.banco_sum, state.banco_soft, dealer_rule(state));
     }
     combine_dealer_outcomes(state);
+    return finished;
 }
 
 EngineRun Banco(TableState& state, const ReportSettings& reports) {
     EngineRun run;
     if (state.write_reports == 0) {
-        dealer_figures(state, DrawPath::tally);
-        run.panel = dealer_panel(state);
-        return run;
+        run.sequences = dealer_figures(state, DrawPath::tally);
+        return finish_run(std::move(run), state);
     }
 
     // The combinations file lists the sequences in the walk's order, so only
@@ -66,6 +76,7 @@ EngineRun Banco(TableState& state, const ReportSettings& reports) {
     ReportFile combinations(reports.directory / kDealerCombinationsFile, reports.decimal_separator);
     walk_draws(state, state.banco_sum, state.banco_soft, dealer_rule(state),
                [&](int column, Integer total) {
+                   ++run.sequences;
                    write_dealer_combination(combinations, state, column, total);
                });
     if (auto error = combinations.commit()) {
@@ -76,8 +87,7 @@ EngineRun Banco(TableState& state, const ReportSettings& reports) {
                                           reports.decimal_separator)) {
         run.report_errors.push_back(std::move(*error));
     }
-    run.panel = dealer_panel(state);
-    return run;
+    return finish_run(std::move(run), state);
 }
 
 }  // namespace tavolix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/engine_run.h"
 #include "core/table_state.h"
 
@@ -21,7 +23,8 @@ EngineRun Banco(TableState& state, const ReportSettings& reports = {});
 // The dealer's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the four chances in row 0. Banco takes DrawPath::tally
 // unless it writes the report files.
-void dealer_figures(TableState& state, DrawPath path);
+// Returns the number of finished draw sequences.
+std::int64_t dealer_figures(TableState& state, DrawPath path);
 
 // The dealer's stopping rule: kDrawAgain, or the outcome column of a total.
 int dealer_outcome(Integer total, Integer player_sum);

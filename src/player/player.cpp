@@ -1,5 +1,6 @@
 #include "player.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "core/draw_tally.h"
@@ -20,6 +21,14 @@ void combine_player_outcomes(TableState& state) {
     combine_outcome(state, ratios, kBust);
 }
 
+// The panel, and a copy of what the next engine's run will overwrite.
+EngineRun finish_run(EngineRun run, const TableState& state) {
+    run.draw_stats = state.draw_stats;
+    run.draw_depth = state.draw_depth;
+    run.panel = player_panel(state);
+    return run;
+}
+
 }  // namespace
 
 int player_outcome(Integer total, Integer stand_at) {
@@ -32,23 +41,24 @@ int player_outcome(Integer total, Integer stand_at) {
     return kDrawAgain;
 }
 
-void player_figures(TableState& state, DrawPath path) {
+std::int64_t player_figures(TableState& state, DrawPath path) {
     start_walk(state);
+    std::int64_t finished = 0;
     if (path == DrawPath::walk) {
         walk_draws(state, state.player_sum, state.player_soft, player_rule(state),
-                   [](int, Integer) {});
+                   [&finished](int, Integer) { ++finished; });
     } else {
-        tally_draws(state, state.player_sum, state.player_soft, player_rule(state));
+        finished = tally_draws(state, state.player_sum, state.player_soft, player_rule(state));
     }
     combine_player_outcomes(state);
+    return finished;
 }
 
 EngineRun Player(TableState& state, const ReportSettings& reports) {
     EngineRun run;
     if (state.write_reports == 0) {
-        player_figures(state, DrawPath::tally);
-        run.panel = player_panel(state);
-        return run;
+        run.sequences = player_figures(state, DrawPath::tally);
+        return finish_run(std::move(run), state);
     }
 
     // The combinations file lists the sequences in the walk's order, so only
@@ -57,6 +67,7 @@ EngineRun Player(TableState& state, const ReportSettings& reports) {
     ReportFile combinations(reports.directory / kPlayerCombinationsFile, reports.decimal_separator);
     walk_draws(state, state.player_sum, state.player_soft, player_rule(state),
                [&](int column, Integer total) {
+                   ++run.sequences;
                    write_player_combination(combinations, state, column, total);
                });
     if (auto error = combinations.commit()) {
@@ -67,8 +78,7 @@ EngineRun Player(TableState& state, const ReportSettings& reports) {
                                           reports.decimal_separator)) {
         run.report_errors.push_back(std::move(*error));
     }
-    run.panel = player_panel(state);
-    return run;
+    return finish_run(std::move(run), state);
 }
 
 }  // namespace tavolix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/engine_run.h"
 #include "core/table_state.h"
 
@@ -18,7 +20,8 @@ EngineRun Player(TableState& state, const ReportSettings& reports = {});
 // The player's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the two chances in row 0. Player takes DrawPath::tally
 // unless it writes the report files.
-void player_figures(TableState& state, DrawPath path);
+// Returns the number of finished draw sequences.
+std::int64_t player_figures(TableState& state, DrawPath path);
 
 // The player's stopping rule: kDrawAgain, kStandColumn or kBust.
 int player_outcome(Integer total, Integer stand_at);

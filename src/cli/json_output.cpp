@@ -1,0 +1,62 @@
+#include "json_output.h"
+
+#include <QString>
+#include <span>
+
+namespace tavolix::cli {
+
+namespace {
+
+struct OutcomeKey {
+    const char* name;
+    int column;
+};
+constexpr OutcomeKey kBancoKeys[] = {
+    {"win", kDealerWins}, {"push", kPush}, {"lose", kDealerLoses}, {"bust", kBust}};
+constexpr OutcomeKey kPlayerKeys[] = {{"stand", kStandColumn}, {"bust", kBust}};
+
+template <class Figure>
+QJsonObject figures(std::span<const OutcomeKey> keys, Figure figure) {
+    QJsonObject object;
+    for (const auto& key : keys) {
+        object.insert(QLatin1String(key.name), figure(key.column));
+    }
+    return object;
+}
+
+QJsonObject side_json(const SideOutcome& side, std::span<const OutcomeKey> keys) {
+    const auto& results = side.draw_stats[0];
+    const auto& first = side.draw_stats[1];
+    const double first_cards = first[kCardsLeft] * first[kOpenings];
+    return {
+        {"text", QString::fromStdString(side.text)},
+        {"sum", side.sum},
+        {"soft", side.soft},
+        {"all", figures(keys, [&](int column) { return results[column]; })},
+        {"first", figures(keys, [&](int column) { return first[column] / first_cards; })},
+        {"exact", figures(keys, [&](int column) { return side.exact[column]; })},
+        {"depth", side.draw_depth},
+        {"sequences", static_cast<qint64>(side.sequences)},
+        {"panel",
+         QJsonObject{
+             {"prima_carta", QString::fromStdString(side.panel.prima_carta)},
+             {"tutte_combinazioni", QString::fromStdString(side.panel.tutte_combinazioni)},
+         }},
+    };
+}
+
+}  // namespace
+
+QJsonObject table_json(const TableOutcome& outcome) {
+    return {
+        {"stand_at", outcome.stand_at},
+        {"banco", side_json(outcome.banco, kBancoKeys)},
+        {"player", side_json(outcome.player, kPlayerKeys)},
+    };
+}
+
+QJsonObject error_json(long long line, const std::string& message) {
+    return {{"line", static_cast<qint64>(line)}, {"error", QString::fromStdString(message)}};
+}
+
+}  // namespace tavolix::cli

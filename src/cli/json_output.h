@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QJsonObject>
+#include <string>
+
+#include "table_run.h"
+
+namespace tavolix::cli {
+
+// One table as a JSON object: "stand_at", then "banco" and "player", each
+// with the hand, its total, the figures over all sequences ("all"), on the
+// first card ("first") and weighted by path ("exact"), the depth, the number
+// of finished sequences and the panel texts exactly as the labels hold them.
+QJsonObject table_json(const TableOutcome& outcome);
+
+// The object that stands in a batch's output for a line that gave no table.
+QJsonObject error_json(long long line, const std::string& message);
+
+}  // namespace tavolix::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/table_state.h"
+
+namespace tavolix::cli {
+
+// Why a piece of input cannot be used, in one line.
+struct InputError {
+    std::string message;
+};
+
+// One table to calculate: the faces (1 = A ... 13 = K) of each hand in the
+// order they are to be clicked, and the stand threshold.
+struct TableRequest {
+    std::vector<Integer> banco;
+    std::vector<Integer> player;
+    int stand_at = 17;
+};
+
+inline constexpr int kLowestStand = 12;
+inline constexpr int kHighestStand = 21;
+inline constexpr int kDefaultStand = 17;
+
+// The face as the pads write it: "A", "2".."10", "J", "Q", "K".
+std::string face_name(Integer face);
+
+// A comma-separated hand, "10,8" or "a,K,2": each item a face as the pads
+// write it, letters in either case, blanks around an item ignored. The empty
+// text is the empty hand.
+std::variant<std::vector<Integer>, InputError> parse_hand(std::string_view text);
+
+// A stand threshold: a whole number from 12 to 21.
+std::variant<int, InputError> parse_stand(std::string_view text);
+
+// Both hands and the threshold, with the cards a calculation needs: one
+// dealer card and two player cards at least.
+std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
+                                                   int stand_at);
+
+// A line of batch input, "DEALER PLAYER [STAND]" separated by blanks or tabs.
+// Blank lines and lines whose first non-blank character is '#' are skipped.
+struct SkippedLine {};
+std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string_view line,
+                                                                     int default_stand);
+
+}  // namespace tavolix::cli

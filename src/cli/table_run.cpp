@@ -1,0 +1,111 @@
+#include "table_run.h"
+
+#include <stdexcept>
+
+#include "core/commands/card_entry.h"
+#include "core/commands/form1_model.h"
+#include "core/hand_total.h"
+#include "dealer/dealer_exact.h"
+#include "player/player_exact.h"
+
+namespace tavolix::cli {
+
+namespace {
+
+int pad_index(Side side, Integer face) {
+    return side == Side::Banco ? face - 1 : 26 - face;
+}
+
+// The total a hand would reach with one more card, for the refusal message.
+Integer total_with(const std::vector<Integer>& faces, std::size_t count) {
+    Integer total = 0;
+    Integer soft = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        add_card(total, soft, card_value(faces[i]));
+    }
+    return total;
+}
+
+std::optional<InputError> click_hand(Form1Model& model, Side side,
+                                     const std::vector<Integer>& faces) {
+    const char* hand = side == Side::Banco ? "dealer" : "player";
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        model.Label3_Click(pad_index(side, faces[i]));
+        const std::string card = std::string(hand) + " card " + std::to_string(i + 1) + " (" +
+                                 face_name(faces[i]) + ") refused: ";
+        switch (model.last_card()) {
+            case Form1Model::LastCard::Accepted:
+                break;
+            case Form1Model::LastCard::RefusedFifthFace:
+                return InputError{card + "it would be the fifth " + face_name(faces[i]) +
+                                  " in the " + hand + "'s hand"};
+            case Form1Model::LastCard::RefusedBust:
+                return InputError{card + "it would take the hand to " +
+                                  std::to_string(total_with(faces, i + 1)) + ", over 21"};
+            case Form1Model::LastCard::None:
+            case Form1Model::LastCard::InvalidIndex:
+                throw std::logic_error("a face outside the pads reached card entry");
+        }
+    }
+    return std::nullopt;
+}
+
+SideOutcome side_outcome(const EngineRun& run, const std::string& text,
+                         const std::string& total_caption, Integer sum, Integer soft,
+                         const std::string& prima_carta, const std::string& tutte_combinazioni) {
+    SideOutcome side;
+    side.text = text;
+    side.total_caption = total_caption;
+    side.sum = sum;
+    side.soft = soft != 0;
+    side.draw_stats = run.draw_stats;
+    side.draw_depth = run.draw_depth;
+    side.sequences = run.sequences;
+    side.panel = {.prima_carta = prima_carta, .tutte_combinazioni = tutte_combinazioni};
+    return side;
+}
+
+}  // namespace
+
+std::variant<TableOutcome, InputError> run_table(
+    const TableRequest& request, const std::optional<std::filesystem::path>& report_directory) {
+    Form1Model model(report_directory ? ReportSettings{.directory = *report_directory}
+                                      : ReportSettings{});
+    model.Form_Load();
+    if (report_directory) {
+        model.state().write_reports = 1;
+    }
+    // Picking the threshold before any card leaves one calculation, on the
+    // card that completes the hands, instead of a second one afterwards.
+    model.Combo1_Click(request.stand_at - kLowestStand);
+    for (const auto& [side, faces] :
+         {std::pair{Side::Banco, &request.banco}, std::pair{Side::Player, &request.player}}) {
+        if (auto error = click_hand(model, side, *faces)) {
+            return std::move(*error);
+        }
+    }
+    const auto& calculation = model.last_calculation();
+    if (!calculation) {
+        throw std::logic_error("complete hands were entered but nothing was calculated");
+    }
+
+    const TableState& state = model.state();
+    const Form1Captions& captions = model.captions();
+    TableOutcome outcome;
+    outcome.stand_at = state.stand_at;
+    outcome.banco =
+        side_outcome(calculation->banco, captions.Label4, captions.Label7, state.banco_sum,
+                     state.banco_soft, captions.Label12, captions.Label9);
+    outcome.banco.exact = dealer_exact(state);
+    outcome.player =
+        side_outcome(calculation->player, captions.Label5, captions.Label8, state.player_sum,
+                     state.player_soft, captions.Label13, captions.Label10);
+    outcome.player.exact = player_exact(state);
+    for (const auto* run : {&calculation->banco, &calculation->player}) {
+        outcome.report_errors.insert(outcome.report_errors.end(), run->report_errors.begin(),
+                                     run->report_errors.end());
+    }
+    return outcome;
+}
+
+}  // namespace tavolix::cli
