@@ -62,7 +62,8 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     const QStringList hands = parser.positionalArguments();
     if (hands.size() != 2) {
         return fail(err, "expected the two hands DEALER and PLAYER, got " +
-                             std::to_string(hands.size()) + " arguments (see --help)");
+                             std::to_string(hands.size()) +
+                             (hands.size() == 1 ? " argument" : " arguments") + " (see --help)");
     }
     auto request = parse_table(hands[0].toStdString(), hands[1].toStdString(), stand_at);
     if (const auto* error = std::get_if<InputError>(&request)) {
@@ -111,7 +112,7 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
     if (!parser.parse(arguments)) {
         return fail(err, parser.errorText().toStdString() + " (see --help)");
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         write(out, parser.helpText().toUtf8());
         return kExitOk;
     }

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/table_request.h"
+
+namespace tavolix::cli {
+namespace {
+
+std::string error_of(const auto& result) {
+    const auto* error = std::get_if<InputError>(&result);
+    return error != nullptr ? error->message : std::string("(no error)");
+}
+
+struct HandCase {
+    const char* text;
+    std::vector<Integer> faces;
+};
+
+class ParseHand : public ::testing::TestWithParam<HandCase> {};
+
+TEST_P(ParseHand, reads_the_faces_in_order) {
+    const auto result = parse_hand(GetParam().text);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Integer>>(result)) << error_of(result);
+    EXPECT_EQ(std::get<std::vector<Integer>>(result), GetParam().faces);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hands, ParseHand,
+    ::testing::Values(HandCase{"10,8", {10, 8}}, HandCase{"A", {1}}, HandCase{"a,K,2", {1, 13, 2}},
+                      HandCase{"j,q,k,J,Q,K", {11, 12, 13, 11, 12, 13}},
+                      HandCase{"2,3,4,5,6,7,8,9,10", {2, 3, 4, 5, 6, 7, 8, 9, 10}},
+                      HandCase{" 10 , 8\t", {10, 8}}, HandCase{"", {}}, HandCase{"  ", {}}));
+
+struct BadHandCase {
+    std::string text;
+    std::string message;
+};
+
+class ParseBadHand : public ::testing::TestWithParam<BadHandCase> {};
+
+TEST_P(ParseBadHand, names_the_card_and_why) {
+    EXPECT_EQ(error_of(parse_hand(GetParam().text)), GetParam().message);
+}
+
+const std::string kNotAFace = " is not a face: use A, 2 to 10, J, Q or K";
+const std::string kMissing = " is missing (two commas in a row, or one at an end)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Hands, ParseBadHand,
+    ::testing::Values(
+        BadHandCase{"1", "card 1 \"1\"" + kNotAFace},
+        BadHandCase{"10,11", "card 2 \"11\"" + kNotAFace},
+        BadHandCase{"0", "card 1 \"0\"" + kNotAFace},
+        BadHandCase{"02", "card 1 \"02\"" + kNotAFace},
+        BadHandCase{"+2", "card 1 \"+2\"" + kNotAFace},
+        BadHandCase{"AA", "card 1 \"AA\"" + kNotAFace},
+        BadHandCase{"10;8", "card 1 \"10;8\"" + kNotAFace},
+        BadHandCase{"10 8", "card 1 \"10 8\"" + kNotAFace},
+        BadHandCase{"à", "card 1 \"à\"" + kNotAFace}, BadHandCase{"10,", "card 2" + kMissing},
+        BadHandCase{",10", "card 1" + kMissing}, BadHandCase{"10,,8", "card 2" + kMissing},
+        BadHandCase{",", "card 1" + kMissing},
+        // What a message quotes stays on one line and short.
+        BadHandCase{std::string("A,\n\x7f\"\\", 6), "card 2 \"\\x0a\\x7f\\x22\\x5c\"" + kNotAFace},
+        BadHandCase{std::string("A,B\0C", 5), "card 2 \"B\\x00C\"" + kNotAFace},
+        BadHandCase{std::string(100, 'X'),
+                    "card 1 \"" + std::string(24, 'X') + "...\"" + kNotAFace}));
+
+class ParseStand : public ::testing::TestWithParam<std::pair<const char*, int>> {};
+
+TEST_P(ParseStand, accepts_every_threshold_of_the_list) {
+    const auto result = parse_stand(GetParam().first);
+    ASSERT_TRUE(std::holds_alternative<int>(result)) << error_of(result);
+    EXPECT_EQ(std::get<int>(result), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, ParseStand,
+                         ::testing::Values(std::pair{"12", 12}, std::pair{"17", 17},
+                                           std::pair{"21", 21}, std::pair{" 20 ", 20}));
+
+class ParseBadStand : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ParseBadStand, refuses_anything_but_a_whole_number_from_12_to_21) {
+    EXPECT_EQ(error_of(parse_stand(GetParam())),
+              "threshold \"" + std::string(GetParam()) + "\" is not a whole number from 12 to 21");
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, ParseBadStand,
+                         ::testing::Values("11", "22", "0", "-17", "+17", "17.0", "1e1", "x", "",
+                                           "17x", "99999999999999999999", "0x11"));
+
+TEST(ParseTable, needs_one_dealer_card_and_two_player_cards) {
+    EXPECT_EQ(error_of(parse_table("", "10,8", 17)), "dealer hand \"\": needs at least 1 card");
+    EXPECT_EQ(error_of(parse_table("10", "10", 17)),
+              "player hand \"10\": needs at least 2 cards, has 1");
+    EXPECT_EQ(error_of(parse_table("10", "", 17)),
+              "player hand \"\": needs at least 2 cards, has 0");
+    const auto table = parse_table("a,6", "K,2,3", 19);
+    ASSERT_TRUE(std::holds_alternative<TableRequest>(table)) << error_of(table);
+    EXPECT_EQ(std::get<TableRequest>(table).banco, (std::vector<Integer>{1, 6}));
+    EXPECT_EQ(std::get<TableRequest>(table).player, (std::vector<Integer>{13, 2, 3}));
+    EXPECT_EQ(std::get<TableRequest>(table).stand_at, 19);
+}
+
+TEST(ParseTable, names_the_hand_with_a_bad_card) {
+    EXPECT_EQ(error_of(parse_table("10,Z", "10,8", 17)),
+              "dealer hand \"10,Z\": card 2 \"Z\"" + kNotAFace);
+    EXPECT_EQ(error_of(parse_table("10", "10,8,", 17)), "player hand \"10,8,\": card 3" + kMissing);
+}
+
+struct LineCase {
+    std::string line;
+    std::vector<Integer> banco;
+    std::vector<Integer> player;
+    int stand_at;
+};
+
+class ParseBatchLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ParseBatchLine, reads_two_hands_and_an_optional_threshold) {
+    const auto result = parse_batch_line(GetParam().line, 17);
+    ASSERT_TRUE(std::holds_alternative<TableRequest>(result)) << error_of(result);
+    const auto& request = std::get<TableRequest>(result);
+    EXPECT_EQ(request.banco, GetParam().banco);
+    EXPECT_EQ(request.player, GetParam().player);
+    EXPECT_EQ(request.stand_at, GetParam().stand_at);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ParseBatchLine,
+                         ::testing::Values(LineCase{"10 10,8", {10}, {10, 8}, 17},
+                                           LineCase{"10 10,8 21", {10}, {10, 8}, 21},
+                                           LineCase{"  5\t10,9\t\t12  ", {5}, {10, 9}, 12},
+                                           LineCase{"a,6 k,2\r", {1, 6}, {13, 2}, 17}));
+
+TEST(ParseBatchLine, takes_the_default_threshold_when_the_line_gives_none) {
+    const auto result = parse_batch_line("10 10,8", 13);
+    ASSERT_TRUE(std::holds_alternative<TableRequest>(result)) << error_of(result);
+    EXPECT_EQ(std::get<TableRequest>(result).stand_at, 13);
+}
+
+class SkippedBatchLine : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SkippedBatchLine, is_blank_or_a_comment) {
+    EXPECT_TRUE(std::holds_alternative<SkippedLine>(parse_batch_line(GetParam(), 17)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SkippedBatchLine,
+                         ::testing::Values("", "   ", "\t", "\r", "#", "# 10 10,8", "  #10 10,8"));
+
+struct BadLineCase {
+    const char* line;
+    std::string message;
+};
+
+class BadBatchLine : public ::testing::TestWithParam<BadLineCase> {};
+
+TEST_P(BadBatchLine, says_what_is_wrong) {
+    EXPECT_EQ(error_of(parse_batch_line(GetParam().line, 17)), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BadBatchLine,
+    ::testing::Values(
+        BadLineCase{"10", "expected DEALER PLAYER [STAND], found 1 field"},
+        BadLineCase{"10 10,8 17 x", "expected DEALER PLAYER [STAND], found 4 fields"},
+        BadLineCase{"10 10,8 25", "threshold \"25\" is not a whole number from 12 to 21"},
+        BadLineCase{"Z 10,8", "dealer hand \"Z\": card 1 \"Z\"" + kNotAFace},
+        BadLineCase{"10 10", "player hand \"10\": needs at least 2 cards, has 1"},
+        // A comment takes a whole line; within a table line it is more fields.
+        BadLineCase{"A 2,3 19 # note", "expected DEALER PLAYER [STAND], found 5 fields"},
+        // Blanks separate the fields, so a hand cannot hold one.
+        BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}));
+
+}  // namespace
+}  // namespace tavolix::cli

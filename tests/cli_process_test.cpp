@@ -1,0 +1,451 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/table_run.h"
+#include "dealer/dealer_report.h"
+#include "player/player_report.h"
+#include "report_dir.h"
+
+namespace tavolix::cli {
+namespace {
+
+using testing::read_report_lines;
+using testing::ScratchDir;
+
+struct CalcRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built tool with `arguments`, feeding it `input`.
+CalcRun run_calc(const QStringList& arguments, const std::string& input = {}) {
+    QProcess process;
+    process.start(QStringLiteral(TAVOLIX_CALC), arguments);
+    if (!process.waitForStarted()) {
+        ADD_FAILURE() << "tavolix-calc did not start: " << process.errorString().toStdString();
+        return {};
+    }
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120'000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "tavolix-calc did not end normally";
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+const QJsonObject parse_object(const std::string& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n"
+                                                     << text;
+    EXPECT_TRUE(document.isObject()) << text;
+    return document.object();
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::set<QString> keys_of(const QJsonObject& object) {
+    const QStringList keys = object.keys();
+    return {keys.begin(), keys.end()};
+}
+
+double figure(const QJsonObject& table, const char* side, const char* kind, const char* key) {
+    return table[QLatin1String(side)][QLatin1String(kind)][QLatin1String(key)].toDouble();
+}
+
+// ---- the worked examples ----
+
+TEST(CalcJson, gives_the_dealer_worked_example) {
+    const CalcRun run = run_calc({"--json", "10", "10,8"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QJsonObject table = parse_object(run.out);
+    EXPECT_EQ(table["stand_at"].toInt(), 17);
+    const QJsonObject banco = table["banco"].toObject();
+    EXPECT_EQ(banco["text"].toString(), " 10");
+    EXPECT_EQ(banco["sum"].toInt(), 10);
+    EXPECT_EQ(banco["soft"].toBool(true), false);
+    EXPECT_NEAR(figure(table, "banco", "all", "win"), 0.56266, 5e-6);
+    EXPECT_NEAR(figure(table, "banco", "all", "push"), 0.09882, 5e-6);
+    EXPECT_NEAR(figure(table, "banco", "all", "lose"), 0.12091, 5e-6);
+    EXPECT_NEAR(figure(table, "banco", "all", "bust"), 0.21761, 5e-6);
+    EXPECT_EQ(figure(table, "banco", "first", "win"), 22.0 / 49.0);
+    EXPECT_EQ(figure(table, "banco", "first", "push"), 3.0 / 49.0);
+    EXPECT_EQ(figure(table, "banco", "first", "lose"), 4.0 / 49.0);
+    EXPECT_EQ(figure(table, "banco", "first", "bust"), 0.0);
+    EXPECT_EQ(banco["depth"].toInt(), 6);
+    EXPECT_EQ(banco["sequences"].toInt(), 288);
+    EXPECT_EQ(banco["panel"]["prima_carta"].toString(),
+              QStringLiteral("Prima carta\n\rVincita =  44.90%\n\rParità  =   6.12%\n\r"
+                             "Perdita =   8.16%\n\r\n\r"));
+    EXPECT_EQ(banco["panel"]["tutte_combinazioni"].toString(),
+              QStringLiteral("Tutte combinazioni\n\rVincita =  56.27%\n\rParità  =   9.88%\n\r"
+                             "Perdita =  12.09%\n\rSballa  =  21.76%\n\r"));
+    const QJsonObject player = table["player"].toObject();
+    EXPECT_EQ(player["text"].toString(), " 10 8");
+    EXPECT_EQ(player["sum"].toInt(), 18);
+    EXPECT_EQ(player["sequences"].toInt(), 10);
+}
+
+TEST(CalcJson, gives_the_player_worked_example_beside_its_exact_figure) {
+    const CalcRun run = run_calc({"--json", "--stand", "17", "10", "10,2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject table = parse_object(run.out);
+    EXPECT_NEAR(figure(table, "player", "all", "stand"), 0.541891, 5e-7);
+    EXPECT_NEAR(figure(table, "player", "all", "bust"), 0.458109, 5e-7);
+    EXPECT_NEAR(figure(table, "player", "exact", "stand"), 0.541265, 5e-7);
+    EXPECT_NEAR(figure(table, "player", "exact", "bust"), 0.458735, 5e-7);
+    EXPECT_EQ(figure(table, "player", "first", "stand"), 20.0 / 49.0);
+    EXPECT_EQ(figure(table, "player", "first", "bust"), 14.0 / 49.0);
+    EXPECT_EQ(table["player"]["depth"].toInt(), 5);
+    EXPECT_EQ(table["player"]["panel"]["tutte_combinazioni"].toString(),
+              QStringLiteral("Tutte combinazioni\n\r>= 17  =  54.19%\n\rSballa =  45.81%\n\r"));
+    EXPECT_EQ(table["player"]["panel"]["prima_carta"].toString(),
+              QStringLiteral("Prima carta\n\r>= 17  =  40.82%\n\rSballa =  28.57%\n\r"));
+}
+
+TEST(CalcJson, has_exactly_the_documented_keys) {
+    const QJsonObject table = parse_object(run_calc({"--json", "A,6", "10,2,3"}).out);
+    using Keys = std::set<QString>;
+    EXPECT_EQ(keys_of(table), (Keys{"stand_at", "banco", "player"}));
+    const Keys side{"text", "sum", "soft", "all", "first", "exact", "depth", "sequences", "panel"};
+    for (const char* name : {"banco", "player"}) {
+        const QJsonObject object = table[QLatin1String(name)].toObject();
+        EXPECT_EQ(keys_of(object), side) << name;
+        EXPECT_EQ(keys_of(object["panel"].toObject()), (Keys{"prima_carta", "tutte_combinazioni"}));
+        const Keys figures = std::string(name) == "banco" ? Keys{"win", "push", "lose", "bust"}
+                                                          : Keys{"stand", "bust"};
+        for (const char* kind : {"all", "first", "exact"}) {
+            EXPECT_EQ(keys_of(object[QLatin1String(kind)].toObject()), figures) << name << kind;
+        }
+    }
+    EXPECT_EQ(table["banco"]["text"].toString(), " A 6");
+    EXPECT_EQ(table["banco"]["sum"].toInt(), 17);
+    EXPECT_EQ(table["banco"]["soft"].toBool(false), true);
+}
+
+// Every figure the tool writes reads back to the very double the model holds.
+TEST(CalcJson, writes_numbers_that_read_back_to_the_same_double) {
+    const std::vector<std::pair<std::string, TableRequest>> tables = {
+        {"10 10,8", {{10}, {10, 8}, 17}},
+        {"2 7,10 17", {{2}, {7, 10}, 17}},
+        {"A A,A 21", {{1}, {1, 1}, 21}},
+        {"6 2,3 13", {{6}, {2, 3}, 13}},
+    };
+    std::string input;
+    for (const auto& table : tables) {
+        input += table.first + "\n";
+    }
+    const CalcRun run = run_calc({"--batch"}, input);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = lines_of(run.out);
+    ASSERT_EQ(lines.size(), tables.size());
+    const auto bits = [](double value) { return std::bit_cast<std::uint64_t>(value); };
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        const auto result = run_table(tables[i].second);
+        ASSERT_TRUE(std::holds_alternative<TableOutcome>(result));
+        const auto& outcome = std::get<TableOutcome>(result);
+        const QJsonObject table = parse_object(lines[i]);
+        struct Column {
+            const char* side;
+            const SideOutcome* outcome;
+            const char* key;
+            int column;
+        };
+        for (const Column& c : {Column{"banco", &outcome.banco, "win", kDealerWins},
+                                Column{"banco", &outcome.banco, "push", kPush},
+                                Column{"banco", &outcome.banco, "lose", kDealerLoses},
+                                Column{"banco", &outcome.banco, "bust", kBust},
+                                Column{"player", &outcome.player, "stand", kStandColumn},
+                                Column{"player", &outcome.player, "bust", kBust}}) {
+            const auto& stats = c.outcome->draw_stats;
+            const double first = stats[1][c.column] / (stats[1][kCardsLeft] * stats[1][kOpenings]);
+            EXPECT_EQ(bits(figure(table, c.side, "all", c.key)), bits(stats[0][c.column]))
+                << tables[i].first << " " << c.side << " " << c.key;
+            EXPECT_EQ(bits(figure(table, c.side, "first", c.key)), bits(first))
+                << tables[i].first << " " << c.side << " " << c.key;
+            EXPECT_EQ(bits(figure(table, c.side, "exact", c.key)), bits(c.outcome->exact[c.column]))
+                << tables[i].first << " " << c.side << " " << c.key;
+        }
+    }
+}
+
+// ---- the readable text ----
+
+TEST(CalcText, shows_both_hands_and_the_panels_side_by_side) {
+    const CalcRun run = run_calc({"10", "10,8"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "BANCO      10                      Somma = 10\n"
+              "GIOCATORE  10 8                    Somma = 18\n"
+              "Stare a => 17\n"
+              "\n"
+              "Probabilità Banco\n"
+              "Prima carta           Tutte combinazioni\n"
+              "Vincita =  44.90%     Vincita =  56.27%\n"
+              "Parità  =   6.12%     Parità  =   9.88%\n"
+              "Perdita =   8.16%     Perdita =  12.09%\n"
+              "                      Sballa  =  21.76%\n"
+              "\n"
+              "Probabilità Giocatore\n"
+              "Prima carta           Tutte combinazioni\n"
+              ">= 17  =  24.49%      >= 17  =  24.49%\n"
+              "Sballa =  75.51%      Sballa =  75.51%\n");
+}
+
+// ---- bad input ----
+
+struct BadCall {
+    const char* name;
+    QStringList arguments;
+    std::string message;
+};
+
+class CalcRefuses : public ::testing::TestWithParam<BadCall> {};
+
+// A bad call gives one line on standard error and no figures at all.
+TEST_P(CalcRefuses, with_status_2_and_one_line_naming_the_problem) {
+    const CalcRun run = run_calc(GetParam().arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "tavolix-calc: " + GetParam().message + "\n");
+    EXPECT_EQ(run.out, "");
+}
+
+const std::string kNotAFace = " is not a face: use A, 2 to 10, J, Q or K";
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, CalcRefuses,
+    ::testing::Values(
+        BadCall{
+            "unknown_dealer_face", {"1", "10,8"}, "dealer hand \"1\": card 1 \"1\"" + kNotAFace},
+        BadCall{"unknown_player_face",
+                {"--json", "10", "10,X"},
+                "player hand \"10,X\": card 2 \"X\"" + kNotAFace},
+        BadCall{"empty_card",
+                {"10", "10,,8"},
+                "player hand \"10,,8\": card 2 is missing (two commas in a row, or one at an end)"},
+        BadCall{"fifth_ace_for_the_dealer",
+                {"A,a,A,a,A", "10,8"},
+                "dealer card 5 (A) refused: it would be the fifth A in the dealer's hand"},
+        BadCall{"fifth_king_for_the_player",
+                {"--json", "10", "K,K,K,K,K"},
+                "player card 3 (K) refused: it would take the hand to 30, over 21"},
+        BadCall{"fifth_two_for_the_player",
+                {"10", "2,2,2,2,3,2"},
+                "player card 6 (2) refused: it would be the fifth 2 in the player's hand"},
+        BadCall{"player_over_21",
+                {"10", "10,9,5"},
+                "player card 3 (5) refused: it would take the hand to 24, over 21"},
+        BadCall{"dealer_over_21",
+                {"10,6,6", "10,8"},
+                "dealer card 3 (6) refused: it would take the hand to 22, over 21"},
+        BadCall{"one_player_card", {"10", "8"}, "player hand \"8\": needs at least 2 cards, has 1"},
+        BadCall{"no_dealer_card", {"", "10,8"}, "dealer hand \"\": needs at least 1 card"},
+        BadCall{"one_hand_only",
+                {"10"},
+                "expected the two hands DEALER and PLAYER, got 1 argument (see --help)"},
+        BadCall{"three_hands",
+                {"10", "10,8", "9"},
+                "expected the two hands DEALER and PLAYER, got 3 arguments (see --help)"},
+        BadCall{"stand_too_high",
+                {"--stand", "22", "10", "10,8"},
+                "--stand: threshold \"22\" is not a whole number from 12 to 21"},
+        BadCall{"stand_too_low",
+                {"--stand=11", "10", "10,8"},
+                "--stand: threshold \"11\" is not a whole number from 12 to 21"},
+        BadCall{"stand_not_a_number",
+                {"--stand", "diciassette", "10", "10,8"},
+                "--stand: threshold \"diciassette\" is not a whole number from 12 to 21"},
+        BadCall{"stand_without_value",
+                {"10", "10,8", "--stand"},
+                "Missing value after '--stand'. (see --help)"},
+        BadCall{
+            "unknown_option", {"--deck", "2", "10", "10,8"}, "Unknown option 'deck'. (see --help)"},
+        BadCall{"batch_with_hands",
+                {"--batch", "10", "10,8"},
+                "--batch reads the hands from standard input, not from arguments"},
+        BadCall{"batch_with_reports",
+                {"--batch", "--reports", "."},
+                "--reports cannot be used with --batch"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(Calc, answers_help_and_version) {
+    const CalcRun help = run_calc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("[options] DEALER PLAYER"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("--batch"), std::string::npos);
+    const CalcRun version = run_calc({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("tavolix-calc ") + TAVOLIX_VERSION + "\n");
+}
+
+// ---- report files ----
+
+TEST(CalcReports, writes_the_four_files_with_one_line_per_finished_sequence) {
+    const ScratchDir dir;
+    const CalcRun run = run_calc(
+        {"--json", "--reports", QString::fromStdString(dir.path().string()), "10", "10,8"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QJsonObject table = parse_object(run.out);
+    EXPECT_EQ(read_report_lines(dir.path() / kDealerCombinationsFile).size(),
+              static_cast<std::size_t>(table["banco"]["sequences"].toInt()));
+    EXPECT_EQ(read_report_lines(dir.path() / kPlayerCombinationsFile).size(),
+              static_cast<std::size_t>(table["player"]["sequences"].toInt()));
+    EXPECT_EQ(read_report_lines(dir.path() / kDealerResultsFile).size(), 6u);
+    EXPECT_EQ(read_report_lines(dir.path() / kPlayerResultsFile).size(), 4u);
+    EXPECT_EQ(read_report_lines(dir.path() / kDealerCombinationsFile).front(),
+              " 10  |  1 , SUM= 21  Vin");
+    // Nothing but the reports is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
+}
+
+struct BadDirectory {
+    const char* name;
+    const char* below;  // appended to a scratch directory that holds a regular file "file"
+    std::string reason;
+};
+
+class CalcReportsRefused : public ::testing::TestWithParam<BadDirectory> {};
+
+// Tests run as root, for whom no permission bit forbids a write: these
+// directories fail whoever runs them.
+TEST_P(CalcReportsRefused, still_gives_the_figures_and_exits_with_3) {
+    const ScratchDir dir;
+    std::ofstream(dir.path() / "file") << "not a directory";
+    const std::string target = (dir.path() / GetParam().below).string();
+    const CalcRun run =
+        run_calc({"--json", "--reports", QString::fromStdString(target), "10", "10,8"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "tavolix-calc: --reports \"" + target + "\"" + GetParam().reason +
+                           "; no report written\n");
+    EXPECT_NEAR(figure(parse_object(run.out), "banco", "all", "win"), 0.56266, 5e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directories, CalcReportsRefused,
+    ::testing::Values(BadDirectory{"missing", "gone", ": No such file or directory"},
+                      BadDirectory{"below_a_file", "file/reports", ": Not a directory"},
+                      BadDirectory{"a_file", "file", " is not a directory"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(CalcReports, exits_with_3_when_one_file_fails_after_the_others) {
+    const ScratchDir dir;
+    // A directory where the results file is first written stops that file only.
+    std::filesystem::create_directory(dir.path() / (std::string(kDealerResultsFile) + ".part"));
+    const CalcRun run =
+        run_calc({"--reports", QString::fromStdString(dir.path().string()), "10", "10,8"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find(kDealerResultsFile), std::string::npos) << run.err;
+    EXPECT_EQ(lines_of(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.out.find("Vincita =  56.27%"), std::string::npos);
+    EXPECT_EQ(read_report_lines(dir.path() / kDealerCombinationsFile).size(), 288u);
+}
+
+// ---- batch ----
+
+TEST(CalcBatch, answers_a_bad_line_in_its_place_and_goes_on) {
+    const CalcRun run = run_calc({"--batch"},
+                                 "# dealer player threshold\n"
+                                 "10 10,8\n"
+                                 "\n"
+                                 "10 Q,9,5 17\n"
+                                 "5 10,9 21\r\n"
+                                 "10 10,2 30\n"
+                                 "10 10,2\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    const auto lines = lines_of(run.out);
+    ASSERT_EQ(lines.size(), 5u) << run.out;
+    EXPECT_EQ(parse_object(lines[0])["banco"]["sequences"].toInt(), 288);
+    EXPECT_EQ(lines[1],
+              R"({"error":"player card 3 (5) refused: it would take the hand to 24, over 21",)"
+              R"("line":4})");
+    const QJsonObject third = parse_object(lines[2]);
+    EXPECT_EQ(third["stand_at"].toInt(), 21);
+    EXPECT_NEAR(figure(third, "player", "all", "stand"), 0.0867347, 5e-8);
+    EXPECT_EQ(parse_object(lines[3]),
+              (QJsonObject{{"line", 6},
+                           {"error", "threshold \"30\" is not a whole number from 12 to 21"}}));
+    EXPECT_NEAR(figure(parse_object(lines[4]), "player", "exact", "stand"), 0.541265, 5e-7);
+}
+
+TEST(CalcBatch, takes_stand_as_the_threshold_of_lines_without_one) {
+    const CalcRun run = run_calc({"--batch", "--stand", "13"}, "10 10,2\n10 10,2 19\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto lines = lines_of(run.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(parse_object(lines[0])["stand_at"].toInt(), 13);
+    EXPECT_EQ(parse_object(lines[1])["stand_at"].toInt(), 19);
+}
+
+TEST(CalcBatch, writes_nothing_for_empty_input) {
+    const CalcRun run = run_calc({"--batch"}, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+}
+
+// Every table of one dealer card and two player cards at every threshold.
+TEST(CalcBatch, answers_every_small_table) {
+    static const char* const kFaces[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    std::string input;
+    for (const char* dealer : kFaces) {
+        for (int first = 0; first < 10; ++first) {
+            for (int second = first; second < 10; ++second) {
+                for (int stand_at = 12; stand_at <= 21; ++stand_at) {
+                    input += std::string(dealer) + " " + kFaces[first] + "," + kFaces[second] +
+                             " " + std::to_string(stand_at) + "\n";
+                }
+            }
+        }
+    }
+    const CalcRun run = run_calc({"--batch"}, input);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = lines_of(run.out);
+    ASSERT_EQ(lines.size(), 5500u);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QJsonObject table = parse_object(lines[i]);
+        ASSERT_EQ(table["stand_at"].toInt(), 12 + static_cast<int>(i % 10)) << lines[i];
+        for (const char* side : {"banco", "player"}) {
+            double all = 0;
+            double exact = 0;
+            for (const auto& value : table[QLatin1String(side)]["all"].toObject()) {
+                all += value.toDouble();
+            }
+            for (const auto& value : table[QLatin1String(side)]["exact"].toObject()) {
+                exact += value.toDouble();
+            }
+            ASSERT_NEAR(all, 1.0, 1e-6) << lines[i];
+            ASSERT_NEAR(exact, 1.0, 1e-12) << lines[i];
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavolix::cli
