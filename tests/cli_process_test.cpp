@@ -265,6 +265,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCall{"dealer_over_21",
                 {"10,6,6", "10,8"},
                 "dealer card 3 (6) refused: it would take the hand to 22, over 21"},
+        BadCall{"more_aces_than_the_deck",
+                {"A,A,A,A", "A,K"},
+                "the two hands together hold 5 cards of value A; one deck has 4"},
+        BadCall{"more_sevens_than_the_deck",
+                {"7,7,7", "7,7"},
+                "the two hands together hold 5 cards of value 7; one deck has 4"},
         BadCall{"one_player_card", {"10", "8"}, "player hand \"8\": needs at least 2 cards, has 1"},
         BadCall{"no_dealer_card", {"", "10,8"}, "dealer hand \"\": needs at least 1 card"},
         BadCall{"one_hand_only",
@@ -411,27 +417,29 @@ TEST(CalcBatch, writes_nothing_for_empty_input) {
     EXPECT_EQ(run.out, "");
 }
 
-// Every table of one dealer card and two player cards at every threshold.
-TEST(CalcBatch, answers_every_small_table) {
+// Every table of one dealer card and two player cards, the threshold going
+// round 12..21 from line to line (all 5,500 combinations take too long under
+// the sanitizers; the engines' own sweeps cover every threshold).
+TEST(CalcBatch, answers_every_small_table_in_input_order) {
     static const char* const kFaces[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
     std::string input;
+    std::vector<int> thresholds;
     for (const char* dealer : kFaces) {
         for (int first = 0; first < 10; ++first) {
             for (int second = first; second < 10; ++second) {
-                for (int stand_at = 12; stand_at <= 21; ++stand_at) {
-                    input += std::string(dealer) + " " + kFaces[first] + "," + kFaces[second] +
-                             " " + std::to_string(stand_at) + "\n";
-                }
+                thresholds.push_back(12 + static_cast<int>(thresholds.size() % 10));
+                input += std::string(dealer) + " " + kFaces[first] + "," + kFaces[second] + " " +
+                         std::to_string(thresholds.back()) + "\n";
             }
         }
     }
     const CalcRun run = run_calc({"--batch"}, input);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = lines_of(run.out);
-    ASSERT_EQ(lines.size(), 5500u);
+    ASSERT_EQ(lines.size(), 550u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QJsonObject table = parse_object(lines[i]);
-        ASSERT_EQ(table["stand_at"].toInt(), 12 + static_cast<int>(i % 10)) << lines[i];
+        ASSERT_EQ(table["stand_at"].toInt(), thresholds[i]) << lines[i];
         for (const char* side : {"banco", "player"}) {
             double all = 0;
             double exact = 0;

@@ -22,9 +22,11 @@ namespace {
 constexpr const char* kProgram = "tavolix-calc";
 
 struct Options {
-    QCommandLineOption stand{QStringLiteral("stand"),
-                             QStringLiteral("Stand at N: a total from 12 to 21 (default 17)."),
-                             QStringLiteral("N"), QString::number(kDefaultStand)};
+    QCommandLineOption stand{
+        QStringLiteral("stand"),
+        QStringLiteral("Stand at N: a total from 12 to 21 (default 17); with --batch, for "
+                       "the lines that give none."),
+        QStringLiteral("N"), QString::number(kDefaultStand)};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("Write the figures as one JSON object.")};
     QCommandLineOption reports{QStringLiteral("reports"),

@@ -5,6 +5,7 @@
 #include "core/commands/card_entry.h"
 #include "core/commands/form1_model.h"
 #include "core/hand_total.h"
+#include "core/remaining_cards.h"
 #include "dealer/dealer_exact.h"
 #include "player/player_exact.h"
 
@@ -50,6 +51,22 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
     return std::nullopt;
 }
 
+// Card entry limits each hand on its own, so the two hands together may hold
+// more cards of a value than the deck has. The engines then count cards that
+// do not exist and give figures above 100%; such a table has no answer.
+std::optional<InputError> more_than_the_deck(const TableState& state) {
+    for (Integer value = 1; value <= 10; ++value) {
+        const Integer left = Ostalo_karata(state, value, Integer{1});
+        if (left < 0) {
+            const int in_deck = value == 10 ? 16 : 4;
+            return InputError{"the two hands together hold " + std::to_string(in_deck - left) +
+                              " cards of value " + face_name(value) + "; one deck has " +
+                              std::to_string(in_deck)};
+        }
+    }
+    return std::nullopt;
+}
+
 SideOutcome side_outcome(const EngineRun& run, const std::string& text,
                          const std::string& total_caption, Integer sum, Integer soft,
                          const std::string& prima_carta, const std::string& tutte_combinazioni) {
@@ -83,6 +100,9 @@ std::variant<TableOutcome, InputError> run_table(
         if (auto error = click_hand(model, side, *faces)) {
             return std::move(*error);
         }
+    }
+    if (auto error = more_than_the_deck(model.state())) {
+        return std::move(*error);
     }
     const auto& calculation = model.last_calculation();
     if (!calculation) {
