@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dealer/banco.h"
 #include "player/player.h"
 #include "table_fixtures.h"
@@ -51,6 +53,53 @@ TEST(EngineSweep, every_small_table_covers_the_deck_at_every_position) {
     }
     EXPECT_EQ(tables, 5500);
 }
+
+// Card entry checks each hand alone, so the two hands may together hold more
+// cards of a value than the deck. The surplus is no card in the deck: the
+// tallies still cover exactly the cards left, and the chances add up to 1.
+struct OverfullTable {
+    std::vector<int> banco;
+    std::vector<int> player;
+    int stand_at;
+};
+
+void PrintTo(const OverfullTable& t, std::ostream* out) {
+    *out << "dealer";
+    for (const int face : t.banco) {
+        *out << ' ' << face;
+    }
+    *out << ", player";
+    for (const int face : t.player) {
+        *out << ' ' << face;
+    }
+    *out << " at " << t.stand_at;
+}
+
+class OverfullTables : public ::testing::TestWithParam<OverfullTable> {};
+
+TEST_P(OverfullTables, cover_the_cards_really_left_and_never_pass_100_percent) {
+    const OverfullTable& t = GetParam();
+    TableState dealer_table = testing::make_table(t.banco, t.player, t.stand_at);
+    Banco(dealer_table);
+    expect_rows_cover_the_deck(dealer_table, "dealer");
+    const auto& d = dealer_table.draw_stats[0];
+    EXPECT_NEAR(d[1] + d[2] + d[3] + d[4], 1.0, 1e-6);
+
+    TableState player_table = testing::make_table(t.banco, t.player, t.stand_at);
+    Player(player_table);
+    expect_rows_cover_the_deck(player_table, "player");
+    const auto& p = player_table.draw_stats[0];
+    EXPECT_NEAR(p[kStandColumn] + p[kBust], 1.0, 1e-6);
+    EXPECT_LE(p[kBust], 1.0 + 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothHandsTogether, OverfullTables,
+    ::testing::Values(OverfullTable{{1, 1, 1, 1}, {1, 5}, 17},           // five aces
+                      OverfullTable{{1, 1, 1, 1}, {1, 1, 1, 1}, 21},     // eight aces
+                      OverfullTable{{7, 7, 7}, {7, 7, 7}, 21},           // six sevens
+                      OverfullTable{{2, 2, 2, 2}, {2, 2, 2, 1, 1}, 21},  // seven twos
+                      OverfullTable{{3, 3, 3}, {3, 3, 2, 2}, 17}));
 
 }  // namespace
 }  // namespace tavolix

@@ -15,7 +15,9 @@ namespace tavolix {
 // its tallies into probabilities.
 
 // Fresh work fields: draw_stats zeroed with the cards left before each draw
-// (the deck size is the constant 52), draw_seq zeroed, first position open.
+// (the deck size is the constant 52, less the cards on the table, plus any
+// surplus the two hands hold beyond the deck), draw_seq zeroed, first
+// position open.
 void start_walk(TableState& state);
 
 [[noreturn]] void walk_out_of_bounds();
