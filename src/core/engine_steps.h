@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+
+#include "draw_tally.h"
+#include "draw_walk.h"
+#include "engine_run.h"
+#include "report_file.h"
+
+namespace tavolix {
+
+// What sets the dealer's engine apart from the player's: the hand it draws
+// to, when that hand stops, which outcome columns it reports, and how its
+// reports and panel read. Everything else both engines do alike, below.
+template <class Rule>
+struct EngineSpec {
+    Integer start_sum;
+    Integer start_soft;
+    Rule rule;  // total -> kDrawAgain or the outcome column that ends the hand
+    std::span<const int> outcome_columns;
+    const char* combinations_file;
+    const char* results_file;
+};
+
+// Fills draw_stats rows 1..12 and draw_depth by the chosen path, then chains
+// the positions into row 0 for each outcome column. Returns the number of
+// finished draw sequences.
+template <class Rule>
+std::int64_t engine_figures(TableState& state, const EngineSpec<Rule>& spec, DrawPath path) {
+    start_walk(state);
+    std::int64_t finished = 0;
+    if (path == DrawPath::walk) {
+        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
+                   [&finished](int, Integer) { ++finished; });
+    } else {
+        finished = tally_draws(state, spec.start_sum, spec.start_soft, spec.rule);
+    }
+    const ContinueRatios ratios = continue_ratios(state);
+    for (const int column : spec.outcome_columns) {
+        combine_outcome(state, ratios, column);
+    }
+    return finished;
+}
+
+// A whole engine run: the figures, the report files while write_reports is
+// set, and the panel. The combinations file lists the sequences in the walk's
+// order, so only the walk can write it; without reports the faster tally
+// gives the same figures.
+//   write_line(file, column, total)  one combinations line
+//   write_results(path, separator)   the results file; an error text or nothing
+//   panel(state)                     the result panel's texts
+template <class Rule, class WriteLine, class WriteResults, class Panel>
+EngineRun run_engine(TableState& state, const EngineSpec<Rule>& spec, const ReportSettings& reports,
+                     WriteLine write_line, WriteResults write_results, Panel panel) {
+    EngineRun run;
+    if (state.write_reports == 0) {
+        run.sequences = engine_figures(state, spec, DrawPath::tally);
+    } else {
+        start_walk(state);
+        ReportFile combinations(reports.directory / spec.combinations_file,
+                                reports.decimal_separator);
+        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
+                   [&](int column, Integer total) {
+                       ++run.sequences;
+                       write_line(combinations, column, total);
+                   });
+        if (auto error = combinations.commit()) {
+            run.report_errors.push_back(std::move(*error));
+        }
+        const ContinueRatios ratios = continue_ratios(state);
+        for (const int column : spec.outcome_columns) {
+            combine_outcome(state, ratios, column);
+        }
+        if (std::optional<std::string> error =
+                write_results(reports.directory / spec.results_file, reports.decimal_separator)) {
+            run.report_errors.push_back(std::move(*error));
+        }
+    }
+    // Kept with the run: the next engine re-creates the shared work fields.
+    run.draw_stats = state.draw_stats;
+    run.draw_depth = state.draw_depth;
+    run.panel = panel(state);
+    return run;
+}
+
+}  // namespace tavolix
