@@ -94,12 +94,9 @@ void Form1::Label19_Click() {
 
 void Form1::show_captions() {
     const Form1Captions& captions = model_.captions();
+    // QLabel repaints only when a text changes, so unchanged panels stay put.
     const auto show = [](QLabel* label, const std::string& caption) {
-        const QString text = display_text(caption);
-        // An unchanged caption is left alone so the label does not repaint.
-        if (label->text() != text) {
-            label->setText(text);
-        }
+        label->setText(display_text(caption));
     };
     show(controls_.Label4, captions.Label4);
     show(controls_.Label5, captions.Label5);
