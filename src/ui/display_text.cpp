@@ -1,0 +1,9 @@
+#include "display_text.h"
+
+namespace tavolix::ui {
+
+QString display_text(const std::string& caption) {
+    return QString::fromStdString(caption).remove(QLatin1Char('\r'));
+}
+
+}  // namespace tavolix::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/commands/form1_model.h"
+#include "form1_controls.h"
+#include "web_links.h"
+
+namespace tavolix::ui {
+
+// The one window of the program. It holds no behaviour of its own: every event
+// goes to its handler in Form1Model, and the window then shows the model's
+// captions. The load handler runs in the constructor, before the window is
+// first shown.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    const Form1Model& model() const { return model_; }
+
+    // Where the two web links hand their addresses; the default browser unless
+    // replaced.
+    void setUrlOpener(UrlOpener opener) { open_url_ = std::move(opener); }
+
+  private:
+    void Form_Load();
+    void Label3_Click(int Index);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Combo1_Click(int ListIndex);
+    void Label17_Click();
+    void Label19_Click();
+
+    void bind_events();
+    void set_tab_order();
+    void show_captions();
+
+    Form1Model model_;
+    Form1Controls controls_;
+    UrlOpener open_url_ = default_url_opener();
+};
+
+}  // namespace tavolix::ui

@@ -1,0 +1,153 @@
+#include "form1_controls.h"
+
+#include <QApplication>
+#include <stdexcept>
+#include <string>
+
+#include "form1_layout.h"
+#include "window_fonts.h"
+
+namespace tavolix::ui {
+
+namespace {
+
+QRect box_in_pixels(const TwipsBox& box) {
+    return {to_pixels(box.left), to_pixels(box.top), to_pixels(box.width), to_pixels(box.height)};
+}
+
+QColor text_colour(const std::optional<Rgb>& colour) {
+    if (!colour) {
+        return QApplication::palette().color(QPalette::WindowText);
+    }
+    return {colour->red, colour->green, colour->blue};
+}
+
+// Every control gets its colour explicitly, the default one included, so that
+// a pad inside a dark red frame does not inherit the frame's colour.
+void set_text_colour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(role, colour);
+    }
+    widget.setPalette(palette);
+}
+
+template <typename Widget>
+Widget& find_control(QWidget& form, const char* name) {
+    auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+        throw std::logic_error(std::string("Form1 has no control ") + name);
+    }
+    return *widget;
+}
+
+QWidget& container_of(QWidget& form, const char* container) {
+    return container == nullptr ? form : find_control<QWidget>(form, container);
+}
+
+// Labels keep to their fixed box: text from the top-left corner, a new line at
+// each line break, cut off where the box ends. They do not wrap: every caption
+// is made to fit its box line by line, and a substitute font a fraction of a
+// pixel wider would otherwise push a panel's heading onto two lines.
+ClickLabel* make_label(QWidget& parent, const QString& caption) {
+    auto* label = new ClickLabel(caption, &parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setAutoFillBackground(true);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+QWidget* make_control(QWidget& parent, const ControlSpec& spec) {
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+        case ControlKind::Label:
+            return make_label(parent, caption);
+        case ControlKind::Frame:
+            return new QGroupBox(caption, &parent);
+        case ControlKind::Button:
+            return new QPushButton(caption, &parent);
+        case ControlKind::List: {
+            auto* list = new QComboBox(&parent);
+            list->setEditable(false);
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+void build_control(QWidget& form, const ControlSpec& spec) {
+    QWidget* widget = make_control(container_of(form, spec.container), spec);
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    widget->setGeometry(box_in_pixels(spec.box));
+    widget->setFont(make_font(spec.font));
+    set_text_colour(*widget, text_colour(spec.text_colour));
+}
+
+void build_line(QWidget& form, const LineSpec& spec) {
+    auto* line = new QFrame(&container_of(form, spec.container));
+    line->setObjectName(QString::fromLatin1(spec.name));
+    const bool horizontal = spec.y1 == spec.y2;
+    line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    const int stroke = spec.heavy ? 2 : 1;
+    line->setLineWidth(stroke);
+    // The box is the stroke itself, centred on the line's path.
+    const int x1 = to_pixels(spec.x1);
+    const int y1 = to_pixels(spec.y1);
+    const int length = to_pixels(horizontal ? spec.x2 - spec.x1 : spec.y2 - spec.y1);
+    line->setGeometry(horizontal ? QRect(x1, y1 - stroke / 2, length, stroke)
+                                 : QRect(x1 - stroke / 2, y1, stroke, length));
+    set_text_colour(*line, text_colour(spec.colour));
+}
+
+void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
+    QWidget& pad = find_control<QWidget>(form, frame);
+    for (const PadPosition& position : card_pad()) {
+        const int index = dealer ? position.dealer_index : position.player_index;
+        ClickLabel* label = make_label(pad, QString::fromLatin1(position.caption));
+        label->setObjectName(QStringLiteral("Label3"));
+        label->setProperty(kPadIndexProperty, index);
+        label->setGeometry(box_in_pixels({position.left, kPadTop, position.width, kPadHeight}));
+        label->setFont(make_font(kWindowFont));
+        set_text_colour(*label, text_colour(std::nullopt));
+        controls.Label3.at(static_cast<std::size_t>(index)) = label;
+    }
+}
+
+}  // namespace
+
+Form1Controls build_form1_controls(QWidget& form) {
+    Form1Controls controls;
+    for (const ControlSpec& spec : form1_controls()) {
+        build_control(form, spec);
+    }
+    for (const LineSpec& spec : form1_lines()) {
+        build_line(form, spec);
+    }
+    build_pad(form, kDealerPad, true, controls);
+    build_pad(form, kPlayerPad, false, controls);
+
+    controls.Label4 = &find_control<QLabel>(form, "Label4");
+    controls.Label5 = &find_control<QLabel>(form, "Label5");
+    controls.Label7 = &find_control<QLabel>(form, "Label7");
+    controls.Label8 = &find_control<QLabel>(form, "Label8");
+    controls.Label9 = &find_control<QLabel>(form, "Label9");
+    controls.Label10 = &find_control<QLabel>(form, "Label10");
+    controls.Label12 = &find_control<QLabel>(form, "Label12");
+    controls.Label13 = &find_control<QLabel>(form, "Label13");
+    controls.Label17 = &find_control<ClickLabel>(form, "Label17");
+    controls.Label19 = &find_control<ClickLabel>(form, "Label19");
+    controls.Command1 = &find_control<QPushButton>(form, "Command1");
+    controls.Command2 = &find_control<QPushButton>(form, "Command2");
+    controls.Command3 = &find_control<QPushButton>(form, "Command3");
+    controls.Command4 = &find_control<QPushButton>(form, "Command4");
+    controls.Combo1 = &find_control<QComboBox>(form, "Combo1");
+
+    // The calculate button exists for its handler only; nothing shows it.
+    controls.Command3->hide();
+    return controls;
+}
+
+}  // namespace tavolix::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "click_label.h"
+
+namespace tavolix::ui {
+
+inline constexpr int kPadLabelCount = 26;
+
+// The controls of Form1 that the view talks to, under the window's own names.
+// The card pads are the one array Label3: every one of its labels has the
+// objectName "Label3" and its index 0..25 in the dynamic property "Index".
+struct Form1Controls {
+    std::array<ClickLabel*, kPadLabelCount> Label3{};  // by index
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    ClickLabel* Label17 = nullptr;
+    ClickLabel* Label19 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QComboBox* Combo1 = nullptr;
+};
+
+inline constexpr const char* kPadIndexProperty = "Index";
+
+// Creates every control of the window inside `form` as laid out, the card pads
+// and the lines included, with Command3 hidden.
+Form1Controls build_form1_controls(QWidget& form);
+
+}  // namespace tavolix::ui

@@ -1,0 +1,100 @@
+#include "form1_layout.h"
+
+#include <array>
+
+namespace tavolix::ui {
+
+namespace {
+
+using enum ControlKind;
+using enum FontName;
+
+constexpr FontSpec kSans825{MsSansSerif, 8.25};
+constexpr FontSpec kSans975{MsSansSerif, 9.75};
+constexpr FontSpec kSans975Bold{MsSansSerif, 9.75, true};
+constexpr FontSpec kPanel{CourierNew, 9};
+constexpr FontSpec kFooter{Arial, 9};
+constexpr FontSpec kLink{Arial, 9, false, true};
+
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kDarkRed{64, 0, 0};
+constexpr Rgb kMaroon{128, 0, 0};
+constexpr Rgb kGreen{0, 128, 0};
+
+constexpr const char* kPadCaption = "Scegli le carte cliccando i relativi simboli";
+
+// The link captions are the addresses, which the build sets (web_links.h).
+constexpr std::array kControls{
+    ControlSpec{"Label1", Label, nullptr, {120, 120, 975, 255}, "BANCO", kSans975Bold, {}},
+    ControlSpec{"Command1", Button, nullptr, {1680, 120, 1935, 375}, "Annulla carte", kSans975, {}},
+    ControlSpec{"Label7", Label, nullptr, {3960, 120, 2295, 255}, "Somma =", kWindowFont, kBlue},
+    ControlSpec{"Frame1", Frame, nullptr, {120, 480, 3495, 735}, kPadCaption, kSans825, kDarkRed},
+    ControlSpec{
+        "Frame3", Frame, nullptr, {3840, 480, 4695, 1455}, "Probabilità Banco", kSans825, {}},
+    ControlSpec{"Label12", Label, "Frame3", {120, 240, 1935, 1095}, "", kPanel, {}},
+    ControlSpec{"Label9", Label, "Frame3", {2520, 240, 1935, 1095}, "", kPanel, {}},
+    ControlSpec{"Label4", Label, nullptr, {120, 1320, 3495, 375}, "", kWindowFont, kBlue},
+    ControlSpec{"Label2", Label, nullptr, {120, 2160, 1335, 255}, "GIOCATORE", kSans975Bold, {}},
+    ControlSpec{
+        "Command2", Button, nullptr, {1680, 2160, 1935, 375}, "Annulla carte", kSans975, {}},
+    ControlSpec{"Label8", Label, nullptr, {3840, 2160, 2295, 255}, "Somma =", kWindowFont, kBlue},
+    ControlSpec{"Label11", Label, nullptr, {6840, 2160, 975, 255}, "Stare a =>", kSans975, {}},
+    ControlSpec{"Combo1", List, nullptr, {7800, 2160, 735, 315}, "", kSans825, {}},
+    ControlSpec{"Frame2", Frame, nullptr, {120, 2520, 3495, 735}, kPadCaption, kSans825, kDarkRed},
+    ControlSpec{
+        "Frame4", Frame, nullptr, {3840, 2520, 4695, 1335}, "Probabilità Giocatore", kSans825, {}},
+    ControlSpec{"Label13", Label, "Frame4", {120, 240, 1935, 975}, "", kPanel, {}},
+    ControlSpec{"Label10", Label, "Frame4", {2520, 240, 2055, 975}, "", kPanel, {}},
+    ControlSpec{"Label5", Label, nullptr, {120, 3360, 3495, 375}, "", kWindowFont, kBlue},
+    ControlSpec{
+        "Label14",
+        Label,
+        nullptr,
+        {120, 4080, 6135, 255},
+        "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .",
+        kSans825,
+        {}},
+    ControlSpec{
+        "Command4", Button, nullptr, {6360, 4080, 2175, 375}, "Nuova partita", kSans975, {}},
+    ControlSpec{
+        "Label16", Label, nullptr, {120, 4680, 1935, 255}, "Scaricato gratis da", kFooter, {}},
+    ControlSpec{"Label17", Label, nullptr, {2280, 4680, 2655, 255}, "", kLink, kMaroon},
+    ControlSpec{"Command3", Button, nullptr, {7680, 4680, 975, 375}, "ELABORA", kSans825, {}},
+    ControlSpec{
+        "Label18", Label, nullptr, {120, 5040, 1935, 255}, "Il manuale si trova qui", kFooter, {}},
+    ControlSpec{"Label19", Label, nullptr, {2280, 5040, 5655, 255}, "", kLink, kMaroon},
+};
+
+constexpr std::array kLines{
+    LineSpec{"Line3", "Frame3", 2280, 240, 2280, 1320, false, {}},
+    LineSpec{"Line4", "Frame4", 2280, 240, 2280, 1200, false, {}},
+    LineSpec{"Line1", nullptr, 120, 2040, 8520, 2040, true, kGreen},
+    LineSpec{"Line2", nullptr, 120, 3960, 8520, 3960, true, {}},
+    LineSpec{"Line5", nullptr, 120, 4560, 8520, 4560, true, {}},
+};
+
+// The dealer's pad is numbered in face order from the ace, the player's from
+// the king down with the ace last; card entry relies on exactly this.
+constexpr std::array kPad{
+    PadPosition{120, 255, "2", 1, 24},   PadPosition{360, 255, "3", 2, 23},
+    PadPosition{600, 255, "4", 3, 22},   PadPosition{840, 255, "5", 4, 21},
+    PadPosition{1080, 255, "6", 5, 20},  PadPosition{1320, 255, "7", 6, 19},
+    PadPosition{1560, 255, "8", 7, 18},  PadPosition{1800, 255, "9", 8, 17},
+    PadPosition{2040, 375, "10", 9, 16}, PadPosition{2400, 255, "J", 10, 15},
+    PadPosition{2640, 255, "Q", 11, 14}, PadPosition{2880, 255, "K", 12, 13},
+    PadPosition{3120, 255, "A", 0, 25},
+};
+
+}  // namespace
+
+std::span<const ControlSpec> form1_controls() {
+    return kControls;
+}
+std::span<const LineSpec> form1_lines() {
+    return kLines;
+}
+std::span<const PadPosition> card_pad() {
+    return kPad;
+}
+
+}  // namespace tavolix::ui

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <optional>
+#include <span>
+
+// What Form1 shows and where, as data: every position and size is in twips
+// (1/1440 inch), the unit the window was designed in.
+namespace tavolix::ui {
+
+// 15 twips make one device-independent pixel; Qt scales those to the screen.
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int to_pixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+struct TwipsBox {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+enum class FontName { MsSansSerif, CourierNew, Arial };
+
+struct FontSpec {
+    FontName name;
+    double points;
+    bool bold = false;
+    bool underline = false;
+};
+
+enum class ControlKind { Label, Frame, Button, List };
+
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* container;  // a frame's name, or nullptr for the window's client area
+    TwipsBox box;           // relative to the container's outer top-left corner
+    const char* caption;    // UTF-8; empty when the control starts without text
+    FontSpec font;
+    std::optional<Rgb> text_colour;  // none: the system's dialog colours
+};
+
+// A straight line between two points of its container.
+struct LineSpec {
+    const char* name;
+    const char* container;
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+    bool heavy;  // the full-width separators; the lines inside the panels are thin
+    std::optional<Rgb> colour;
+};
+
+// One position of a card pad, left to right, and the Label3 index it has in
+// each pad.
+struct PadPosition {
+    int left;
+    int width;
+    const char* caption;
+    int dealer_index;
+    int player_index;
+};
+
+inline constexpr const char* kWindowTitle = "Tavolix - V 1.0, 10/2011";
+inline constexpr int kClientWidth = 8685;
+inline constexpr int kClientHeight = 5430;
+inline constexpr FontSpec kWindowFont{FontName::MsSansSerif, 12, true};
+
+inline constexpr const char* kDealerPad = "Frame1";
+inline constexpr const char* kPlayerPad = "Frame2";
+inline constexpr int kPadTop = 240;
+inline constexpr int kPadHeight = 255;
+
+// In creation order: a frame comes before the controls it holds.
+std::span<const ControlSpec> form1_controls();
+std::span<const LineSpec> form1_lines();
+std::span<const PadPosition> card_pad();
+
+}  // namespace tavolix::ui

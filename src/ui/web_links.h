@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+namespace tavolix::ui {
+
+// Opens an address somewhere outside the program and returns at once; the
+// program never learns whether a browser came up.
+using UrlOpener = std::function<void(const QUrl&)>;
+
+// The system's default browser, through Qt (no shell, no waiting).
+UrlOpener default_url_opener();
+
+// The publisher's home page (a site root ending in "/") and its manual page on
+// the same site, as set for this build. Each link label shows exactly the
+// address it opens.
+QString home_page_address();
+QString manual_page_address();
+
+}  // namespace tavolix::ui

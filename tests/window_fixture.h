@@ -1,0 +1,41 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+#include <vector>
+
+#include "ui/form1.h"
+
+namespace tavolix::ui::testing {
+
+// A fresh window for every test, shown, with the web links handing their
+// addresses to `opened` instead of a browser.
+class Form1Test : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    template <typename Widget = QWidget>
+    Widget* control(const char* name) const {
+        return form->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    // The card label captioned `caption` in the dealer's or the player's pad.
+    QLabel* pad_label(bool dealer, const QString& caption) const;
+    // A real left click at `pos` in the widget, its centre when not given.
+    static void click(QWidget* widget, QPoint pos = {-1, -1});
+    void click_card(bool dealer, const QString& caption) const;
+    // Dealer 10; player 10 and 8.
+    void play_worked_example() const;
+
+    // The lines a label shows.
+    QStringList shown_lines(const char* name) const;
+
+    std::unique_ptr<Form1> form;
+    std::vector<QUrl> opened;
+};
+
+}  // namespace tavolix::ui::testing
