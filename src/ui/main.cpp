@@ -1,10 +1,26 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "form1.h"
+
+namespace {
+
+// The icon theme's tavolix icon where one is installed, else the same
+// pictures built into the program.
+QIcon window_icon() {
+    QIcon built_in;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        built_in.addFile(QStringLiteral(":/icons/%1x%1/tavolix.png").arg(size));
+    }
+    return QIcon::fromTheme(QStringLiteral("tavolix"), built_in);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // The window takes no arguments of its own; Qt reads its platform options.
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(window_icon());
     tavolix::ui::Form1 window;
     window.show();
     return QApplication::exec();
