@@ -16,11 +16,14 @@ namespace tavolix {
 // What sets the dealer's engine apart from the player's: the hand it draws
 // to, when that hand stops, which outcome columns it reports, and how its
 // reports and panel read. Everything else both engines do alike, below.
-template <class Rule>
 struct EngineSpec {
     Integer start_sum;
     Integer start_soft;
-    Rule rule;  // total -> kDrawAgain or the outcome column that ends the hand
+    // (total, against) -> kDrawAgain or the outcome column that ends the hand;
+    // `against` is what the rule compares with: the player's total for the
+    // dealer, the threshold for the player.
+    int (*outcome)(Integer total, Integer against);
+    Integer against;
     std::span<const int> outcome_columns;
     const char* combinations_file;
     const char* results_file;
@@ -29,15 +32,20 @@ struct EngineSpec {
 // Fills draw_stats rows 1..12 and draw_depth by the chosen path, then chains
 // the positions into row 0 for each outcome column. Returns the number of
 // finished draw sequences.
-template <class Rule>
-std::int64_t engine_figures(TableState& state, const EngineSpec<Rule>& spec, DrawPath path) {
+inline auto rule_of(const EngineSpec& spec) {
+    return [outcome = spec.outcome, against = spec.against](Integer total) {
+        return outcome(total, against);
+    };
+}
+
+inline std::int64_t engine_figures(TableState& state, const EngineSpec& spec, DrawPath path) {
     start_walk(state);
     std::int64_t finished = 0;
     if (path == DrawPath::walk) {
-        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
+        walk_draws(state, spec.start_sum, spec.start_soft, rule_of(spec),
                    [&finished](int, Integer) { ++finished; });
     } else {
-        finished = tally_draws(state, spec.start_sum, spec.start_soft, spec.rule);
+        finished = tally_draws(state, spec.start_sum, spec.start_soft, rule_of(spec));
     }
     const ContinueRatios ratios = continue_ratios(state);
     for (const int column : spec.outcome_columns) {
@@ -53,8 +61,8 @@ std::int64_t engine_figures(TableState& state, const EngineSpec<Rule>& spec, Dra
 //   write_line(file, column, total)  one combinations line
 //   write_results(path, separator)   the results file; an error text or nothing
 //   panel(state)                     the result panel's texts
-template <class Rule, class WriteLine, class WriteResults, class Panel>
-EngineRun run_engine(TableState& state, const EngineSpec<Rule>& spec, const ReportSettings& reports,
+template <class WriteLine, class WriteResults, class Panel>
+EngineRun run_engine(TableState& state, const EngineSpec& spec, const ReportSettings& reports,
                      WriteLine write_line, WriteResults write_results, Panel panel) {
     EngineRun run;
     if (state.write_reports == 0) {
@@ -63,7 +71,7 @@ EngineRun run_engine(TableState& state, const EngineSpec<Rule>& spec, const Repo
         start_walk(state);
         ReportFile combinations(reports.directory / spec.combinations_file,
                                 reports.decimal_separator);
-        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
+        walk_draws(state, spec.start_sum, spec.start_soft, rule_of(spec),
                    [&](int column, Integer total) {
                        ++run.sequences;
                        write_line(combinations, column, total);

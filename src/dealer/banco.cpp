@@ -13,12 +13,12 @@ namespace {
 
 constexpr int kDealerOutcomes[] = {kDealerWins, kPush, kDealerLoses, kBust};
 
-auto dealer_spec(const TableState& state) {
-    return EngineSpec{
+EngineSpec dealer_spec(const TableState& state) {
+    return {
         .start_sum = state.banco_sum,
         .start_soft = state.banco_soft,
-        .rule = [player_sum =
-                     state.player_sum](Integer total) { return dealer_outcome(total, player_sum); },
+        .outcome = dealer_outcome,
+        .against = state.player_sum,
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,

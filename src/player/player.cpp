@@ -13,12 +13,12 @@ namespace {
 
 constexpr int kPlayerOutcomes[] = {kStandColumn, kBust};
 
-auto player_spec(const TableState& state) {
-    return EngineSpec{
+EngineSpec player_spec(const TableState& state) {
+    return {
         .start_sum = state.player_sum,
         .start_soft = state.player_soft,
-        .rule = [stand_at =
-                     state.stand_at](Integer total) { return player_outcome(total, stand_at); },
+        .outcome = player_outcome,
+        .against = state.stand_at,
         .outcome_columns = kPlayerOutcomes,
         .combinations_file = kPlayerCombinationsFile,
         .results_file = kPlayerResultsFile,
