@@ -16,14 +16,12 @@ namespace tavolix {
 // What sets the dealer's engine apart from the player's: the hand it draws
 // to, when that hand stops, which outcome columns it reports, and how its
 // reports and panel read. Everything else both engines do alike, below.
+// The rule is a small function object, so the walk and the tally inline it.
+template <class Rule>
 struct EngineSpec {
     Integer start_sum;
     Integer start_soft;
-    // (total, against) -> kDrawAgain or the outcome column that ends the hand;
-    // `against` is what the rule compares with: the player's total for the
-    // dealer, the threshold for the player.
-    int (*outcome)(Integer total, Integer against);
-    Integer against;
+    Rule rule;  // total -> kDrawAgain or the outcome column that ends the hand
     std::span<const int> outcome_columns;
     const char* combinations_file;
     const char* results_file;
@@ -32,20 +30,15 @@ struct EngineSpec {
 // Fills draw_stats rows 1..12 and draw_depth by the chosen path, then chains
 // the positions into row 0 for each outcome column. Returns the number of
 // finished draw sequences.
-inline auto rule_of(const EngineSpec& spec) {
-    return [outcome = spec.outcome, against = spec.against](Integer total) {
-        return outcome(total, against);
-    };
-}
-
-inline std::int64_t engine_figures(TableState& state, const EngineSpec& spec, DrawPath path) {
+template <class Rule>
+std::int64_t engine_figures(TableState& state, const EngineSpec<Rule>& spec, DrawPath path) {
     start_walk(state);
     std::int64_t finished = 0;
     if (path == DrawPath::walk) {
-        walk_draws(state, spec.start_sum, spec.start_soft, rule_of(spec),
+        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
                    [&finished](int, Integer) { ++finished; });
     } else {
-        finished = tally_draws(state, spec.start_sum, spec.start_soft, rule_of(spec));
+        finished = tally_draws(state, spec.start_sum, spec.start_soft, spec.rule);
     }
     const ContinueRatios ratios = continue_ratios(state);
     for (const int column : spec.outcome_columns) {
@@ -61,8 +54,8 @@ inline std::int64_t engine_figures(TableState& state, const EngineSpec& spec, Dr
 //   write_line(file, column, total)  one combinations line
 //   write_results(path, separator)   the results file; an error text or nothing
 //   panel(state)                     the result panel's texts
-template <class WriteLine, class WriteResults, class Panel>
-EngineRun run_engine(TableState& state, const EngineSpec& spec, const ReportSettings& reports,
+template <class Rule, class WriteLine, class WriteResults, class Panel>
+EngineRun run_engine(TableState& state, const EngineSpec<Rule>& spec, const ReportSettings& reports,
                      WriteLine write_line, WriteResults write_results, Panel panel) {
     EngineRun run;
     if (state.write_reports == 0) {
@@ -71,7 +64,7 @@ EngineRun run_engine(TableState& state, const EngineSpec& spec, const ReportSett
         start_walk(state);
         ReportFile combinations(reports.directory / spec.combinations_file,
                                 reports.decimal_separator);
-        walk_draws(state, spec.start_sum, spec.start_soft, rule_of(spec),
+        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
                    [&](int column, Integer total) {
                        ++run.sequences;
                        write_line(combinations, column, total);

@@ -13,12 +13,16 @@ namespace {
 
 constexpr int kDealerOutcomes[] = {kDealerWins, kPush, kDealerLoses, kBust};
 
-EngineSpec dealer_spec(const TableState& state) {
+struct DealerRule {
+    Integer player_sum;
+    int operator()(Integer total) const { return dealer_outcome(total, player_sum); }
+};
+
+EngineSpec<DealerRule> dealer_spec(const TableState& state) {
     return {
         .start_sum = state.banco_sum,
         .start_soft = state.banco_soft,
-        .outcome = dealer_outcome,
-        .against = state.player_sum,
+        .rule = DealerRule{state.player_sum},
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,

@@ -13,12 +13,16 @@ namespace {
 
 constexpr int kPlayerOutcomes[] = {kStandColumn, kBust};
 
-EngineSpec player_spec(const TableState& state) {
+struct PlayerRule {
+    Integer stand_at;
+    int operator()(Integer total) const { return player_outcome(total, stand_at); }
+};
+
+EngineSpec<PlayerRule> player_spec(const TableState& state) {
     return {
         .start_sum = state.player_sum,
         .start_soft = state.player_soft,
-        .outcome = player_outcome,
-        .against = state.stand_at,
+        .rule = PlayerRule{state.stand_at},
         .outcome_columns = kPlayerOutcomes,
         .combinations_file = kPlayerCombinationsFile,
         .results_file = kPlayerResultsFile,
