@@ -18,7 +18,7 @@ namespace tavolix {
 // reports and panel read. Everything else both engines do alike, below.
 // The rule is a small function object, so the walk and the tally inline it.
 template <class Rule>
-struct EngineSpec {
+struct EngineRules {
     Integer start_sum;
     Integer start_soft;
     Rule rule;  // total -> kDrawAgain or the outcome column that ends the hand
@@ -31,17 +31,17 @@ struct EngineSpec {
 // the positions into row 0 for each outcome column. Returns the number of
 // finished draw sequences.
 template <class Rule>
-std::int64_t engine_figures(TableState& state, const EngineSpec<Rule>& spec, DrawPath path) {
+std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, DrawPath path) {
     start_walk(state);
     std::int64_t finished = 0;
     if (path == DrawPath::walk) {
-        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
+        walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
                    [&finished](int, Integer) { ++finished; });
     } else {
-        finished = tally_draws(state, spec.start_sum, spec.start_soft, spec.rule);
+        finished = tally_draws(state, engine.start_sum, engine.start_soft, engine.rule);
     }
     const ContinueRatios ratios = continue_ratios(state);
-    for (const int column : spec.outcome_columns) {
+    for (const int column : engine.outcome_columns) {
         combine_outcome(state, ratios, column);
     }
     return finished;
@@ -55,16 +55,17 @@ std::int64_t engine_figures(TableState& state, const EngineSpec<Rule>& spec, Dra
 //   write_results(path, separator)   the results file; an error text or nothing
 //   panel(state)                     the result panel's texts
 template <class Rule, class WriteLine, class WriteResults, class Panel>
-EngineRun run_engine(TableState& state, const EngineSpec<Rule>& spec, const ReportSettings& reports,
-                     WriteLine write_line, WriteResults write_results, Panel panel) {
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
+                     const ReportSettings& reports, WriteLine write_line,
+                     WriteResults write_results, Panel panel) {
     EngineRun run;
     if (state.write_reports == 0) {
-        run.sequences = engine_figures(state, spec, DrawPath::tally);
+        run.sequences = engine_figures(state, engine, DrawPath::tally);
     } else {
         start_walk(state);
-        ReportFile combinations(reports.directory / spec.combinations_file,
+        ReportFile combinations(reports.directory / engine.combinations_file,
                                 reports.decimal_separator);
-        walk_draws(state, spec.start_sum, spec.start_soft, spec.rule,
+        walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
                    [&](int column, Integer total) {
                        ++run.sequences;
                        write_line(combinations, column, total);
@@ -73,11 +74,11 @@ EngineRun run_engine(TableState& state, const EngineSpec<Rule>& spec, const Repo
             run.report_errors.push_back(std::move(*error));
         }
         const ContinueRatios ratios = continue_ratios(state);
-        for (const int column : spec.outcome_columns) {
+        for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);
         }
         if (std::optional<std::string> error =
-                write_results(reports.directory / spec.results_file, reports.decimal_separator)) {
+                write_results(reports.directory / engine.results_file, reports.decimal_separator)) {
             run.report_errors.push_back(std::move(*error));
         }
     }

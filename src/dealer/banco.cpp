@@ -18,7 +18,7 @@ struct DealerRule {
     int operator()(Integer total) const { return dealer_outcome(total, player_sum); }
 };
 
-EngineSpec<DealerRule> dealer_spec(const TableState& state) {
+EngineRules<DealerRule> dealer_rules(const TableState& state) {
     return {
         .start_sum = state.banco_sum,
         .start_soft = state.banco_soft,
@@ -48,12 +48,12 @@ int dealer_outcome(Integer total, Integer player_sum) {
 }
 
 std::int64_t dealer_figures(TableState& state, DrawPath path) {
-    return engine_figures(state, dealer_spec(state), path);
+    return engine_figures(state, dealer_rules(state), path);
 }
 
 EngineRun Banco(TableState& state, const ReportSettings& reports) {
     return run_engine(
-        state, dealer_spec(state), reports,
+        state, dealer_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
             write_dealer_combination(file, state, column, total);
         },

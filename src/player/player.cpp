@@ -18,7 +18,7 @@ struct PlayerRule {
     int operator()(Integer total) const { return player_outcome(total, stand_at); }
 };
 
-EngineSpec<PlayerRule> player_spec(const TableState& state) {
+EngineRules<PlayerRule> player_rules(const TableState& state) {
     return {
         .start_sum = state.player_sum,
         .start_soft = state.player_soft,
@@ -42,12 +42,12 @@ int player_outcome(Integer total, Integer stand_at) {
 }
 
 std::int64_t player_figures(TableState& state, DrawPath path) {
-    return engine_figures(state, player_spec(state), path);
+    return engine_figures(state, player_rules(state), path);
 }
 
 EngineRun Player(TableState& state, const ReportSettings& reports) {
     return run_engine(
-        state, player_spec(state), reports,
+        state, player_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
             write_player_combination(file, state, column, total);
         },
