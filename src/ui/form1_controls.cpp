@@ -59,9 +59,9 @@ ClickLabel* make_label(QWidget& parent, const QString& caption) {
     return label;
 }
 
-QWidget* make_control(QWidget& parent, const ControlSpec& spec) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* make_control(QWidget& parent, const ControlSpec& control) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
         case ControlKind::Label:
             return make_label(parent, caption);
         case ControlKind::Frame:
@@ -77,29 +77,29 @@ QWidget* make_control(QWidget& parent, const ControlSpec& spec) {
     return nullptr;
 }
 
-void build_control(QWidget& form, const ControlSpec& spec) {
-    QWidget* widget = make_control(container_of(form, spec.container), spec);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(box_in_pixels(spec.box));
-    widget->setFont(make_font(spec.font));
-    set_text_colour(*widget, text_colour(spec.text_colour));
+void build_control(QWidget& form, const ControlSpec& control) {
+    QWidget* widget = make_control(container_of(form, control.container), control);
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(box_in_pixels(control.box));
+    widget->setFont(make_font(control.font));
+    set_text_colour(*widget, text_colour(control.text_colour));
 }
 
-void build_line(QWidget& form, const LineSpec& spec) {
-    auto* line = new QFrame(&container_of(form, spec.container));
-    line->setObjectName(QString::fromLatin1(spec.name));
-    const bool horizontal = spec.y1 == spec.y2;
+void build_line(QWidget& form, const LineSpec& drawn) {
+    auto* line = new QFrame(&container_of(form, drawn.container));
+    line->setObjectName(QString::fromLatin1(drawn.name));
+    const bool horizontal = drawn.y1 == drawn.y2;
     line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
-    const int stroke = spec.heavy ? 2 : 1;
+    const int stroke = drawn.heavy ? 2 : 1;
     line->setLineWidth(stroke);
     // The box is the stroke itself, centred on the line's path.
-    const int x1 = to_pixels(spec.x1);
-    const int y1 = to_pixels(spec.y1);
-    const int length = to_pixels(horizontal ? spec.x2 - spec.x1 : spec.y2 - spec.y1);
+    const int x1 = to_pixels(drawn.x1);
+    const int y1 = to_pixels(drawn.y1);
+    const int length = to_pixels(horizontal ? drawn.x2 - drawn.x1 : drawn.y2 - drawn.y1);
     line->setGeometry(horizontal ? QRect(x1, y1 - stroke / 2, length, stroke)
                                  : QRect(x1 - stroke / 2, y1, stroke, length));
-    set_text_colour(*line, text_colour(spec.colour));
+    set_text_colour(*line, text_colour(drawn.colour));
 }
 
 void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
@@ -120,11 +120,11 @@ void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& con
 
 Form1Controls build_form1_controls(QWidget& form) {
     Form1Controls controls;
-    for (const ControlSpec& spec : form1_controls()) {
-        build_control(form, spec);
+    for (const ControlSpec& control : form1_controls()) {
+        build_control(form, control);
     }
-    for (const LineSpec& spec : form1_lines()) {
-        build_line(form, spec);
+    for (const LineSpec& drawn : form1_lines()) {
+        build_line(form, drawn);
     }
     build_pad(form, kDealerPad, true, controls);
     build_pad(form, kPlayerPad, false, controls);

@@ -21,17 +21,17 @@ QString fallback_family(FontName name) {
                                         : QStringLiteral("Liberation Sans");
 }
 
-QFont make_font(const FontSpec& spec) {
+QFont make_font(const FontSpec& wanted) {
     QFont font;
     // A family list, unlike a single family, is not replaced by whatever
     // fontconfig substitutes for a missing Windows font (often a wider face).
-    font.setFamilies(QStringList{designed_family(spec.name), fallback_family(spec.name)});
-    const bool fixed_pitch = spec.name == FontName::CourierNew;
+    font.setFamilies(QStringList{designed_family(wanted.name), fallback_family(wanted.name)});
+    const bool fixed_pitch = wanted.name == FontName::CourierNew;
     font.setStyleHint(fixed_pitch ? QFont::TypeWriter : QFont::SansSerif);
     font.setFixedPitch(fixed_pitch);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
     return font;
 }
 

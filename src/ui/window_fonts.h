@@ -15,6 +15,6 @@ QString fallback_family(FontName name);
 // The font of a control: the designed family first, then its fallback; a
 // Courier New font stays fixed-pitch even when neither is installed, since
 // the result panels align their columns with spaces.
-QFont make_font(const FontSpec& spec);
+QFont make_font(const FontSpec& wanted);
 
 }  // namespace tavolix::ui
