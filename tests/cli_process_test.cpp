@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -330,6 +332,32 @@ TEST(CalcReports, writes_the_four_files_with_one_line_per_finished_sequence) {
               " 10  |  1 , SUM= 21  Vin");
     // Nothing but the reports is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
+}
+
+TEST(CalcReports, writes_nothing_for_a_table_it_refuses) {
+    const ScratchDir dir;
+    const CalcRun run =
+        run_calc({"--reports", QString::fromStdString(dir.path().string()), "A,A,A,A", "A,5"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(CalcReports, writes_the_reports_of_the_whole_hand_once) {
+    // Every card after the second recalculates; the reports and any message
+    // about them belong to the hand as asked, not to its shorter beginnings.
+    const ScratchDir dir;
+    const CalcRun run =
+        run_calc({"--reports", QString::fromStdString(dir.path().string()), "10", "2,3,4,5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read_report_lines(dir.path() / kPlayerCombinationsFile).front().substr(0, 16),
+              " 2  3  4  5  |  ");
+    // A report that fails late is named once, not once per recalculation.
+    std::filesystem::create_directory(dir.path() / (std::string(kPlayerResultsFile) + ".part"));
+    const CalcRun failed =
+        run_calc({"--reports", QString::fromStdString(dir.path().string()), "10", "2,3,4,5"});
+    EXPECT_EQ(failed.status, 3);
+    EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << failed.err;
 }
 
 struct BadDirectory {

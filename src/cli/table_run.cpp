@@ -52,14 +52,14 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
 }
 
 // Card entry limits each hand on its own, so the two hands together may hold
-// more cards of a value than the deck has. The engines then count cards that
-// do not exist and give figures above 100%; such a table has no answer.
+// more cards of a value than the deck has. The window still shows figures for
+// such a table (leaving the surplus out of the deck), but no deck can deal it,
+// so a script asking for it has made a mistake.
 std::optional<InputError> more_than_the_deck(const TableState& state) {
     for (Integer value = 1; value <= 10; ++value) {
-        const Integer left = Ostalo_karata(state, value, Integer{1});
-        if (left < 0) {
+        if (const Integer surplus = surplus_on_table(state, value); surplus > 0) {
             const int in_deck = value == 10 ? 16 : 4;
-            return InputError{"the two hands together hold " + std::to_string(in_deck - left) +
+            return InputError{"the two hands together hold " + std::to_string(in_deck + surplus) +
                               " cards of value " + face_name(value) + "; one deck has " +
                               std::to_string(in_deck)};
         }
@@ -89,9 +89,6 @@ std::variant<TableOutcome, InputError> run_table(
     Form1Model model(report_directory ? ReportSettings{.directory = *report_directory}
                                       : ReportSettings{});
     model.Form_Load();
-    if (report_directory) {
-        model.state().write_reports = 1;
-    }
     // Picking the threshold before any card leaves one calculation, on the
     // card that completes the hands, instead of a second one afterwards.
     model.Combo1_Click(request.stand_at - kLowestStand);
@@ -103,6 +100,13 @@ std::variant<TableOutcome, InputError> run_table(
     }
     if (auto error = more_than_the_deck(model.state())) {
         return std::move(*error);
+    }
+    // The reports are written once, for the table as asked, and never for a
+    // table that is then refused: the cards go in with the switch off, and
+    // the calculation is made again with it on.
+    if (report_directory) {
+        model.state().write_reports = 1;
+        model.Command3_Click();
     }
     const auto& calculation = model.last_calculation();
     if (!calculation) {

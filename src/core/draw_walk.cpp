@@ -2,29 +2,16 @@
 
 namespace tavolix {
 
-namespace {
-
-// Card entry limits each hand on its own, so the two hands together may hold
-// more cards of a value than the deck has (the dealer four aces, the player a
-// fifth). Such a value is never drawn, and its surplus is no card in the deck:
-// leaving it out of the cards left keeps every share a share of the cards that
-// are really there, so no figure passes 100%. For any table one deck can deal
-// the surplus is 0.
-int surplus_on_table(const TableState& state) {
-    int surplus = 0;
-    for (Integer value = 1; value <= 10; ++value) {
-        const Integer left = Ostalo_karata(state, value, 1);
-        surplus += left < 0 ? -left : 0;
-    }
-    return surplus;
-}
-
-}  // namespace
-
 void start_walk(TableState& state) {
     state.draw_stats = {};
     state.draw_seq = {};
-    const int surplus = surplus_on_table(state);
+    // A surplus the two hands hold beyond the deck is never drawn and is no
+    // card in the deck: leaving it out keeps every share a share of the cards
+    // really there, so no figure passes 100%.
+    int surplus = 0;
+    for (Integer value = 1; value <= 10; ++value) {
+        surplus += surplus_on_table(state, value);
+    }
     for (int r = 1; r <= 11; ++r) {
         const Integer left =
             static_cast<Integer>(52 - state.banco_count - state.player_count - (r - 1) + surplus);

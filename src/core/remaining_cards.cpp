@@ -26,4 +26,9 @@ Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integ
     return static_cast<Integer>(count);
 }
 
+Integer surplus_on_table(const TableState& state, Integer carta) {
+    const Integer left = Ostalo_karata(state, carta, Integer{1});
+    return left < 0 ? static_cast<Integer>(-left) : Integer{0};
+}
+
 }  // namespace tavolix

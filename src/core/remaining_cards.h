@@ -10,4 +10,9 @@ namespace tavolix {
 // than the shoe has give a negative count, which callers must treat as none.
 Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integer& n_card);
 
+// How many cards of value carta the two hands hold beyond what the shoe has:
+// card entry checks each hand alone, so the dealer may hold four aces and the
+// player a fifth. 0 for any table the shoe can deal.
+Integer surplus_on_table(const TableState& state, Integer carta);
+
 }  // namespace tavolix
