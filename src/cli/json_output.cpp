@@ -3,6 +3,8 @@
 #include <QString>
 #include <span>
 
+#include "core/draw_walk.h"
+
 namespace tavolix::cli {
 
 namespace {
@@ -26,14 +28,13 @@ QJsonObject figures(std::span<const OutcomeKey> keys, Figure figure) {
 
 QJsonObject side_json(const SideOutcome& side, std::span<const OutcomeKey> keys) {
     const auto& results = side.draw_stats[0];
-    const auto& first = side.draw_stats[1];
-    const double first_cards = first[kCardsLeft] * first[kOpenings];
     return {
         {"text", QString::fromStdString(side.text)},
         {"sum", side.sum},
         {"soft", side.soft},
         {"all", figures(keys, [&](int column) { return results[column]; })},
-        {"first", figures(keys, [&](int column) { return first[column] / first_cards; })},
+        {"first",
+         figures(keys, [&](int column) { return first_card_share(side.draw_stats, column); })},
         {"exact", figures(keys, [&](int column) { return side.exact[column]; })},
         {"depth", side.draw_depth},
         {"sequences", static_cast<qint64>(side.sequences)},

@@ -52,8 +52,8 @@ void combine_outcome(TableState& state, const ContinueRatios& ratios, int column
     state.draw_stats[0][column] = sum;
 }
 
-double first_card_share(const TableState& state, int column) {
-    const auto& row = state.draw_stats[1];
+double first_card_share(const DrawStats& draw_stats, int column) {
+    const auto& row = draw_stats[1];
     return row[column] / (row[kCardsLeft] * row[kOpenings]);
 }
 

@@ -86,6 +86,6 @@ ContinueRatios continue_ratios(const TableState& state);
 void combine_outcome(TableState& state, const ContinueRatios& ratios, int column);
 
 // The share of the first draw's cards that end the hand in `column`.
-double first_card_share(const TableState& state, int column);
+double first_card_share(const DrawStats& draw_stats, int column);
 
 }  // namespace tavolix

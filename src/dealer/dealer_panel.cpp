@@ -39,7 +39,7 @@ PanelTexts dealer_panel(const TableState& state) {
             all[h - 1] = static_cast<float>(state.draw_stats[0][h] * 100);
         }
         if (state.draw_stats[1][h] != 0) {
-            first[h - 1] = static_cast<float>(first_card_share(state, h) * 100);
+            first[h - 1] = static_cast<float>(first_card_share(state.draw_stats, h) * 100);
         }
     }
     return {.prima_carta = panel_column("Prima carta", first),

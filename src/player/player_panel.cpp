@@ -20,9 +20,9 @@ std::string panel_column(const char* heading, Integer stand_at, double stand, do
 
 PanelTexts player_panel(const TableState& state) {
     const auto& results = state.draw_stats[0];
-    return {.prima_carta =
-                panel_column("Prima carta", state.stand_at, first_card_share(state, kStandColumn),
-                             first_card_share(state, kBust)),
+    return {.prima_carta = panel_column("Prima carta", state.stand_at,
+                                        first_card_share(state.draw_stats, kStandColumn),
+                                        first_card_share(state.draw_stats, kBust)),
             .tutte_combinazioni = panel_column("Tutte combinazioni", state.stand_at,
                                                results[kStandColumn], results[kBust])};
 }
