@@ -5,7 +5,6 @@
 #include "core/commands/card_entry.h"
 #include "core/commands/form1_model.h"
 #include "core/hand_total.h"
-#include "core/remaining_cards.h"
 #include "dealer/dealer_exact.h"
 #include "player/player_exact.h"
 
@@ -27,6 +26,13 @@ Integer total_with(const std::vector<Integer>& faces, std::size_t count) {
     return total;
 }
 
+// "4" or "24 (6 decks)": how many cards of a value the shoe has.
+std::string shoe_cards(const TableState& state, Integer value) {
+    const std::string cards = std::to_string(cards_in_deck(value) * state.deck_count);
+    return state.deck_count == 1 ? cards
+                                 : cards + " (" + std::to_string(state.deck_count) + " decks)";
+}
+
 std::optional<InputError> click_hand(Form1Model& model, Side side,
                                      const std::vector<Integer>& faces) {
     const char* hand = side == Side::Banco ? "dealer" : "player";
@@ -40,28 +46,16 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
             case Form1Model::LastCard::RefusedFifthFace:
                 return InputError{card + "it would be the fifth " + face_name(faces[i]) +
                                   " in the " + hand + "'s hand"};
+            case Form1Model::LastCard::RefusedNoneLeft:
+                return InputError{card + "the two hands already hold all " +
+                                  shoe_cards(model.state(), card_value(faces[i])) +
+                                  " cards of value " + face_name(card_value(faces[i]))};
             case Form1Model::LastCard::RefusedBust:
                 return InputError{card + "it would take the hand to " +
                                   std::to_string(total_with(faces, i + 1)) + ", over 21"};
             case Form1Model::LastCard::None:
             case Form1Model::LastCard::InvalidIndex:
                 throw std::logic_error("a face outside the pads reached card entry");
-        }
-    }
-    return std::nullopt;
-}
-
-// Card entry limits each hand on its own, so the two hands together may hold
-// more cards of a value than the deck has. The window still shows figures for
-// such a table (leaving the surplus out of the deck), but no deck can deal it,
-// so a script asking for it has made a mistake.
-std::optional<InputError> more_than_the_deck(const TableState& state) {
-    for (Integer value = 1; value <= 10; ++value) {
-        if (const Integer surplus = surplus_on_table(state, value); surplus > 0) {
-            const int in_deck = value == 10 ? 16 : 4;
-            return InputError{"the two hands together hold " + std::to_string(in_deck + surplus) +
-                              " cards of value " + face_name(value) + "; one deck has " +
-                              std::to_string(in_deck)};
         }
     }
     return std::nullopt;
@@ -97,9 +91,6 @@ std::variant<TableOutcome, InputError> run_table(
         if (auto error = click_hand(model, side, *faces)) {
             return std::move(*error);
         }
-    }
-    if (auto error = more_than_the_deck(model.state())) {
-        return std::move(*error);
     }
     // The reports are written once, for the table as asked, and never for a
     // table that is then refused: the cards go in with the switch off, and

@@ -1,6 +1,7 @@
 #include "card_entry.h"
 
 #include "core/hand_total.h"
+#include "core/remaining_cards.h"
 
 namespace tavolix {
 
@@ -33,9 +34,14 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
     if (same_face >= 4 * state.deck_count) {
         return CardEntry::RefusedFifthFace;
     }
+    // The per-face limit looks at one hand; the shoe also bounds both together,
+    // so that no table is entered that no shoe could deal.
+    if (Ostalo_karata(state, card_value(face), Integer{1}) < 1) {
+        return CardEntry::RefusedNoneLeft;
+    }
 
     // The candidate goes into the slot above the count before it is tested;
-    // even a hand of 11 cards has that slot.
+    // even a hand of the most cards has that slot.
     ++hand.count;
     hand.faces[hand.count] = face;
     hand.cards[hand.count] = card_value(face);

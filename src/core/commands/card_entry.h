@@ -24,6 +24,7 @@ constexpr PadCard pad_card(int index) {
 enum class CardEntry {
     Accepted,
     RefusedFifthFace,  // the hand already holds 4 x deck_count cards of that face
+    RefusedNoneLeft,   // the two hands already hold every card of its value in the shoe
     RefusedBust,       // the card would take the hand over 21
 };
 

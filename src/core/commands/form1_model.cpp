@@ -43,6 +43,9 @@ void Form1Model::Label3_Click(int Index) {
         case CardEntry::RefusedFifthFace:
             last_card_ = LastCard::RefusedFifthFace;
             return;
+        case CardEntry::RefusedNoneLeft:
+            last_card_ = LastCard::RefusedNoneLeft;
+            return;
         case CardEntry::RefusedBust:
             last_card_ = LastCard::RefusedBust;
             return;

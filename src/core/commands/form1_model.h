@@ -51,7 +51,14 @@ class Form1Model {
 
     // The outcome of the last card click, for callers that must tell a refused
     // card from an accepted one (a view shows nothing of it).
-    enum class LastCard { None, Accepted, RefusedFifthFace, RefusedBust, InvalidIndex };
+    enum class LastCard {
+        None,
+        Accepted,
+        RefusedFifthFace,
+        RefusedNoneLeft,
+        RefusedBust,
+        InvalidIndex
+    };
     LastCard last_card() const { return last_card_; }
 
   private:
