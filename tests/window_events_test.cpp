@@ -215,10 +215,11 @@ INSTANTIATE_TEST_SUITE_P(Form1, ThresholdPick,
                                            PickRow{"last", Qt::Key_End, 21}),
                          [](const auto& row_info) { return std::string(row_info.param.name); });
 
-TEST_F(Form1Test, tabs_through_the_buttons_and_the_list_only_starting_at_the_first_button) {
+TEST_F(Form1Test, tabs_through_the_buttons_and_the_lists_only_starting_at_the_first_button) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<const char*> order{"Command1", "Command2", "Combo1", "Command4", "Command1"};
+    const std::vector<const char*> order{"Command1", "Command2", "Combo1", "Combo2",
+                                        "Command4", "Command1"};
     EXPECT_EQ(QApplication::focusWidget(), control(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

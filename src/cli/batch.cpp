@@ -19,13 +19,13 @@ void write_line(std::ostream& out, const QJsonObject& object) {
 
 }  // namespace
 
-bool run_batch(std::istream& in, std::ostream& out, int default_stand) {
+bool run_batch(std::istream& in, std::ostream& out, int default_stand, int default_decks) {
     bool all_good = true;
     long long number = 0;
     std::string line;
     while (std::getline(in, line)) {
         ++number;
-        auto parsed = parse_batch_line(line, default_stand);
+        auto parsed = parse_batch_line(line, default_stand, default_decks);
         if (std::holds_alternative<SkippedLine>(parsed)) {
             continue;
         }

@@ -6,10 +6,10 @@
 
 #include "batch.h"
 #include "json_output.h"
+#include "model/table_text.h"
 #include "report_directory.h"
 #include "table_request.h"
 #include "table_run.h"
-#include "text_output.h"
 
 #ifndef TAVOLIX_VERSION
 #error "TAVOLIX_VERSION must be defined by the build"
@@ -27,6 +27,11 @@ struct Options {
         QStringLiteral("Stand at N: a total from 12 to 21 (default 17); with --batch, for "
                        "the lines that give none."),
         QStringLiteral("N"), QString::number(kDefaultStand)};
+    QCommandLineOption decks{
+        QStringLiteral("decks"),
+        QStringLiteral("Deal from a shoe of N decks: 1 to 8 (default 1); with --batch, for the "
+                       "lines that give none."),
+        QStringLiteral("N"), QString::number(kDefaultDecks)};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("Write the figures as one JSON object.")};
     QCommandLineOption reports{QStringLiteral("reports"),
@@ -34,16 +39,19 @@ struct Options {
                                QStringLiteral("DIR")};
     QCommandLineOption batch{
         QStringLiteral("batch"),
-        QStringLiteral("Read \"DEALER PLAYER [STAND]\" lines from standard input and write one "
-                       "JSON object per line.")};
+        QStringLiteral("Read \"DEALER PLAYER [STAND [DECKS]]\" lines from standard input and "
+                       "write one JSON object per line.")};
 };
 
 void describe(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(QStringLiteral(
-        "Blackjack probabilities for one deck of 52 cards, for the dealer's hand DEALER and the "
-        "player's hand PLAYER. A hand is a comma-separated list of faces (A,2,...,10,J,Q,K), "
-        "entered in that order as on the card pads."));
-    parser.addOptions({options.stand, options.json, options.reports, options.batch});
+        "Blackjack probabilities for a shoe of one deck of 52 cards (up to eight with --decks), "
+        "for the dealer's hand DEALER and the player's hand PLAYER. A hand is a comma-separated "
+        "list of faces (A,2,...,10,J,Q,K), entered in that order as on the card pads; a hand "
+        "holds at most 4 cards of a face per deck, and both hands together no more cards of a "
+        "value than the shoe has."));
+    parser.addOptions(
+        {options.stand, options.decks, options.json, options.reports, options.batch});
     parser.addPositionalArgument(QStringLiteral("DEALER"),
                                  QStringLiteral("The dealer's cards, e.g. 10 or A,6."));
     parser.addPositionalArgument(QStringLiteral("PLAYER"),
@@ -59,7 +67,7 @@ void write(std::ostream& out, const QByteArray& bytes) {
     out.write(bytes.constData(), bytes.size());
 }
 
-int run_one(const QCommandLineParser& parser, const Options& options, int stand_at,
+int run_one(const QCommandLineParser& parser, const Options& options, int stand_at, int decks,
             std::ostream& out, std::ostream& err) {
     const QStringList hands = parser.positionalArguments();
     if (hands.size() != 2) {
@@ -67,7 +75,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
                              std::to_string(hands.size()) +
                              (hands.size() == 1 ? " argument" : " arguments") + " (see --help)");
     }
-    auto request = parse_table(hands[0].toStdString(), hands[1].toStdString(), stand_at);
+    auto request = parse_table(hands[0].toStdString(), hands[1].toStdString(), stand_at, decks);
     if (const auto* error = std::get_if<InputError>(&request)) {
         return fail(err, error->message);
     }
@@ -96,7 +104,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     if (parser.isSet(options.json)) {
         write(out, QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented));
     } else {
-        out << table_text(outcome);
+        out << table_text(outcome.view);
     }
     out.flush();
     return status;
@@ -128,9 +136,14 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
         return fail(err, "--stand: " + error->message);
     }
     const int stand_at = std::get<int>(stand);
+    auto deck_count = parse_decks(parser.value(options.decks).toStdString());
+    if (const auto* error = std::get_if<InputError>(&deck_count)) {
+        return fail(err, "--decks: " + error->message);
+    }
+    const int decks = std::get<int>(deck_count);
 
     if (!parser.isSet(options.batch)) {
-        return run_one(parser, options, stand_at, out, err);
+        return run_one(parser, options, stand_at, decks, out, err);
     }
     if (!parser.positionalArguments().isEmpty()) {
         return fail(err, "--batch reads the hands from standard input, not from arguments");
@@ -138,7 +151,7 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
     if (parser.isSet(options.reports)) {
         return fail(err, "--reports cannot be used with --batch");
     }
-    return run_batch(in, out, stand_at) ? kExitOk : kExitBadBatchLines;
+    return run_batch(in, out, stand_at, decks) ? kExitOk : kExitBadBatchLines;
 }
 
 }  // namespace tavolix::cli

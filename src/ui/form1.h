@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "core/commands/form1_model.h"
 #include "form1_controls.h"
+#include "model/form1_model.h"
 #include "web_links.h"
 
 namespace tavolix::ui {
@@ -32,6 +32,7 @@ class Form1 : public QWidget {
     void Command3_Click();
     void Command4_Click();
     void Combo1_Click(int ListIndex);
+    void Combo2_Click(int ListIndex);
     void Label17_Click();
     void Label19_Click();
 

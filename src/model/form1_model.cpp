@@ -2,14 +2,21 @@
 
 #include <cstdio>
 
-#include "card_entry.h"
+#include "core/card_entry.h"
 #include "core/hand_total.h"
+#include "dealer/dealer_exact.h"
+#include "player/player_exact.h"
 
 #ifndef TAVOLIX_WRITE_REPORTS
 #define TAVOLIX_WRITE_REPORTS 0
 #endif
 
 namespace tavolix {
+
+std::string rule_line(int decks) {
+    const std::string rule = "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. ";
+    return rule + (decks == 1 ? "Un mazzo" : std::to_string(decks) + " mazzi") + " in gioco .";
+}
 
 Form1Model::Form1Model(ReportSettings reports) : reports_(std::move(reports)) {}
 
@@ -26,6 +33,12 @@ void Form1Model::Form_Load() {
     // it starts does nothing.
     Combo1_Click(5);
     state_.stand_at = 17;
+    deck_items_.clear();
+    for (int decks = kMinDecks; decks <= kMaxDecks; ++decks) {
+        deck_items_.push_back(std::to_string(decks));
+    }
+    deck_list_index_ = state_.deck_count - kMinDecks;
+    captions_.Label14 = rule_line(state_.deck_count);
     state_.banco_sum = SumaKarti(state_, state_.banco_count, state_.banco_cards);
     state_.banco_soft = state_.sum_soft;
     state_.player_sum = SumaKarti(state_, state_.player_count, state_.player_cards);
@@ -39,7 +52,9 @@ void Form1Model::Label3_Click(int Index) {
     }
     const PadCard card = pad_card(Index);
     Integer total = 0;
-    switch (enter_card(state_, card.side, card.face, total)) {
+    const CardEntry entry = enter_card(state_, card.side, card.face, total);
+    last_card_total_ = total;
+    switch (entry) {
         case CardEntry::RefusedFifthFace:
             last_card_ = LastCard::RefusedFifthFace;
             return;
@@ -117,6 +132,44 @@ void Form1Model::Combo1_Click(int ListIndex) {
     combo_list_index_ = ListIndex;
     state_.stand_at = static_cast<Integer>(ListIndex + 12);
     Command3_Click();
+}
+
+void Form1Model::Combo2_Click(int ListIndex) {
+    if (ListIndex < 0 || ListIndex >= static_cast<int>(deck_items_.size())) {
+        return;
+    }
+    const auto decks = static_cast<Integer>(ListIndex + kMinDecks);
+    if (!hands_fit_shoe(state_, decks)) {
+        return;
+    }
+    deck_list_index_ = ListIndex;
+    state_.deck_count = decks;
+    captions_.Label14 = rule_line(decks);
+    Command3_Click();
+}
+
+void Form1Model::calculate_writing_reports() {
+    const Integer was = state_.write_reports;
+    state_.write_reports = 1;
+    Command3_Click();
+    state_.write_reports = was;
+}
+
+TableView Form1Model::view() const {
+    return {.stand_at = state_.stand_at,
+            .decks = state_.deck_count,
+            .banco = {.cards = captions_.Label4,
+                      .total_caption = captions_.Label7,
+                      .panel = {.prima_carta = captions_.Label12,
+                                .tutte_combinazioni = captions_.Label9}},
+            .player = {.cards = captions_.Label5,
+                       .total_caption = captions_.Label8,
+                       .panel = {.prima_carta = captions_.Label13,
+                                 .tutte_combinazioni = captions_.Label10}}};
+}
+
+Form1Model::ExactChances Form1Model::exact_chances() const {
+    return {.banco = dealer_exact(state_), .player = player_exact(state_)};
 }
 
 }  // namespace tavolix

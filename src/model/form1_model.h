@@ -1,13 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calculate.h"
 #include "core/engine_run.h"
+#include "core/exact_walk.h"
 #include "core/table_state.h"
+#include "table_text.h"
 
 namespace tavolix {
+
+// The dealer's rule and the decks in play, as the window's rule line reads.
+std::string rule_line(int decks);
 
 // The texts of every label that the program changes at run time, under the
 // window's own control names.
@@ -20,6 +26,7 @@ struct Form1Captions {
     std::string Label10;  // player, Tutte combinazioni
     std::string Label12;  // dealer, Prima carta
     std::string Label13;  // player, Prima carta
+    std::string Label14 = rule_line(1);
 };
 
 // The behaviour of the window Form1 without the window: it owns the one
@@ -36,14 +43,34 @@ class Form1Model {
     void Command3_Click();             // "ELABORA": calculate
     void Command4_Click();             // "Nuova partita"
     void Combo1_Click(int ListIndex);  // the threshold picked, 0..9 for "12".."21"
+    // The deck count picked, 0..7 for "1".."8". A count the hands on the table
+    // do not fit is refused: the list's selection stays where it was.
+    void Combo2_Click(int ListIndex);
 
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
     int combo_list_index() const { return combo_list_index_; }
+    const std::vector<std::string>& deck_items() const { return deck_items_; }
+    int deck_list_index() const { return deck_list_index_; }
 
     const TableState& state() const { return state_; }
-    // For callers that change what no window control can, such as the report switch.
-    TableState& state() { return state_; }
+
+    // Calculates once with the report files written, whatever the build's
+    // switch says, then puts the switch back: for a caller that checks a
+    // table before it wants its reports.
+    void calculate_writing_reports();
+
+    // The labels' texts and the threshold, as the window shows them; the
+    // same table as plain text is table_text(view()).
+    TableView view() const;
+
+    // The path-weighted chances of the table as last calculated, which the
+    // window does not show.
+    struct ExactChances {
+        OutcomeChances banco;
+        OutcomeChances player;
+    };
+    ExactChances exact_chances() const;
 
     // How many calculations have run, and what the last one left.
     int calculations() const { return calculations_; }
@@ -60,16 +87,22 @@ class Form1Model {
         InvalidIndex
     };
     LastCard last_card() const { return last_card_; }
+    // The hand's total with the last card clicked: the new total when it was
+    // accepted, the one it would have made when refused for bust.
+    Integer last_card_total() const { return last_card_total_; }
 
   private:
     TableState state_;
     Form1Captions captions_;
     std::vector<std::string> combo_items_;
     int combo_list_index_ = -1;
+    std::vector<std::string> deck_items_;
+    int deck_list_index_ = -1;
     ReportSettings reports_;
     int calculations_ = 0;
     std::optional<Calculation> last_calculation_;
     LastCard last_card_ = LastCard::None;
+    Integer last_card_total_ = 0;
 };
 
 }  // namespace tavolix

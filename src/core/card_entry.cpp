@@ -1,7 +1,9 @@
 #include "card_entry.h"
 
-#include "core/hand_total.h"
-#include "core/remaining_cards.h"
+#include <array>
+
+#include "hand_total.h"
+#include "remaining_cards.h"
 
 namespace tavolix {
 
@@ -46,6 +48,7 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
     hand.faces[hand.count] = face;
     hand.cards[hand.count] = card_value(face);
     const Integer candidate_total = SumaKarti(state, hand.count, hand.cards);
+    total = candidate_total;
     if (candidate_total > 21) {
         --hand.count;
         return CardEntry::RefusedBust;
@@ -56,8 +59,29 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
         hand.text += ' ';
         hand.text += state.face_names[hand.faces[i]];
     }
-    total = candidate_total;
     return CardEntry::Accepted;
+}
+
+bool hands_fit_shoe(const TableState& state, Integer decks) {
+    std::array<int, 11> per_value{};
+    for (const Side side : {Side::Banco, Side::Player}) {
+        const bool banco = side == Side::Banco;
+        const Integer count = banco ? state.banco_count : state.player_count;
+        const HandArray& faces = banco ? state.banco_faces : state.player_faces;
+        std::array<int, kKing + 1> per_face{};
+        for (int i = 1; i <= count; ++i) {
+            if (++per_face[faces[i]] > 4 * decks) {
+                return false;
+            }
+            ++per_value[card_value(faces[i])];
+        }
+    }
+    for (Integer value = 1; value <= 10; ++value) {
+        if (per_value[value] > cards_in_deck(value) * decks) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string total_caption(Integer total) {
