@@ -175,8 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLineCase{"Z 10,8", "dealer hand \"Z\": card 1 \"Z\"" + kNotAFace},
         BadLineCase{"10 10", "player hand \"10\": needs at least 2 cards, has 1"},
         // A comment takes a whole line; within a table line it is more fields.
-        BadLineCase{"A 2,3 19 # note",
-                    "expected DEALER PLAYER [STAND [DECKS]], found 5 fields"},
+        BadLineCase{"A 2,3 19 # note", "expected DEALER PLAYER [STAND [DECKS]], found 5 fields"},
         // Blanks separate the fields, so a hand cannot hold one.
         BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}));
 

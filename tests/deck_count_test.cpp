@@ -125,9 +125,8 @@ TEST_P(SeveralDecks, engines_count_the_whole_shoe_on_random_tables) {
         for (const bool dealer : {true, false}) {
             const std::string where = (dealer ? "Banco, " : "Player, ") + table.describe();
             TableState tallied = table.state();
-            const std::int64_t sequences =
-                dealer ? dealer_figures(tallied, DrawPath::tally)
-                       : player_figures(tallied, DrawPath::tally);
+            const std::int64_t sequences = dealer ? dealer_figures(tallied, DrawPath::tally)
+                                                  : player_figures(tallied, DrawPath::tally);
             expect_rows_cover_the_shoe(tallied, table, where);
             const auto& row = tallied.draw_stats[0];
             ASSERT_NEAR(row[1] + row[2] + row[3] + row[4], 1.0, 1e-6) << where;
@@ -201,7 +200,8 @@ TEST(SeveralDecks, longest_hands_and_draws_stay_inside_the_arrays) {
     for (const Table& table : deepest) {
         for (const bool dealer : {true, false}) {
             TableState state = table.state();
-            dealer ? dealer_figures(state, DrawPath::tally) : player_figures(state, DrawPath::tally);
+            dealer ? dealer_figures(state, DrawPath::tally)
+                   : player_figures(state, DrawPath::tally);
             expect_rows_cover_the_shoe(state, table, table.describe());
             RecordProperty((dealer ? "dealer depth, " : "player depth, ") + table.describe(),
                            state.draw_depth);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -134,8 +134,8 @@ TEST_F(Form1ModelTest, refuses_a_card_that_busts_and_changes_nothing_visible) {
 // beyond them is refused silently, like any other, at every deck count.
 struct ShoeLimitCase {
     int decks;
-    std::vector<int> banco;    // entered first
-    std::vector<int> player;   // the last card is the one tested
+    std::vector<int> banco;   // entered first
+    std::vector<int> player;  // the last card is the one tested
     bool accepted;
 };
 

@@ -11,8 +11,7 @@ namespace tavolix::testing {
 // the hands given as face numbers (1 = A ... 13 = K), totals and soft flags
 // stored, one deck unless told, reports off.
 TableState make_table(std::initializer_list<int> banco_faces,
-                      std::initializer_list<int> player_faces, int stand_at = 17,
-                      int decks = 1);
+                      std::initializer_list<int> player_faces, int stand_at = 17, int decks = 1);
 TableState make_table(const std::vector<int>& banco_faces, const std::vector<int>& player_faces,
                       int stand_at = 17, int decks = 1);
 

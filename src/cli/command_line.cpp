@@ -50,8 +50,7 @@ void describe(QCommandLineParser& parser, const Options& options) {
         "list of faces (A,2,...,10,J,Q,K), entered in that order as on the card pads; a hand "
         "holds at most 4 cards of a face per deck, and both hands together no more cards of a "
         "value than the shoe has."));
-    parser.addOptions(
-        {options.stand, options.decks, options.json, options.reports, options.batch});
+    parser.addOptions({options.stand, options.decks, options.json, options.reports, options.batch});
     parser.addPositionalArgument(QStringLiteral("DEALER"),
                                  QStringLiteral("The dealer's cards, e.g. 10 or A,6."));
     parser.addPositionalArgument(QStringLiteral("PLAYER"),

@@ -80,8 +80,8 @@ std::string panel_block(std::string_view frame, const PanelTexts& panel) {
 
 std::string table_text(const TableView& view) {
     std::string text = hand_line("BANCO", view.banco) + hand_line("GIOCATORE", view.player) +
-                       left_justified("Stare a =>", kHeadingWidth) +
-                       std::to_string(view.stand_at) + '\n';
+                       left_justified("Stare a =>", kHeadingWidth) + std::to_string(view.stand_at) +
+                       '\n';
     // One deck is what the table has always meant; only a bigger shoe is named.
     if (view.decks != 1) {
         text += left_justified("Mazzi =>", kHeadingWidth) + std::to_string(view.decks) + '\n';
