@@ -91,7 +91,7 @@ TEST(ReportFailure, a_full_file_system_keeps_the_earlier_reports) {
     const fs::path dir = scratch.path() / "fs";
     write_earlier_reports(dir);
     TableState state = long_reports_table();
-    const auto calculation = calculate(state, {.directory = dir, .decimal_separator = '.'});
+    const auto calculation = calculate(state, {.directory = dir, .decimal_separator = "."});
     ASSERT_TRUE(calculation.has_value());
     ASSERT_FALSE(calculation->banco.report_errors.empty());
     EXPECT_NE(calculation->banco.report_errors[0].find("No space left on device"),
@@ -112,7 +112,7 @@ TEST(ReportFailure, a_read_only_directory_keeps_the_earlier_reports) {
     small.remount_read_only();
     ASSERT_TRUE(small.mounted());
     TableState state = long_reports_table();
-    const auto calculation = calculate(state, {.directory = dir, .decimal_separator = '.'});
+    const auto calculation = calculate(state, {.directory = dir, .decimal_separator = "."});
     ASSERT_TRUE(calculation.has_value());
     EXPECT_EQ(calculation->banco.report_errors.size() + calculation->player.report_errors.size(),
               4u);
@@ -123,7 +123,7 @@ TEST(ReportFailure, a_missing_directory_reports_every_file) {
     ScratchDir scratch;
     TableState state = long_reports_table();
     const auto calculation =
-        calculate(state, {.directory = scratch.path() / "gone", .decimal_separator = '.'});
+        calculate(state, {.directory = scratch.path() / "gone", .decimal_separator = "."});
     ASSERT_TRUE(calculation.has_value());
     EXPECT_EQ(calculation->banco.report_errors.size() + calculation->player.report_errors.size(),
               4u);
@@ -146,7 +146,7 @@ TEST(ReportFailure, a_write_failing_part_way_keeps_the_earlier_reports) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         TableState state = long_reports_table();
         const auto calculation =
-            calculate(state, {.directory = scratch.path(), .decimal_separator = '.'});
+            calculate(state, {.directory = scratch.path(), .decimal_separator = "."});
         const bool failed =
             calculation && !calculation->banco.report_errors.empty() &&
             calculation->banco.report_errors[0].find("File too large") != std::string::npos;
