@@ -11,10 +11,10 @@
 #include "exit_status.h"
 #include "json_output.h"
 #include "message.h"
+#include "model/table_text.h"
 #include "report_directory.h"
 #include "table_request.h"
 #include "table_run.h"
-#include "text_output.h"
 
 #ifndef TAVOLIX_VERSION
 #error "TAVOLIX_VERSION must be defined by the build"
@@ -113,7 +113,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     const QByteArray figures =
         parser.isSet(options.json)
             ? QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented)
-            : QByteArray::fromStdString(table_text(outcome));
+            : QByteArray::fromStdString(table_text(outcome.view));
     return write_output(out, err, figures, status);
 }
 
