@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QThread>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -621,6 +622,35 @@ TEST(CalcReports, leaves_whole_reports_after_concurrent_runs_into_one_directory)
             << name << " is not the whole report of any one run";
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "shared"), {}), 4);
+}
+
+// A run stopped while it writes its reports leaves either nothing or the
+// whole set, never a partial file.
+TEST(CalcReports, leaves_no_partial_file_when_stopped_at_any_moment) {
+    const ScratchDir dir;
+    const fs::path alone = dir.path() / "alone";
+    fs::create_directory(alone);
+    ASSERT_EQ(run_calc({"--reports", QString::fromStdString(alone.string()), "2", "7,10"}).status,
+              0);
+    for (int delay_ms = 0; delay_ms <= 60; delay_ms += 4) {
+        const fs::path reports = dir.path() / std::to_string(delay_ms);
+        fs::create_directory(reports);
+        QProcess run;
+        run.start(QStringLiteral(TAVOLIX_CALC),
+                  {"--reports", QString::fromStdString(reports.string()), "2", "7,10"});
+        ASSERT_TRUE(run.waitForStarted());
+        QThread::msleep(static_cast<unsigned long>(delay_ms));
+        run.terminate();
+        ASSERT_TRUE(run.waitForFinished(120'000));
+        if (fs::is_empty(reports)) {
+            continue;
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(reports), {}), 4) << delay_ms << " ms";
+        for (const char* name : kReportNames) {
+            EXPECT_TRUE(read_file(reports / name) == read_file(alone / name))
+                << name << " after " << delay_ms << " ms";
+        }
+    }
 }
 
 // The directory is named by its bytes, whatever they are; a lossy decoding
