@@ -20,3 +20,7 @@ tavolix_web_links_error("${TAVOLIX_HOME_URL}" "${TAVOLIX_MANUAL_URL}" web_links_
 if(web_links_error)
     message(FATAL_ERROR "${web_links_error}")
 endif()
+# Manual pages: the window's is written by hand, tavolix-calc's is made from
+# its --help by help2man, so a distributor who builds without help2man turns
+# this off rather than ship a page that lags behind the options.
+option(TAVOLIX_MAN_PAGES "Build and install the manual pages (needs help2man for tavolix-calc's)" ON)
