@@ -123,10 +123,11 @@ else
 fi
 if command -v appstreamcli >/dev/null; then
     if [ "$window" = yes ]; then
+        # The installed tree, so the metadata's launcher is looked for too.
         # --no-net: the home page and the screenshot are on the publisher's
         # site, which a build machine need not reach. Warnings fail too.
-        report=$(appstreamcli validate --no-net "$root/$metainfo" 2>&1) || { echo "$report"; exit 1; }
-        if grep -Eq '^[EW]:' <<<"$report"; then
+        report=$(appstreamcli validate-tree --no-net "$stage" 2>&1) || { echo "$report"; exit 1; }
+        if grep -Eq '^ *[EW]:' <<<"$report"; then
             echo "$report"
             exit 1
         fi
