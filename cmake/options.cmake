@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+
 option(TAVOLIX_BUILD_GUI "Build the Qt window" ON)
 option(TAVOLIX_BUILD_CLI "Build the tavolix-calc command-line tool" ON)
 option(TAVOLIX_BUILD_TESTS "Build the test suite" ON)

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+#
 # Runs as `cmake -P`: every pair of addresses below is checked the way a
 # configuration checks TAVOLIX_HOME_URL and TAVOLIX_MANUAL_URL.
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/web_links.cmake)
