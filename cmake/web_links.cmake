@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+#
 # The window's footer shows two addresses and opens exactly what it shows, so
 # a wrong address is a dead link in every copy of the program. Whoever builds
 # the program for distribution sets its own site here, once.
