@@ -2,7 +2,12 @@
 
 #include <pthread.h>
 
+#include <unistd.h>
 #include <csignal>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
 #include <stdexcept>
 
 #include "core/card_entry.h"
@@ -84,11 +89,46 @@ class StopSignalsHeld {
     sigset_t before_{};
 };
 
+// Reports of millions of lines take seconds: past the first second, a line on
+// a terminal's standard error says how far the writing has come.
+class ReportProgress {
+  public:
+    ReportProgress() : terminal_(isatty(STDERR_FILENO) == 1) {}
+    ReportProgress(const ReportProgress&) = delete;
+    ReportProgress& operator=(const ReportProgress&) = delete;
+    ~ReportProgress() {
+        if (shown_) {
+            std::fputs("\n", stderr);
+        }
+    }
+
+    std::function<void(std::int64_t)> reporter() {
+        if (!terminal_) {
+            return {};
+        }
+        return [this](std::int64_t lines) {
+            if (std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) {
+                return;
+            }
+            shown_ = true;
+            std::fprintf(stderr, "\rtavolix-calc: writing the reports, %lld lines",
+                         static_cast<long long>(lines));
+        };
+    }
+
+  private:
+    bool terminal_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
 }  // namespace
 
 std::variant<TableOutcome, InputError> run_table(
     const TableRequest& request, const std::optional<std::filesystem::path>& report_directory) {
-    Form1Model model(report_directory ? ReportSettings{.directory = *report_directory}
+    ReportProgress progress;
+    Form1Model model(report_directory ? ReportSettings{.directory = *report_directory,
+                                                       .progress = progress.reporter()}
                                       : ReportSettings{});
     model.Form_Load();
     // Picking the threshold and the decks before any card leaves one calculation, on the

@@ -82,6 +82,7 @@ EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportS
         ReportFile& combinations = reports.add(engine.combinations_file);
         run.sequences = tally_engine(state, engine, DrawPath::walk, [&](int column, Integer total) {
             write_line(combinations, column, total);
+            reports.count_line();
         });
         const ContinueRatios ratios = continue_ratios(state);
         for (const int column : engine.outcome_columns) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,6 +31,9 @@ std::string user_decimal_separator();
 struct ReportSettings {
     std::filesystem::path directory;  // empty: the current directory
     std::string decimal_separator = user_decimal_separator();
+    // Told the number of combination lines written so far, every 65,536
+    // lines: a shoe of several decks can make reports of millions of lines.
+    std::function<void(std::int64_t)> progress;
 };
 
 // One report being written. The text goes to a file of its own beside the
@@ -79,6 +84,13 @@ class ReportSet {
     // A new report NAME in the set's directory.
     ReportFile& add(std::string_view name);
 
+    // Counts one combination line, for the settings' progress.
+    void count_line() {
+        if ((++lines_ & 0xFFFF) == 0 && settings_.progress) {
+            settings_.progress(lines_);
+        }
+    }
+
     // Puts the set in place, or none of it. Returns one message per report
     // that could not be written; afterwards no temporary file is left.
     std::vector<std::string> commit();
@@ -86,6 +98,7 @@ class ReportSet {
   private:
     ReportSettings settings_;
     std::vector<std::unique_ptr<ReportFile>> files_;  // the references handed out stay valid
+    std::int64_t lines_ = 0;
 };
 
 // A line of an engine's combinations file for the sequence just finished:
