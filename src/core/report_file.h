@@ -33,7 +33,7 @@ struct ReportSettings {
     std::string decimal_separator = user_decimal_separator();
     // Told the number of combination lines written so far, every 65,536
     // lines: a shoe of several decks can make reports of millions of lines.
-    std::function<void(std::int64_t)> progress;
+    std::function<void(std::int64_t)> progress = nullptr;
 };
 
 // One report being written. The text goes to a file of its own beside the
