@@ -51,7 +51,7 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
-EngineRun Banco(TableState& state, const ReportSettings& reports) {
+EngineRun Banco(TableState& state, const ReportSettings& reports, const ModelWords& words) {
     return run_engine(
         state, dealer_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
@@ -60,7 +60,7 @@ EngineRun Banco(TableState& state, const ReportSettings& reports) {
         [&state](const std::filesystem::path& path, char separator) {
             return write_dealer_results(state, path, separator);
         },
-        dealer_panel);
+        [&words](const TableState& done) { return dealer_panel(done, words); });
 }
 
 }  // namespace tavolix

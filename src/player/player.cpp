@@ -45,7 +45,7 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
-EngineRun Player(TableState& state, const ReportSettings& reports) {
+EngineRun Player(TableState& state, const ReportSettings& reports, const ModelWords& words) {
     return run_engine(
         state, player_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
@@ -54,7 +54,7 @@ EngineRun Player(TableState& state, const ReportSettings& reports) {
         [&state](const std::filesystem::path& path, char separator) {
             return write_player_results(state, path, separator);
         },
-        player_panel);
+        [&words](const TableState& done) { return player_panel(done, words); });
 }
 
 }  // namespace tavolix

@@ -1,8 +1,51 @@
 #include "click_label.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace tavolix::ui {
+
+namespace {
+
+class AccessibleClickLabel : public QAccessibleWidget {
+  public:
+    explicit AccessibleClickLabel(ClickLabel* label)
+        : QAccessibleWidget(label, label->accessibleRole()) {}
+
+    QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            text = label()->text();
+        }
+        return text;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            label()->click();
+        }
+    }
+
+  private:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessible_click_label(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(ClickLabel::staticMetaObject.className())) {
+        return new AccessibleClickLabel(static_cast<ClickLabel*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    static const bool factory_installed = [] {
+        QAccessible::installFactory(accessible_click_label);
+        return true;
+    }();
+    (void)factory_installed;
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {

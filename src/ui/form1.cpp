@@ -1,23 +1,32 @@
 #include "form1.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMessageBox>
+
 #include "display_text.h"
+#include "form1_descriptions.h"
 #include "form1_layout.h"
+#include "i18n/translation.h"
 #include "window_fonts.h"
 
 namespace tavolix::ui {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+// The model writes its captions and panels in the language installed.
+Form1::Form1(QWidget* parent) : QWidget(parent), model_({}, i18n::translated_model_words()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(tr(kWindowTitle));
     setFixedSize(to_pixels(kClientWidth), to_pixels(kClientHeight));
     setFont(make_font(kWindowFont));
     controls_ = build_form1_controls(*this);
     controls_.Label17->setText(home_page_address());
     controls_.Label19->setText(manual_page_address());
     bind_events();
+    add_actions();
     set_tab_order();
     Form_Load();
-    controls_.Command1->setFocus();
+    describe_controls(*this, controls_, model_.state().face_names);
 }
 
 void Form1::bind_events() {
@@ -34,12 +43,60 @@ void Form1::bind_events() {
     connect(controls_.Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
+    bind_pad(controls_.Frame1, Side::Banco, &Form1::Command1_Click);
+    bind_pad(controls_.Frame2, Side::Player, &Form1::Command2_Click);
+}
+
+// A face typed on a pad is a click on that face's label of the pad.
+void Form1::bind_pad(CardPad* pad, Side side, void (Form1::*cancel)()) {
+    connect(pad, &CardPad::faceTyped, this,
+            [this, side](int face) { Label3_Click(pad_index(side, static_cast<Integer>(face))); });
+    connect(pad, &CardPad::removeLastRequested, this, [this, side] { remove_last_card(side); });
+    connect(pad, &CardPad::cancelRequested, this, cancel);
+}
+
+// One list of actions serves the keyboard and the context menu; there is no
+// menu bar, so the window keeps its layout.
+void Form1::add_actions() {
+    struct ActionSpec {
+        const char* name;
+        const char* text;
+        QKeySequence::StandardKey key;
+        void (Form1::*run)();
+    };
+    static constexpr ActionSpec kActions[] = {
+        {"actionUndo", QT_TR_NOOP("Annulla ultima carta"), QKeySequence::Undo,
+         &Form1::undo_last_card},
+        {"actionNewGame", QT_TR_NOOP("Nuova partita"), QKeySequence::New, &Form1::Command4_Click},
+        {"actionManual", QT_TR_NOOP("Manuale"), QKeySequence::HelpContents, &Form1::open_manual},
+        {"actionAbout", QT_TR_NOOP("Informazioni su Tavolix"), QKeySequence::UnknownKey,
+         &Form1::show_about},
+        {"actionQuit", QT_TR_NOOP("Esci"), QKeySequence::Quit, &Form1::close_window},
+    };
+    for (const ActionSpec& spec : kActions) {
+        auto* action = new QAction(tr(spec.text), this);
+        action->setObjectName(QLatin1String(spec.name));
+        action->setShortcut(spec.key);
+        connect(action, &QAction::triggered, this, spec.run);
+        addAction(action);
+    }
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void Form1::set_tab_order() {
-    setTabOrder(controls_.Command1, controls_.Command2);
-    setTabOrder(controls_.Command2, controls_.Combo1);
-    setTabOrder(controls_.Combo1, controls_.Command4);
+    QWidget* previous = nullptr;
+    for (const char* name : tab_order()) {
+        QWidget* next = findChild<QWidget*>(QLatin1String(name));
+        if (next == nullptr) {
+            continue;
+        }
+        if (previous == nullptr) {
+            next->setFocus();
+        } else {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
 }
 
 void Form1::Form_Load() {
@@ -51,6 +108,8 @@ void Form1::Form_Load() {
         controls_.Combo1->addItem(QString::fromStdString(item));
     }
     controls_.Combo1->setCurrentIndex(model_.combo_list_index());
+    controls_.Frame1->setFaceNames(model_.state().face_names);
+    controls_.Frame2->setFaceNames(model_.state().face_names);
     show_captions();
 }
 
@@ -92,6 +151,24 @@ void Form1::Label19_Click() {
     open_url_(QUrl(controls_.Label19->text(), QUrl::StrictMode));
 }
 
+void Form1::remove_last_card(Side side) {
+    model_.remove_last_card(side);
+    show_captions();
+}
+
+void Form1::undo_last_card() {
+    model_.undo_last_card();
+    show_captions();
+}
+
+void Form1::open_manual() {
+    open_url_(manual_address(QCoreApplication::applicationDirPath()));
+}
+
+void Form1::show_about() {
+    QMessageBox::about(this, tr("Informazioni su Tavolix"), about_text());
+}
+
 void Form1::show_captions() {
     const Form1Captions& captions = model_.captions();
     // QLabel repaints only when a text changes, so unchanged panels stay put.
@@ -106,6 +183,7 @@ void Form1::show_captions() {
     show(controls_.Label10, captions.Label10);
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
+    describe_captions(controls_);
 }
 
 }  // namespace tavolix::ui

@@ -22,7 +22,8 @@ void require_valid_total(Integer total, const char* hand) {
 
 }  // namespace
 
-std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports) {
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports,
+                                     const ModelWords& words) {
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
@@ -34,8 +35,8 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& re
     require_valid_total(state.player_sum, "player");
 
     Calculation calculation;
-    calculation.banco = Banco(state, reports);
-    calculation.player = Player(state, reports);
+    calculation.banco = Banco(state, reports, words);
+    calculation.player = Player(state, reports, words);
     return calculation;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/engine_run.h"
+#include "core/model_words.h"
 #include "core/table_state.h"
 
 namespace tavolix {
@@ -15,6 +16,8 @@ struct Calculation {
 // The calculate command: with at least one dealer card and two player cards,
 // stores both hand totals and soft flags, then runs the dealer engine and then
 // the player engine. With fewer cards it does nothing and returns nothing.
-std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports = {});
+// The panels are written in `words`.
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports = {},
+                                     const ModelWords& words = {});
 
 }  // namespace tavolix

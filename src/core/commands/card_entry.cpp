@@ -20,6 +20,14 @@ HandFields hand_of(TableState& state, Side side) {
     return {state.player_count, state.player_faces, state.player_cards, state.player_text};
 }
 
+void rebuild_text(const TableState& state, HandFields& hand) {
+    hand.text.clear();
+    for (int i = 1; i <= hand.count; ++i) {
+        hand.text += ' ';
+        hand.text += state.face_names[hand.faces[i]];
+    }
+}
+
 }  // namespace
 
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total) {
@@ -45,17 +53,24 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
         return CardEntry::RefusedBust;
     }
 
-    hand.text.clear();
-    for (int i = 1; i <= hand.count; ++i) {
-        hand.text += ' ';
-        hand.text += state.face_names[hand.faces[i]];
-    }
+    rebuild_text(state, hand);
     total = candidate_total;
     return CardEntry::Accepted;
 }
 
-std::string total_caption(Integer total) {
-    return "Somma = " + std::to_string(total);
+bool remove_last_card(TableState& state, Side side, Integer& total) {
+    HandFields hand = hand_of(state, side);
+    if (hand.count < 1) {
+        return false;
+    }
+    --hand.count;
+    rebuild_text(state, hand);
+    total = SumaKarti(state, hand.count, hand.cards);
+    return true;
+}
+
+std::string total_caption(Integer total, const ModelWords& words) {
+    return words.total + " " + std::to_string(total);
 }
 
 }  // namespace tavolix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model_words.h"
 #include "core/table_state.h"
 
 namespace tavolix {
@@ -20,6 +21,10 @@ constexpr PadCard pad_card(int index) {
     return index <= 12 ? PadCard{Side::Banco, static_cast<Integer>(index + 1)}
                        : PadCard{Side::Player, static_cast<Integer>(26 - index)};
 }
+// The pad label of a face (1..13) in a side's pad: pad_card's inverse.
+constexpr int pad_index(Side side, Integer face) {
+    return side == Side::Banco ? face - 1 : 26 - face;
+}
 
 enum class CardEntry {
     Accepted,
@@ -33,7 +38,12 @@ enum class CardEntry {
 // anyone reads (its face may stay in the slot above the count).
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total);
 
+// Takes the last card of that side's hand back, if it holds one: the count,
+// card values and text are those the hand had before that card, and `total`
+// receives the hand's total then. Returns false for an empty hand.
+bool remove_last_card(TableState& state, Side side, Integer& total);
+
 // The "Somma =" caption of a hand total.
-std::string total_caption(Integer total);
+std::string total_caption(Integer total, const ModelWords& words = {});
 
 }  // namespace tavolix

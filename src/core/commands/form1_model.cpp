@@ -1,8 +1,8 @@
 #include "form1_model.h"
 
+#include <algorithm>
 #include <cstdio>
 
-#include "card_entry.h"
 #include "core/hand_total.h"
 
 #ifndef TAVOLIX_WRITE_REPORTS
@@ -11,10 +11,23 @@
 
 namespace tavolix {
 
-Form1Model::Form1Model(ReportSettings reports) : reports_(std::move(reports)) {}
+namespace {
+
+void forget_side(std::vector<Side>& entered, Side side) {
+    std::erase(entered, side);
+}
+
+}  // namespace
+
+Form1Model::Form1Model(ReportSettings reports, ModelWords words)
+    : reports_(std::move(reports)), words_(std::move(words)) {
+    captions_.Label7 = words_.total;
+    captions_.Label8 = words_.total;
+}
 
 void Form1Model::Form_Load() {
     reset_to_start(state_);
+    entered_.clear();
     state_.write_reports = TAVOLIX_WRITE_REPORTS;
     captions_.Label4 = state_.banco_text;
     captions_.Label5 = state_.player_text;
@@ -50,38 +63,35 @@ void Form1Model::Label3_Click(int Index) {
             last_card_ = LastCard::Accepted;
             break;
     }
-    if (card.side == Side::Banco) {
-        captions_.Label4 = state_.banco_text;
-        captions_.Label7 = total_caption(total);
-    } else {
-        captions_.Label5 = state_.player_text;
-        captions_.Label8 = total_caption(total);
-    }
+    entered_.push_back(card.side);
+    show_hand(card.side, total);
     if (state_.banco_count >= 1 && state_.player_count >= 2) {
         Command3_Click();
     }
 }
 
 void Form1Model::Command1_Click() {
+    forget_side(entered_, Side::Banco);
     state_.banco_count = 0;
     state_.banco_text.clear();
     captions_.Label4 = state_.banco_text;
-    captions_.Label7 = "Somma =";
+    captions_.Label7 = words_.total;
     captions_.Label9.clear();
     captions_.Label12.clear();
 }
 
 void Form1Model::Command2_Click() {
+    forget_side(entered_, Side::Player);
     state_.player_count = 0;
     state_.player_text.clear();
     captions_.Label5 = state_.player_text;
-    captions_.Label8 = "Somma =";
+    captions_.Label8 = words_.total;
     captions_.Label10.clear();
     captions_.Label13.clear();
 }
 
 void Form1Model::Command3_Click() {
-    auto calculation = calculate(state_, reports_);
+    auto calculation = calculate(state_, reports_, words_);
     if (!calculation) {
         return;
     }
@@ -114,6 +124,42 @@ void Form1Model::Combo1_Click(int ListIndex) {
     combo_list_index_ = ListIndex;
     state_.stand_at = static_cast<Integer>(ListIndex + 12);
     Command3_Click();
+}
+
+void Form1Model::remove_last_card(Side side) {
+    Integer total = 0;
+    if (!tavolix::remove_last_card(state_, side, total)) {
+        return;
+    }
+    const auto last = std::find(entered_.rbegin(), entered_.rend(), side);
+    if (last != entered_.rend()) {
+        entered_.erase(std::next(last).base());
+    }
+    show_hand(side, total);
+    if (state_.banco_count >= 1 && state_.player_count >= 2) {
+        Command3_Click();
+    } else if (side == Side::Banco) {
+        captions_.Label9.clear();
+        captions_.Label12.clear();
+    } else {
+        captions_.Label10.clear();
+        captions_.Label13.clear();
+    }
+}
+
+// An empty hand shows the bare "Somma =", as at start-up.
+void Form1Model::show_hand(Side side, Integer total) {
+    const bool banco = side == Side::Banco;
+    const Integer count = banco ? state_.banco_count : state_.player_count;
+    std::string& total_label = banco ? captions_.Label7 : captions_.Label8;
+    (banco ? captions_.Label4 : captions_.Label5) = banco ? state_.banco_text : state_.player_text;
+    total_label = count == 0 ? words_.total : total_caption(total, words_);
+}
+
+void Form1Model::undo_last_card() {
+    if (!entered_.empty()) {
+        remove_last_card(entered_.back());
+    }
 }
 
 }  // namespace tavolix

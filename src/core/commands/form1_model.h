@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calculate.h"
+#include "card_entry.h"
 #include "core/engine_run.h"
 #include "core/table_state.h"
 
@@ -27,7 +28,8 @@ struct Form1Captions {
 // A view forwards each event here and then copies captions() into its labels.
 class Form1Model {
   public:
-    explicit Form1Model(ReportSettings reports = {});
+    // The captions and panels are written in `words`.
+    explicit Form1Model(ReportSettings reports = {}, ModelWords words = {});
 
     void Form_Load();
     void Label3_Click(int Index);      // the card pads, 0..25; any other index is ignored
@@ -36,6 +38,14 @@ class Form1Model {
     void Command3_Click();             // "ELABORA": calculate
     void Command4_Click();             // "Nuova partita"
     void Combo1_Click(int ListIndex);  // the threshold picked, 0..9 for "12".."21"
+
+    // Take a card back, leaving the table as if it had never been entered:
+    // the hand's text and total go back one card; the results are calculated
+    // again while both hands are complete, and while they are not that side's
+    // results go, as its cancel button clears them. Nothing happens when there
+    // is no card to take back.
+    void remove_last_card(Side side);  // that hand's last card
+    void undo_last_card();             // the last card entered on either hand, again and again
 
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
@@ -55,6 +65,8 @@ class Form1Model {
     LastCard last_card() const { return last_card_; }
 
   private:
+    void show_hand(Side side, Integer total);
+
     TableState state_;
     Form1Captions captions_;
     std::vector<std::string> combo_items_;
@@ -63,6 +75,9 @@ class Form1Model {
     int calculations_ = 0;
     std::optional<Calculation> last_calculation_;
     LastCard last_card_ = LastCard::None;
+    ModelWords words_;
+    // The side of every card now on the table, in the order entered.
+    std::vector<Side> entered_;
 };
 
 }  // namespace tavolix
