@@ -143,7 +143,7 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     </message>
     <message>
         <source>Stare a =&gt;</source>
-        <translation>Stand at =&gt;</translation>
+        <translation>Stand =&gt;</translation>
     </message>
     <message>
         <source>Probabilità Giocatore</source>
@@ -163,7 +163,7 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     </message>
     <message>
         <source>ELABORA</source>
-        <translation>CALCULATE</translation>
+        <translation>COMPUTE</translation>
     </message>
     <message>
         <source>Il manuale si trova qui</source>
@@ -218,7 +218,7 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     </message>
     <message>
         <source>Stare a =&gt;</source>
-        <translation>Stand at =&gt;</translation>
+        <translation>Stand =&gt;</translation>
     </message>
     <message>
         <source>Probabilità Banco</source>

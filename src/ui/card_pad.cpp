@@ -53,6 +53,8 @@ void CardPad::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
+    // Shown however the focus came, not only after a key moved it.
+    option.state |= QStyle::State_KeyboardFocusChange;
     option.rect = rect().adjusted(1, 1, -1, -1);
     option.backgroundColor = palette().color(QPalette::Window);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);

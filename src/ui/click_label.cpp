@@ -7,27 +7,31 @@ namespace tavolix::ui {
 
 namespace {
 
+// Qt creates a widget's interface at its first event, while the label is
+// still being built, and keeps it: the role is read from the label each time.
 class AccessibleClickLabel : public QAccessibleWidget {
   public:
-    explicit AccessibleClickLabel(ClickLabel* label)
-        : QAccessibleWidget(label, label->accessibleRole()) {}
+    explicit AccessibleClickLabel(ClickLabel* label) : QAccessibleWidget(label) {}
 
+    QAccessible::Role role() const override { return label()->accessibleRole(); }
     QString text(QAccessible::Text kind) const override {
-        QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty()) {
-            text = label()->text();
+        if (kind == QAccessible::Name && label()->accessibleName().isEmpty()) {
+            return label()->text();
         }
-        return text;
+        return QAccessibleWidget::text(kind);
     }
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override {
+        return pressable() ? QStringList{pressAction()} : QStringList{};
+    }
     void doAction(const QString& action) override {
-        if (action == pressAction()) {
+        if (pressable() && action == pressAction()) {
             label()->click();
         }
     }
 
   private:
     ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+    bool pressable() const { return role() != QAccessible::StaticText; }
 };
 
 QAccessibleInterface* accessible_click_label(const QString& class_name, QObject* object) {

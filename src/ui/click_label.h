@@ -6,9 +6,9 @@
 namespace tavolix::ui {
 
 // A label that reports a left click anywhere in its box: pressed and released
-// inside it, as a button would. Assistive technology sees it as a pressable
-// item of its role (a button unless told otherwise) whose press action is the
-// same click.
+// inside it, as a button would. Given a role other than static text (a button,
+// a link), assistive technology sees it as a pressable item of that role
+// whose press action is the same click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ class ClickLabel : public QLabel {
 
   private:
     bool pressed_ = false;
-    QAccessible::Role role_ = QAccessible::Button;
+    QAccessible::Role role_ = QAccessible::StaticText;
 };
 
 }  // namespace tavolix::ui

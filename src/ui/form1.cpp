@@ -58,25 +58,40 @@ void Form1::bind_pad(CardPad* pad, Side side, void (Form1::*cancel)()) {
 // One list of actions serves the keyboard and the context menu; there is no
 // menu bar, so the window keeps its layout.
 void Form1::add_actions() {
+    // The usual key first, then whatever else the desktop binds to the
+    // standard action (some desktops bind none to Quit).
     struct ActionSpec {
         const char* name;
         const char* text;
         QKeySequence::StandardKey key;
+        QKeyCombination usual;
         void (Form1::*run)();
     };
     static constexpr ActionSpec kActions[] = {
-        {"actionUndo", QT_TR_NOOP("Annulla ultima carta"), QKeySequence::Undo,
+        {"actionUndo", QT_TR_NOOP("Annulla ultima carta"), QKeySequence::Undo, Qt::CTRL | Qt::Key_Z,
          &Form1::undo_last_card},
-        {"actionNewGame", QT_TR_NOOP("Nuova partita"), QKeySequence::New, &Form1::Command4_Click},
-        {"actionManual", QT_TR_NOOP("Manuale"), QKeySequence::HelpContents, &Form1::open_manual},
+        {"actionNewGame", QT_TR_NOOP("Nuova partita"), QKeySequence::New, Qt::CTRL | Qt::Key_N,
+         &Form1::Command4_Click},
+        {"actionManual", QT_TR_NOOP("Manuale"), QKeySequence::HelpContents,
+         QKeyCombination(Qt::Key_F1), &Form1::open_manual},
         {"actionAbout", QT_TR_NOOP("Informazioni su Tavolix"), QKeySequence::UnknownKey,
-         &Form1::show_about},
-        {"actionQuit", QT_TR_NOOP("Esci"), QKeySequence::Quit, &Form1::close_window},
+         QKeyCombination(), &Form1::show_about},
+        {"actionQuit", QT_TR_NOOP("Esci"), QKeySequence::Quit, Qt::CTRL | Qt::Key_Q,
+         &Form1::close_window},
     };
     for (const ActionSpec& spec : kActions) {
         auto* action = new QAction(tr(spec.text), this);
         action->setObjectName(QLatin1String(spec.name));
-        action->setShortcut(spec.key);
+        QList<QKeySequence> keys;
+        if (spec.usual != QKeyCombination()) {
+            keys << QKeySequence(spec.usual);
+        }
+        for (const QKeySequence& bound : QKeySequence::keyBindings(spec.key)) {
+            if (!keys.contains(bound)) {
+                keys << bound;
+            }
+        }
+        action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, spec.run);
         addAction(action);
     }

@@ -127,6 +127,7 @@ void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& con
         ClickLabel* label = make_label(pad, QString::fromLatin1(position.caption));
         label->setObjectName(QStringLiteral("Label3"));
         label->setProperty(kPadIndexProperty, index);
+        label->setAccessibleRole(QAccessible::Button);
         label->setGeometry(box_in_pixels({position.left, kPadTop, position.width, kPadHeight}));
         label->setFont(make_font(kWindowFont));
         set_text_colour(*label, text_colour(std::nullopt));
@@ -166,6 +167,9 @@ Form1Controls build_form1_controls(QWidget& form) {
     controls.Command3 = &find_control<QPushButton>(form, "Command3");
     controls.Command4 = &find_control<QPushButton>(form, "Command4");
     controls.Combo1 = &find_control<QComboBox>(form, "Combo1");
+
+    // Screen readers name the list by the label before it.
+    find_control<QLabel>(form, "Label11").setBuddy(controls.Combo1);
 
     // The calculate button exists for its handler only; nothing shows it.
     controls.Command3->hide();
