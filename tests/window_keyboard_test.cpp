@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -176,6 +179,27 @@ TEST_F(Form1Keys, offers_every_action_with_its_shortcut_in_the_context_menu) {
                                        "Manuale|Informazioni su Tavolix|Esci")
                          .split(QLatin1Char('|')));
 }
+
+#ifdef TAVOLIX_CALC
+// Ctrl+C copies what tavolix-calc prints for the same table, after a card
+// was taken back too.
+TEST_F(Form1Keys, ctrl_c_copies_the_text_that_tavolix_calc_prints_for_the_table) {
+    type("Frame1", QStringLiteral("t"));
+    type("Frame2", QStringLiteral("t82"));
+    key("Frame2", Qt::Key_Backspace);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+
+    QProcess calc;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));
+    calc.setProcessEnvironment(environment);
+    calc.start(QStringLiteral(TAVOLIX_CALC), {QStringLiteral("10"), QStringLiteral("10,8")});
+    ASSERT_TRUE(calc.waitForFinished(60'000));
+    const QString printed = QString::fromUtf8(calc.readAllStandardOutput());
+    ASSERT_TRUE(printed.startsWith(QStringLiteral("BANCO"))) << printed.toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), printed);
+}
+#endif
 
 TEST_F(Form1Keys, f1_opens_the_manual_and_ctrl_q_closes_the_window) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);

@@ -251,5 +251,9 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <source>Esci</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Copia risultati</source>
+        <translation>Copy results</translation>
+    </message>
 </context>
 </TS>

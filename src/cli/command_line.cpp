@@ -5,11 +5,12 @@
 #include <optional>
 
 #include "batch.h"
+#include "i18n/translation.h"
 #include "json_output.h"
+#include "model/table_text.h"
 #include "report_directory.h"
 #include "table_request.h"
 #include "table_run.h"
-#include "text_output.h"
 
 #ifndef TAVOLIX_VERSION
 #error "TAVOLIX_VERSION must be defined by the build"
@@ -96,7 +97,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     if (parser.isSet(options.json)) {
         write(out, QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented));
     } else {
-        out << table_text(outcome);
+        out << table_text(outcome.view, i18n::translated_model_words());
     }
     out.flush();
     return status;

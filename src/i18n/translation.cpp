@@ -36,13 +36,15 @@ QString install_system_translation(QCoreApplication& application) {
     if (!own->isEmpty()) {
         QCoreApplication::installTranslator(own);
     }
-    // Qt's own buttons and menus, in the program's language where Qt has them.
+    return language;
+}
+
+void install_qt_translation(QCoreApplication& application, const QString& language) {
     auto* qt = new QTranslator(&application);
     if (qt->load(QStringLiteral("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
     }
-    return language;
 }
 
 ModelWords translated_model_words() {

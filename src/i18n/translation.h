@@ -16,10 +16,13 @@ namespace tavolix::i18n {
 // before any translation, or has none, gives "it" and loads nothing.
 QString load_translation(QTranslator& translator, const QStringList& languages);
 
-// Installs on the application the translation that the system's languages
-// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) ask for, with Qt's own texts in the
-// same language where Qt has them. Returns the language chosen.
+// Installs on the application the program's translation that the system's
+// languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) ask for. Returns the
+// language chosen.
 QString install_system_translation(QCoreApplication& application);
+
+// Qt's own texts (dialog buttons, for one) in `language`, where Qt has them.
+void install_qt_translation(QCoreApplication& application, const QString& language);
 
 // The model's words in the language now installed.
 ModelWords translated_model_words();

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMessageBox>
 
@@ -9,6 +11,7 @@
 #include "form1_descriptions.h"
 #include "form1_layout.h"
 #include "i18n/translation.h"
+#include "model/table_text.h"
 #include "window_fonts.h"
 
 namespace tavolix::ui {
@@ -68,6 +71,8 @@ void Form1::add_actions() {
         void (Form1::*run)();
     };
     static constexpr ActionSpec kActions[] = {
+        {"actionCopy", QT_TR_NOOP("Copia risultati"), QKeySequence::Copy, Qt::CTRL | Qt::Key_C,
+         &Form1::copy_results},
         {"actionUndo", QT_TR_NOOP("Annulla ultima carta"), QKeySequence::Undo, Qt::CTRL | Qt::Key_Z,
          &Form1::undo_last_card},
         {"actionNewGame", QT_TR_NOOP("Nuova partita"), QKeySequence::New, Qt::CTRL | Qt::Key_N,
@@ -174,6 +179,12 @@ void Form1::remove_last_card(Side side) {
 void Form1::undo_last_card() {
     model_.undo_last_card();
     show_captions();
+}
+
+// The same plain text that tavolix-calc prints for this table.
+void Form1::copy_results() {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(table_text(model_.view(), model_.words())));
 }
 
 void Form1::open_manual() {

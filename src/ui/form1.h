@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "core/commands/form1_model.h"
 #include "form1_controls.h"
+#include "model/form1_model.h"
 #include "web_links.h"
 
 namespace tavolix::ui {
@@ -37,6 +37,7 @@ class Form1 : public QWidget {
 
     void remove_last_card(Side side);
     void undo_last_card();
+    void copy_results();
     void open_manual();
     void show_about();
     void close_window() { close(); }

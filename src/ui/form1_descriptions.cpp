@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "core/commands/card_entry.h"
+#include "core/card_entry.h"
 #include "web_links.h"
 
 namespace tavolix::ui {
