@@ -255,5 +255,9 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <source>Copia risultati</source>
         <translation>Copy results</translation>
     </message>
+    <message>
+        <source>Impossibile avviare il browser per aprire %1.</source>
+        <translation>Cannot start the browser to open %1.</translation>
+    </message>
 </context>
 </TS>

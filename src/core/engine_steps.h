@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <string>
 #include <utility>
 
 #include "draw_tally.h"
@@ -50,37 +48,30 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's
 // order, so only the walk can write it; without reports the faster tally
-// gives the same figures.
+// gives the same figures. The reports join `reports`, whose owner commits
+// them.
 //   write_line(file, column, total)  one combinations line
-//   write_results(path, separator)   the results file; an error text or nothing
+//   write_results(file)              the results file
 //   panel(state)                     the result panel's texts
 template <class Rule, class WriteLine, class WriteResults, class Panel>
-EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
-                     const ReportSettings& reports, WriteLine write_line,
-                     WriteResults write_results, Panel panel) {
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportSet& reports,
+                     WriteLine write_line, WriteResults write_results, Panel panel) {
     EngineRun run;
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
     } else {
         start_walk(state);
-        ReportFile combinations(reports.directory / engine.combinations_file,
-                                reports.decimal_separator);
+        ReportFile& combinations = reports.add(engine.combinations_file);
         walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
                    [&](int column, Integer total) {
                        ++run.sequences;
                        write_line(combinations, column, total);
                    });
-        if (auto error = combinations.commit()) {
-            run.report_errors.push_back(std::move(*error));
-        }
         const ContinueRatios ratios = continue_ratios(state);
         for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);
         }
-        if (std::optional<std::string> error =
-                write_results(reports.directory / engine.results_file, reports.decimal_separator)) {
-            run.report_errors.push_back(std::move(*error));
-        }
+        write_results(reports.add(engine.results_file));
     }
     // Kept with the run: the next engine re-creates the shared work fields.
     run.draw_stats = state.draw_stats;

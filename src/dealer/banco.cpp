@@ -51,15 +51,20 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
-EngineRun Banco(TableState& state, const ReportSettings& reports, const ModelWords& words) {
+EngineRun Banco(TableState& state, const ReportSettings& settings, const ModelWords& words) {
+    ReportSet reports(settings);
+    EngineRun run = Banco(state, reports, words);
+    run.report_errors = reports.commit();
+    return run;
+}
+
+EngineRun Banco(TableState& state, ReportSet& reports, const ModelWords& words) {
     return run_engine(
         state, dealer_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
             write_dealer_combination(file, state, column, total);
         },
-        [&state](const std::filesystem::path& path, char separator) {
-            return write_dealer_results(state, path, separator);
-        },
+        [&state](ReportFile& file) { write_dealer_results(state, file); },
         [&words](const TableState& done) { return dealer_panel(done, words); });
 }
 

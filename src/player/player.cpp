@@ -45,15 +45,20 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
-EngineRun Player(TableState& state, const ReportSettings& reports, const ModelWords& words) {
+EngineRun Player(TableState& state, const ReportSettings& settings, const ModelWords& words) {
+    ReportSet reports(settings);
+    EngineRun run = Player(state, reports, words);
+    run.report_errors = reports.commit();
+    return run;
+}
+
+EngineRun Player(TableState& state, ReportSet& reports, const ModelWords& words) {
     return run_engine(
         state, player_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
             write_player_combination(file, state, column, total);
         },
-        [&state](const std::filesystem::path& path, char separator) {
-            return write_player_results(state, path, separator);
-        },
+        [&state](ReportFile& file) { write_player_results(state, file); },
         [&words](const TableState& done) { return player_panel(done, words); });
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/engine_run.h"
 #include "core/model_words.h"
+#include "core/report_file.h"
 #include "core/table_state.h"
 
 namespace tavolix {
@@ -19,6 +20,9 @@ namespace tavolix {
 // Its panel is written in `words`.
 EngineRun Player(TableState& state, const ReportSettings& reports = {},
                  const ModelWords& words = {});
+// The same run with its report files joining `reports`, for a caller that
+// commits them together with other reports.
+EngineRun Player(TableState& state, ReportSet& reports, const ModelWords& words = {});
 
 // The player's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the two chances in row 0. Player takes DrawPath::tally
