@@ -297,6 +297,33 @@ INSTANTIATE_TEST_SUITE_P(Form1, ThresholdPick,
                                            PickRow{"last", Qt::Key_End, 21}),
                          [](const auto& row_info) { return std::string(row_info.param.name); });
 
+// The deck list: a pick recalculates and names the decks in the rule line; a
+// count the hands do not fit is refused and the list goes back.
+TEST_F(Form1Test, picks_the_decks_and_goes_back_from_a_count_the_hands_do_not_fit) {
+    play_worked_example();
+    auto* decks = control<QComboBox>("Combo2");
+    auto* rule = control<QLabel>("Label14");
+    const QString one_deck = rule->text();
+    const QString panel = control<QLabel>("Label9")->text();
+    QTest::keyClick(decks, Qt::Key_Down);
+    EXPECT_EQ(decks->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(form->model().calculations(), 2);
+    EXPECT_NE(control<QLabel>("Label9")->text(), panel);
+    EXPECT_EQ(rule->text(),
+              QString(one_deck).replace(QStringLiteral("Un mazzo"), QStringLiteral("2 mazzi")));
+    for (int i = 0; i < 5; ++i) {
+        click_card(true, QStringLiteral("A"));  // five aces with the dealer: two decks at least
+    }
+    ASSERT_EQ(form->model().state().banco_count, 6);
+    const QString shown = control<QLabel>("Label9")->text();
+    QTest::keyClick(decks, Qt::Key_Home);
+    EXPECT_EQ(decks->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(form->model().state().deck_count, 2);
+    EXPECT_EQ(control<QLabel>("Label9")->text(), shown);
+    EXPECT_EQ(rule->text(),
+              QString(one_deck).replace(QStringLiteral("Un mazzo"), QStringLiteral("2 mazzi")));
+}
+
 // Each pad comes before its own cancel button; labels and the other frames
 // take no focus.
 TEST_F(Form1Test, tabs_through_the_pads_buttons_and_lists_starting_at_the_dealers_pad) {

@@ -146,6 +146,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <translation>Stand =&gt;</translation>
     </message>
     <message>
+        <source>Mazzi =&gt;</source>
+        <translation>Decks =&gt;</translation>
+    </message>
+    <message>
         <source>Probabilità Giocatore</source>
         <translation>Player&apos;s chances</translation>
     </message>
@@ -219,6 +223,18 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>Stare a =&gt;</source>
         <translation>Stand =&gt;</translation>
+    </message>
+    <message>
+        <source>Mazzi =&gt;</source>
+        <translation>Decks =&gt;</translation>
+    </message>
+    <message>
+        <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .</source>
+        <translation>The dealer draws below 16 and stands on 17 or more. One deck in play.</translation>
+    </message>
+    <message>
+        <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. %1 mazzi in gioco .</source>
+        <translation>The dealer draws below 16 and stands on 17 or more. %1 decks in play.</translation>
     </message>
     <message>
         <source>Probabilità Banco</source>

@@ -29,6 +29,7 @@ constexpr int pad_index(Side side, Integer face) {
 enum class CardEntry {
     Accepted,
     RefusedFifthFace,  // the hand already holds 4 x deck_count cards of that face
+    RefusedNoneLeft,   // the two hands already hold every card of its value in the shoe
     RefusedBust,       // the card would take the hand over 21
 };
 
@@ -44,6 +45,11 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
 // card values and text are those the hand had before that card, and `total`
 // receives the hand's total then. Returns false for an empty hand.
 bool remove_last_card(TableState& state, Side side, Integer& total);
+
+// Whether both hands as they stand could have been entered with `decks`
+// decks in the shoe: no face more than 4 x decks times in one hand, and no
+// more cards of a value in the two hands than the shoe has.
+bool hands_fit_shoe(const TableState& state, Integer decks);
 
 // The "Somma =" caption of a hand total.
 std::string total_caption(Integer total, const ModelWords& words = {});

@@ -19,6 +19,12 @@ struct ModelWords {
     std::string banco = "BANCO";
     std::string giocatore = "GIOCATORE";
     std::string stand_at = "Stare a =>";
+    std::string decks = "Mazzi =>";
+    // The rule line under the hands; %1 stands for the number of decks.
+    std::string rule_one_deck =
+        "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .";
+    std::string rule_decks =
+        "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. %1 mazzi in gioco .";
     std::string banco_panel = "Probabilità Banco";
     std::string player_panel = "Probabilità Giocatore";
 };

@@ -26,6 +26,7 @@ EngineRules<DealerRule> dealer_rules(const TableState& state) {
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,
+        .settled_column = dealer_outcome(state.banco_sum, state.player_sum),
     };
 }
 

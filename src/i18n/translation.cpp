@@ -60,6 +60,13 @@ ModelWords translated_model_words() {
     translated.banco = word(QT_TRANSLATE_NOOP("ModelWords", "BANCO"));
     translated.giocatore = word(QT_TRANSLATE_NOOP("ModelWords", "GIOCATORE"));
     translated.stand_at = word(QT_TRANSLATE_NOOP("ModelWords", "Stare a =>"));
+    translated.decks = word(QT_TRANSLATE_NOOP("ModelWords", "Mazzi =>"));
+    translated.rule_one_deck = word(QT_TRANSLATE_NOOP(
+        "ModelWords",
+        "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco ."));
+    translated.rule_decks = word(QT_TRANSLATE_NOOP(
+        "ModelWords",
+        "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. %1 mazzi in gioco ."));
     translated.banco_panel = word(QT_TRANSLATE_NOOP("ModelWords", "Probabilità Banco"));
     translated.player_panel = word(QT_TRANSLATE_NOOP("ModelWords", "Probabilità Giocatore"));
     return translated;

@@ -5,7 +5,6 @@
 
 #include "core/card_entry.h"
 #include "core/hand_total.h"
-#include "core/remaining_cards.h"
 #include "dealer/dealer_exact.h"
 #include "player/player_exact.h"
 
@@ -23,10 +22,23 @@ void forget_side(std::vector<Side>& entered, Side side) {
 
 }  // namespace
 
+std::string rule_line(int decks, const ModelWords& words) {
+    if (decks == 1) {
+        return words.rule_one_deck;
+    }
+    std::string line = words.rule_decks;
+    const auto mark = line.find("%1");
+    if (mark != std::string::npos) {
+        line.replace(mark, 2, std::to_string(decks));
+    }
+    return line;
+}
+
 Form1Model::Form1Model(ReportSettings reports, ModelWords words)
     : reports_(std::move(reports)), words_(std::move(words)) {
     captions_.Label7 = words_.total;
     captions_.Label8 = words_.total;
+    captions_.Label14 = rule_line(1, words_);
 }
 
 void Form1Model::Form_Load() {
@@ -43,6 +55,12 @@ void Form1Model::Form_Load() {
     // it starts does nothing.
     Combo1_Click(5);
     state_.stand_at = 17;
+    deck_items_.clear();
+    for (int decks = kMinDecks; decks <= kMaxDecks; ++decks) {
+        deck_items_.push_back(std::to_string(decks));
+    }
+    deck_list_index_ = state_.deck_count - kMinDecks;
+    captions_.Label14 = rule_line(state_.deck_count, words_);
     state_.banco_sum = SumaKarti(state_, state_.banco_count, state_.banco_cards);
     state_.banco_soft = state_.sum_soft;
     state_.player_sum = SumaKarti(state_, state_.player_count, state_.player_cards);
@@ -61,6 +79,9 @@ void Form1Model::Label3_Click(int Index) {
     switch (entry) {
         case CardEntry::RefusedFifthFace:
             last_card_ = LastCard::RefusedFifthFace;
+            return;
+        case CardEntry::RefusedNoneLeft:
+            last_card_ = LastCard::RefusedNoneLeft;
             return;
         case CardEntry::RefusedBust:
             last_card_ = LastCard::RefusedBust;
@@ -166,6 +187,20 @@ void Form1Model::undo_last_card() {
     }
 }
 
+void Form1Model::Combo2_Click(int ListIndex) {
+    if (ListIndex < 0 || ListIndex >= static_cast<int>(deck_items_.size())) {
+        return;
+    }
+    const auto decks = static_cast<Integer>(ListIndex + kMinDecks);
+    if (!hands_fit_shoe(state_, decks)) {
+        return;
+    }
+    deck_list_index_ = ListIndex;
+    state_.deck_count = decks;
+    captions_.Label14 = rule_line(decks, words_);
+    Command3_Click();
+}
+
 void Form1Model::calculate_writing_reports() {
     const Integer was = state_.write_reports;
     state_.write_reports = 1;
@@ -175,6 +210,7 @@ void Form1Model::calculate_writing_reports() {
 
 TableView Form1Model::view() const {
     return {.stand_at = state_.stand_at,
+            .decks = state_.deck_count,
             .banco = {.cards = captions_.Label4,
                       .total_caption = captions_.Label7,
                       .panel = {.prima_carta = captions_.Label12,
@@ -183,17 +219,6 @@ TableView Form1Model::view() const {
                        .total_caption = captions_.Label8,
                        .panel = {.prima_carta = captions_.Label13,
                                  .tutte_combinazioni = captions_.Label10}}};
-}
-
-std::optional<Form1Model::ValueBeyondDeck> Form1Model::beyond_the_deck() const {
-    for (Integer value = 1; value <= 10; ++value) {
-        if (const Integer surplus = surplus_on_table(state_, value); surplus > 0) {
-            const int in_deck = cards_in_deck(value) * state_.deck_count;
-            return ValueBeyondDeck{
-                .value = value, .on_table = in_deck + surplus, .in_deck = in_deck};
-        }
-    }
-    return std::nullopt;
 }
 
 Form1Model::ExactChances Form1Model::exact_chances() const {

@@ -9,7 +9,7 @@ namespace tavolix {
 namespace {
 
 constexpr std::size_t kHeadingWidth = 11;  // "GIOCATORE" and a gap
-constexpr std::size_t kHandWidth = 24;     // the longest hand text, eleven cards
+constexpr std::size_t kHandWidth = 24;     // the longest hand text of one deck, eleven cards
 constexpr std::size_t kColumnWidth = 22;   // the longest panel line and a gap
 
 // Characters, not bytes: "Parità" takes as much room as "Vincita".
@@ -79,9 +79,14 @@ std::string panel_block(std::string_view frame, const PanelTexts& panel) {
 }  // namespace
 
 std::string table_text(const TableView& view, const ModelWords& words) {
-    return hand_line(words.banco, view.banco) + hand_line(words.giocatore, view.player) +
-           left_justified(words.stand_at, kHeadingWidth) + std::to_string(view.stand_at) + '\n' +
-           '\n' + panel_block(words.banco_panel, view.banco.panel) + '\n' +
+    std::string text = hand_line(words.banco, view.banco) + hand_line(words.giocatore, view.player) +
+                       left_justified(words.stand_at, kHeadingWidth) + std::to_string(view.stand_at) +
+                       '\n';
+    // One deck is what the table has always meant; only a bigger shoe is named.
+    if (view.decks != 1) {
+        text += left_justified(words.decks, kHeadingWidth) + std::to_string(view.decks) + '\n';
+    }
+    return text + '\n' + panel_block(words.banco_panel, view.banco.panel) + '\n' +
            panel_block(words.player_panel, view.player.panel);
 }
 

@@ -26,6 +26,8 @@ EngineRules<PlayerRule> player_rules(const TableState& state) {
         .outcome_columns = kPlayerOutcomes,
         .combinations_file = kPlayerCombinationsFile,
         .results_file = kPlayerResultsFile,
+        // Whatever the hand, the question is what taking a card now brings.
+        .settled_column = kDrawAgain,
     };
 }
 

@@ -47,6 +47,7 @@ void Form1::bind_events() {
     // Only a pick by the user: selecting "17" at load is not one, so it
     // neither calculates a second time nor repaints the panels.
     connect(controls_.Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(controls_.Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
     bind_pad(controls_.Frame1, Side::Banco, &Form1::Command1_Click);
@@ -133,6 +134,11 @@ void Form1::Form_Load() {
     controls_.Combo1->setCurrentIndex(model_.combo_list_index());
     controls_.Frame1->setFaceNames(model_.state().face_names);
     controls_.Frame2->setFaceNames(model_.state().face_names);
+    controls_.Combo2->clear();
+    for (const std::string& item : model_.deck_items()) {
+        controls_.Combo2->addItem(QString::fromStdString(item));
+    }
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
     show_captions();
 }
 
@@ -163,6 +169,13 @@ void Form1::Command4_Click() {
 
 void Form1::Combo1_Click(int ListIndex) {
     model_.Combo1_Click(ListIndex);
+    show_captions();
+}
+
+void Form1::Combo2_Click(int ListIndex) {
+    model_.Combo2_Click(ListIndex);
+    // A count the hands do not fit is refused: the list goes back.
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
     show_captions();
 }
 
@@ -222,6 +235,7 @@ void Form1::show_captions() {
     show(controls_.Label10, captions.Label10);
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
+    show(controls_.Label14, captions.Label14);
     describe_captions(controls_);
 }
 

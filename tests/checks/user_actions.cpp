@@ -27,6 +27,9 @@ UserAction decode_action(std::uint8_t byte, std::uint8_t next) {
         case 34:
         case 35:
             return {UserAction::Undo, 0};
+        case 36:
+        case 37:
+            return {UserAction::Decks, next % 8};
         default:
             return {UserAction::Threshold, next % 10};
     }
@@ -60,6 +63,9 @@ void perform(Form1Model& model, const UserAction& action) {
             break;
         case UserAction::Undo:
             model.undo_last_card();
+            break;
+        case UserAction::Decks:
+            model.Combo2_Click(action.argument);
             break;
     }
 }
@@ -99,7 +105,8 @@ std::string perform_and_check(Form1Model& model, const UserAction& action) {
 std::string UserAction::describe() const {
     static constexpr const char* kNames[] = {"card",         "cancel banco",  "cancel player",
                                              "new game",     "threshold",     "calculate",
-                                             "remove banco", "remove player", "undo"};
+                                             "remove banco", "remove player", "undo",
+                                             "decks"};
     return std::string(kNames[kind]) + " " + std::to_string(argument);
 }
 

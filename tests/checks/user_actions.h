@@ -21,8 +21,9 @@ struct UserAction {
         RemoveBanco,   // Backspace on the dealer's pad
         RemovePlayer,  // Backspace on the player's pad
         Undo,          // the last card entered, on either hand
+        Decks,
     } kind;
-    int argument = 0;  // the pad index, or the list index of the threshold
+    int argument = 0;  // the pad index, or the list index of the threshold or the decks
 
     bool clears_banco() const { return kind == CancelBanco || kind == NewGame; }
     bool clears_player() const { return kind == CancelPlayer || kind == NewGame; }
