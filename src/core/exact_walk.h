@@ -3,6 +3,7 @@
 #include <array>
 
 #include "hand_total.h"
+#include "remaining_cards.h"
 #include "table_state.h"
 
 namespace tavolix {
@@ -12,12 +13,6 @@ namespace tavolix {
 // drawn is equally likely among the cards actually left at that moment. This
 // is the figure the position-averaged tallies approximate.
 using OutcomeChances = std::array<double, kStatColumns>;
-
-// Cards of each value 1..10 left in the deck before the first draw. Two
-// hands that together hold more cards of a value than the deck leave none
-// of it, not a negative count.
-using DeckCounts = std::array<int, 11>;
-DeckCounts cards_left(const TableState& state);
 
 namespace detail {
 
