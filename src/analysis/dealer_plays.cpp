@@ -211,18 +211,20 @@ DealerFinals DealerPlays::finals(const DeckCounts& shoe, int cards, On16 on_16) 
         reached[i] = reached[parent[i]] * falling[factor[i]];
     }
 
+    // The ways to draw k cards in order from the whole shoe, for each k.
+    std::array<double, kMostDraws> ordered_draws;
+    ordered_draws[0] = 1.0;
+    for (int drawn = 1; drawn <= tree.most_cards; ++drawn) {
+        ordered_draws[drawn] = ordered_draws[drawn - 1] * std::max(0, cards - drawn + 1);
+    }
+
     DealerFinals finals;
     double standing = 0;
     const int* step = tree.hand_step.data();
     const std::int16_t* own = tree.hand_factor.data();
     const double* orders = tree.hand_orders.data();
     for (const auto& ending : tree.endings) {
-        // The ways to draw that many cards in order from the whole shoe.
-        double orders_of_length = 1.0;
-        for (int drawn = 0; drawn < ending.cards; ++drawn) {
-            orders_of_length *= cards - drawn;
-        }
-        if (orders_of_length <= 0) {
+        if (ordered_draws[ending.cards] <= 0) {
             continue;
         }
         // Four sums in turn, so that no addition waits on the one before.
@@ -230,7 +232,7 @@ DealerFinals DealerPlays::finals(const DeckCounts& shoe, int cards, On16 on_16) 
         for (std::size_t hand = ending.first; hand < ending.last; ++hand) {
             ways[hand % 4] += reached[step[hand]] * falling[own[hand]] * orders[hand];
         }
-        const double chance = (ways[0] + ways[1] + ways[2] + ways[3]) / orders_of_length;
+        const double chance = (ways[0] + ways[1] + ways[2] + ways[3]) / ordered_draws[ending.cards];
         finals.chance[ending.final_index] += chance;
         standing += chance;
     }
