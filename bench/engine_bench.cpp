@@ -3,9 +3,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "core/commands/calculate.h"
-#include "core/commands/card_entry.h"
+#include "core/card_entry.h"
 #include "dealer/banco.h"
+#include "model/calculate.h"
 #include "player/player.h"
 
 namespace tavolix {

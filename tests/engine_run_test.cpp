@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/commands/calculate.h"
 #include "dealer/dealer_report.h"
+#include "model/calculate.h"
 #include "player/player_report.h"
 #include "report_dir.h"
 #include "table_fixtures.h"

@@ -3,10 +3,10 @@
 #include <random>
 #include <string>
 
-#include "core/commands/calculate.h"
-#include "core/commands/card_entry.h"
-#include "core/commands/form1_model.h"
+#include "core/card_entry.h"
 #include "core/hand_total.h"
+#include "model/calculate.h"
+#include "model/form1_model.h"
 
 namespace tavolix {
 namespace {

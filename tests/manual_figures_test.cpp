@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/commands/form1_model.h"
+#include "model/form1_model.h"
 #include "report_dir.h"
 
 namespace tavolix {

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/commands/calculate.h"
 #include "dealer/dealer_report.h"
+#include "model/calculate.h"
 #include "player/player_report.h"
 #include "report_dir.h"
 #include "table_fixtures.h"

@@ -6,10 +6,10 @@
 
 #include "batch.h"
 #include "json_output.h"
+#include "model/table_text.h"
 #include "report_directory.h"
 #include "table_request.h"
 #include "table_run.h"
-#include "text_output.h"
 
 #ifndef TAVOLIX_VERSION
 #error "TAVOLIX_VERSION must be defined by the build"
@@ -96,7 +96,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     if (parser.isSet(options.json)) {
         write(out, QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented));
     } else {
-        out << table_text(outcome);
+        out << table_text(outcome.view);
     }
     out.flush();
     return status;

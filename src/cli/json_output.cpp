@@ -26,10 +26,11 @@ QJsonObject figures(std::span<const OutcomeKey> keys, Figure figure) {
     return object;
 }
 
-QJsonObject side_json(const SideOutcome& side, std::span<const OutcomeKey> keys) {
+QJsonObject side_json(const SideView& shown, const SideOutcome& side,
+                      std::span<const OutcomeKey> keys) {
     const auto& results = side.draw_stats[0];
     return {
-        {"text", QString::fromStdString(side.text)},
+        {"text", QString::fromStdString(shown.cards)},
         {"sum", side.sum},
         {"soft", side.soft},
         {"all", figures(keys, [&](int column) { return results[column]; })},
@@ -40,8 +41,8 @@ QJsonObject side_json(const SideOutcome& side, std::span<const OutcomeKey> keys)
         {"sequences", static_cast<qint64>(side.sequences)},
         {"panel",
          QJsonObject{
-             {"prima_carta", QString::fromStdString(side.panel.prima_carta)},
-             {"tutte_combinazioni", QString::fromStdString(side.panel.tutte_combinazioni)},
+             {"prima_carta", QString::fromStdString(shown.panel.prima_carta)},
+             {"tutte_combinazioni", QString::fromStdString(shown.panel.tutte_combinazioni)},
          }},
     };
 }
@@ -50,9 +51,9 @@ QJsonObject side_json(const SideOutcome& side, std::span<const OutcomeKey> keys)
 
 QJsonObject table_json(const TableOutcome& outcome) {
     return {
-        {"stand_at", outcome.stand_at},
-        {"banco", side_json(outcome.banco, kBancoKeys)},
-        {"player", side_json(outcome.player, kPlayerKeys)},
+        {"stand_at", outcome.view.stand_at},
+        {"banco", side_json(outcome.view.banco, outcome.banco, kBancoKeys)},
+        {"player", side_json(outcome.view.player, outcome.player, kPlayerKeys)},
     };
 }
 

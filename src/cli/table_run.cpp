@@ -2,12 +2,8 @@
 
 #include <stdexcept>
 
-#include "core/commands/card_entry.h"
-#include "core/commands/form1_model.h"
-#include "core/hand_total.h"
-#include "core/remaining_cards.h"
-#include "dealer/dealer_exact.h"
-#include "player/player_exact.h"
+#include "core/card_entry.h"
+#include "model/form1_model.h"
 
 namespace tavolix::cli {
 
@@ -15,16 +11,6 @@ namespace {
 
 int pad_index(Side side, Integer face) {
     return side == Side::Banco ? face - 1 : 26 - face;
-}
-
-// The total a hand would reach with one more card, for the refusal message.
-Integer total_with(const std::vector<Integer>& faces, std::size_t count) {
-    Integer total = 0;
-    Integer soft = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        add_card(total, soft, card_value(faces[i]));
-    }
-    return total;
 }
 
 std::optional<InputError> click_hand(Form1Model& model, Side side,
@@ -42,7 +28,7 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
                                   " in the " + hand + "'s hand"};
             case Form1Model::LastCard::RefusedBust:
                 return InputError{card + "it would take the hand to " +
-                                  std::to_string(total_with(faces, i + 1)) + ", over 21"};
+                                  std::to_string(model.last_card_total()) + ", over 21"};
             case Form1Model::LastCard::None:
             case Form1Model::LastCard::InvalidIndex:
                 throw std::logic_error("a face outside the pads reached card entry");
@@ -51,34 +37,26 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
     return std::nullopt;
 }
 
-// Card entry limits each hand on its own, so the two hands together may hold
-// more cards of a value than the deck has. The window still shows figures for
-// such a table (leaving the surplus out of the deck), but no deck can deal it,
-// so a script asking for it has made a mistake.
-std::optional<InputError> more_than_the_deck(const TableState& state) {
-    for (Integer value = 1; value <= 10; ++value) {
-        if (const Integer surplus = surplus_on_table(state, value); surplus > 0) {
-            const int in_deck = value == 10 ? 16 : 4;
-            return InputError{"the two hands together hold " + std::to_string(in_deck + surplus) +
-                              " cards of value " + face_name(value) + "; one deck has " +
-                              std::to_string(in_deck)};
-        }
+// The window still shows figures for a table no deck can deal (leaving the
+// surplus out of the deck), but a script asking for one has made a mistake.
+std::optional<InputError> more_than_the_deck(const Form1Model& model) {
+    if (const auto beyond = model.beyond_the_deck()) {
+        return InputError{"the two hands together hold " + std::to_string(beyond->on_table) +
+                          " cards of value " + face_name(beyond->value) + "; one deck has " +
+                          std::to_string(beyond->in_deck)};
     }
     return std::nullopt;
 }
 
-SideOutcome side_outcome(const EngineRun& run, const std::string& text,
-                         const std::string& total_caption, Integer sum, Integer soft,
-                         const std::string& prima_carta, const std::string& tutte_combinazioni) {
+SideOutcome side_outcome(const EngineRun& run, Integer sum, Integer soft,
+                         const OutcomeChances& exact) {
     SideOutcome side;
-    side.text = text;
-    side.total_caption = total_caption;
     side.sum = sum;
     side.soft = soft != 0;
     side.draw_stats = run.draw_stats;
     side.draw_depth = run.draw_depth;
     side.sequences = run.sequences;
-    side.panel = {.prima_carta = prima_carta, .tutte_combinazioni = tutte_combinazioni};
+    side.exact = exact;
     return side;
 }
 
@@ -98,15 +76,14 @@ std::variant<TableOutcome, InputError> run_table(
             return std::move(*error);
         }
     }
-    if (auto error = more_than_the_deck(model.state())) {
+    if (auto error = more_than_the_deck(model)) {
         return std::move(*error);
     }
     // The reports are written once, for the table as asked, and never for a
     // table that is then refused: the cards go in with the switch off, and
     // the calculation is made again with it on.
     if (report_directory) {
-        model.state().write_reports = 1;
-        model.Command3_Click();
+        model.calculate_writing_reports();
     }
     const auto& calculation = model.last_calculation();
     if (!calculation) {
@@ -114,17 +91,13 @@ std::variant<TableOutcome, InputError> run_table(
     }
 
     const TableState& state = model.state();
-    const Form1Captions& captions = model.captions();
+    const auto exact = model.exact_chances();
     TableOutcome outcome;
-    outcome.stand_at = state.stand_at;
+    outcome.view = model.view();
     outcome.banco =
-        side_outcome(calculation->banco, captions.Label4, captions.Label7, state.banco_sum,
-                     state.banco_soft, captions.Label12, captions.Label9);
-    outcome.banco.exact = dealer_exact(state);
+        side_outcome(calculation->banco, state.banco_sum, state.banco_soft, exact.banco);
     outcome.player =
-        side_outcome(calculation->player, captions.Label5, captions.Label8, state.player_sum,
-                     state.player_soft, captions.Label13, captions.Label10);
-    outcome.player.exact = player_exact(state);
+        side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
     for (const auto* run : {&calculation->banco, &calculation->player}) {
         outcome.report_errors.insert(outcome.report_errors.end(), run->report_errors.begin(),
                                      run->report_errors.end());

@@ -7,29 +7,26 @@
 #include <variant>
 #include <vector>
 
-#include "core/engine_run.h"
 #include "core/exact_walk.h"
 #include "core/table_state.h"
+#include "model/table_text.h"
 #include "table_request.h"
 
 namespace tavolix::cli {
 
-// What one engine's side of the window shows after a calculation, with the
-// tallies behind it and the path-weighted figures beside them.
+// The figures behind one side of the window after a calculation: the hand's
+// total, the tallies, and the path-weighted chances beside them.
 struct SideOutcome {
-    std::string text;           // the hand as its label shows it: " 10 8"
-    std::string total_caption;  // "Somma = 18"
     Integer sum = 0;
     bool soft = false;
     DrawStats draw_stats{};
     Integer draw_depth = 0;
     std::int64_t sequences = 0;
     OutcomeChances exact{};
-    PanelTexts panel;  // the texts of the side's two result labels
 };
 
 struct TableOutcome {
-    int stand_at = kDefaultStand;
+    TableView view;  // the window's texts and threshold
     SideOutcome banco;
     SideOutcome player;
     std::vector<std::string> report_errors;

@@ -18,8 +18,7 @@ int count_value(const HandArray& cards, int count, Integer carta) {
 
 Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integer& n_card) {
     assert(n_card >= 1 && n_card <= kSlots);
-    const int per_deck = carta == 10 ? 16 : 4;
-    int count = per_deck * state.deck_count;
+    int count = cards_in_deck(carta) * state.deck_count;
     count -= count_value(state.player_cards, state.player_count, carta);
     count -= count_value(state.banco_cards, state.banco_count, carta);
     count -= count_value(state.draw_seq, n_card - 1, carta);

@@ -35,6 +35,10 @@ inline constexpr Integer kKing = 13;
 inline constexpr Integer card_value(Integer face) {
     return face < 10 ? face : Integer{10};
 }
+// Cards of a value in one deck: four of each, sixteen tens (10, J, Q, K).
+inline constexpr int cards_in_deck(Integer value) {
+    return value == 10 ? 16 : 4;
+}
 
 // The whole state of the window: both hands, the stand threshold, and the
 // work fields that the two engines share in turn. The window owns the one

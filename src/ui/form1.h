@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "core/commands/form1_model.h"
 #include "form1_controls.h"
+#include "model/form1_model.h"
 #include "web_links.h"
 
 namespace tavolix::ui {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "core/commands/calculate.h"
 #include "core/hand_total.h"
+#include "model/calculate.h"
 
 namespace tavolix::checks {
 

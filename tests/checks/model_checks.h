@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/commands/form1_model.h"
+#include "model/form1_model.h"
 
 namespace tavolix::checks {
 

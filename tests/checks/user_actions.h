@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/commands/form1_model.h"
+#include "model/form1_model.h"
 
 namespace tavolix::checks {
 

@@ -1,6 +1,6 @@
 #include "card_entry.h"
 
-#include "core/hand_total.h"
+#include "hand_total.h"
 
 namespace tavolix {
 
@@ -40,6 +40,7 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
     hand.faces[hand.count] = face;
     hand.cards[hand.count] = card_value(face);
     const Integer candidate_total = SumaKarti(state, hand.count, hand.cards);
+    total = candidate_total;
     if (candidate_total > 21) {
         --hand.count;
         return CardEntry::RefusedBust;
@@ -50,7 +51,6 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
         hand.text += ' ';
         hand.text += state.face_names[hand.faces[i]];
     }
-    total = candidate_total;
     return CardEntry::Accepted;
 }
 

@@ -2,8 +2,11 @@
 
 #include <cstdio>
 
-#include "card_entry.h"
+#include "core/card_entry.h"
 #include "core/hand_total.h"
+#include "core/remaining_cards.h"
+#include "dealer/dealer_exact.h"
+#include "player/player_exact.h"
 
 #ifndef TAVOLIX_WRITE_REPORTS
 #define TAVOLIX_WRITE_REPORTS 0
@@ -39,7 +42,9 @@ void Form1Model::Label3_Click(int Index) {
     }
     const PadCard card = pad_card(Index);
     Integer total = 0;
-    switch (enter_card(state_, card.side, card.face, total)) {
+    const CardEntry entry = enter_card(state_, card.side, card.face, total);
+    last_card_total_ = total;
+    switch (entry) {
         case CardEntry::RefusedFifthFace:
             last_card_ = LastCard::RefusedFifthFace;
             return;
@@ -114,6 +119,40 @@ void Form1Model::Combo1_Click(int ListIndex) {
     combo_list_index_ = ListIndex;
     state_.stand_at = static_cast<Integer>(ListIndex + 12);
     Command3_Click();
+}
+
+void Form1Model::calculate_writing_reports() {
+    const Integer was = state_.write_reports;
+    state_.write_reports = 1;
+    Command3_Click();
+    state_.write_reports = was;
+}
+
+TableView Form1Model::view() const {
+    return {.stand_at = state_.stand_at,
+            .banco = {.cards = captions_.Label4,
+                      .total_caption = captions_.Label7,
+                      .panel = {.prima_carta = captions_.Label12,
+                                .tutte_combinazioni = captions_.Label9}},
+            .player = {.cards = captions_.Label5,
+                       .total_caption = captions_.Label8,
+                       .panel = {.prima_carta = captions_.Label13,
+                                 .tutte_combinazioni = captions_.Label10}}};
+}
+
+std::optional<Form1Model::ValueBeyondDeck> Form1Model::beyond_the_deck() const {
+    for (Integer value = 1; value <= 10; ++value) {
+        if (const Integer surplus = surplus_on_table(state_, value); surplus > 0) {
+            const int in_deck = cards_in_deck(value) * state_.deck_count;
+            return ValueBeyondDeck{
+                .value = value, .on_table = in_deck + surplus, .in_deck = in_deck};
+        }
+    }
+    return std::nullopt;
+}
+
+Form1Model::ExactChances Form1Model::exact_chances() const {
+    return {.banco = dealer_exact(state_), .player = player_exact(state_)};
 }
 
 }  // namespace tavolix

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/table_state.h"
+#include "table_state.h"
 
 namespace tavolix {
 
@@ -29,8 +29,10 @@ enum class CardEntry {
 
 // Adds one card of `face` to that side's hand unless it is refused; on
 // acceptance the count, faces, card values and text of the hand change, and
-// `total` receives the new hand total. A refused card changes nothing that
-// anyone reads (its face may stay in the slot above the count).
+// `total` receives the new hand total. A card refused for bust leaves in
+// `total` the total it would have made, so a caller can say why; a refused
+// card changes nothing else that anyone reads (its face may stay in the slot
+// above the count).
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total);
 
 // The "Somma =" caption of a hand total.

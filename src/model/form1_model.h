@@ -1,11 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calculate.h"
 #include "core/engine_run.h"
+#include "core/exact_walk.h"
 #include "core/table_state.h"
+#include "table_text.h"
 
 namespace tavolix {
 
@@ -42,8 +45,33 @@ class Form1Model {
     int combo_list_index() const { return combo_list_index_; }
 
     const TableState& state() const { return state_; }
-    // For callers that change what no window control can, such as the report switch.
-    TableState& state() { return state_; }
+
+    // Calculates once with the report files written, whatever the build's
+    // switch says, then puts the switch back: for a caller that checks a
+    // table before it wants its reports.
+    void calculate_writing_reports();
+
+    // The labels' texts and the threshold, as the window shows them; the
+    // same table as plain text is table_text(view()).
+    TableView view() const;
+
+    // A value of which the two hands together hold more cards than the deck
+    // has. Card entry limits each hand on its own, so this can happen; the
+    // window still calculates, leaving the surplus out of the deck.
+    struct ValueBeyondDeck {
+        Integer value;
+        int on_table;
+        int in_deck;
+    };
+    std::optional<ValueBeyondDeck> beyond_the_deck() const;
+
+    // The path-weighted chances of the table as last calculated, which the
+    // window does not show.
+    struct ExactChances {
+        OutcomeChances banco;
+        OutcomeChances player;
+    };
+    ExactChances exact_chances() const;
 
     // How many calculations have run, and what the last one left.
     int calculations() const { return calculations_; }
@@ -53,6 +81,9 @@ class Form1Model {
     // card from an accepted one (a view shows nothing of it).
     enum class LastCard { None, Accepted, RefusedFifthFace, RefusedBust, InvalidIndex };
     LastCard last_card() const { return last_card_; }
+    // The hand's total with the last card clicked: the new total when it was
+    // accepted, the one it would have made when refused for bust.
+    Integer last_card_total() const { return last_card_total_; }
 
   private:
     TableState state_;
@@ -63,6 +94,7 @@ class Form1Model {
     int calculations_ = 0;
     std::optional<Calculation> last_calculation_;
     LastCard last_card_ = LastCard::None;
+    Integer last_card_total_ = 0;
 };
 
 }  // namespace tavolix

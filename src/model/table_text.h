@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "core/engine_run.h"
+
+namespace tavolix {
+
+// What the window shows of one side: the cards, the total's caption and the
+// two columns of the result panel.
+struct SideView {
+    std::string cards;          // " 10 8", as the hand's label holds it
+    std::string total_caption;  // "Somma = 18"
+    PanelTexts panel;
+};
+
+struct TableView {
+    int stand_at = 17;
+    SideView banco;
+    SideView player;
+};
+
+// The table as the window shows it, in plain text: both hands with their
+// totals, the threshold, then each result panel with its first-card column
+// on the left and its all-sequences column on the right. Lines end with a
+// plain newline; columns are measured in characters, not bytes.
+std::string table_text(const TableView& view);
+
+}  // namespace tavolix
