@@ -80,6 +80,9 @@ TEST_F(Form1Test, lines_up_the_percentages_of_each_panel_column) {
 TEST_F(Form1Test, fits_every_text_into_its_box_during_a_game) {
     play_worked_example();
     for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->textFormat() == Qt::RichText) {
+            continue;  // the analysis rows, measured by their own test
+        }
         QStringList shown = label->text().split(QLatin1Char('\n'));
         while (!shown.isEmpty() && shown.last().isEmpty()) {
             shown.removeLast();
@@ -218,7 +221,8 @@ INSTANTIATE_TEST_SUITE_P(Form1, ThresholdPick,
 TEST_F(Form1Test, tabs_through_the_buttons_and_the_list_only_starting_at_the_first_button) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<const char*> order{"Command1", "Command2", "Combo1", "Command4", "Command1"};
+    const std::vector<const char*> order{"Command1", "Command2", "Combo1",
+                                         "Command4", "Command5", "Command1"};
     EXPECT_EQ(QApplication::focusWidget(), control(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

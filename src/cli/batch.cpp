@@ -19,7 +19,7 @@ void write_line(std::ostream& out, const QJsonObject& object) {
 
 }  // namespace
 
-bool run_batch(std::istream& in, std::ostream& out, int default_stand) {
+bool run_batch(std::istream& in, std::ostream& out, int default_stand, bool with_analysis) {
     bool all_good = true;
     long long number = 0;
     std::string line;
@@ -37,7 +37,7 @@ bool run_batch(std::istream& in, std::ostream& out, int default_stand) {
             all_good = false;
             write_line(out, error_json(number, error->message));
         } else {
-            write_line(out, table_json(std::get<TableOutcome>(result)));
+            write_line(out, table_json(std::get<TableOutcome>(result), with_analysis));
         }
     }
     out.flush();

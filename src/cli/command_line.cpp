@@ -32,6 +32,10 @@ struct Options {
     QCommandLineOption reports{QStringLiteral("reports"),
                                QStringLiteral("Also write the four report files into DIR."),
                                QStringLiteral("DIR")};
+    QCommandLineOption analysis{
+        QStringLiteral("analysis"),
+        QStringLiteral("Also give the exact analysis: each threshold 12..21 against the "
+                       "dealer, and whether to stand, take a card or double now.")};
     QCommandLineOption batch{
         QStringLiteral("batch"),
         QStringLiteral("Read \"DEALER PLAYER [STAND]\" lines from standard input and write one "
@@ -43,7 +47,8 @@ void describe(QCommandLineParser& parser, const Options& options) {
         "Blackjack probabilities for one deck of 52 cards, for the dealer's hand DEALER and the "
         "player's hand PLAYER. A hand is a comma-separated list of faces (A,2,...,10,J,Q,K), "
         "entered in that order as on the card pads."));
-    parser.addOptions({options.stand, options.json, options.reports, options.batch});
+    parser.addOptions(
+        {options.stand, options.json, options.analysis, options.reports, options.batch});
     parser.addPositionalArgument(QStringLiteral("DEALER"),
                                  QStringLiteral("The dealer's cards, e.g. 10 or A,6."));
     parser.addPositionalArgument(QStringLiteral("PLAYER"),
@@ -93,10 +98,15 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     if (!outcome.report_errors.empty()) {
         status = kExitReportFailed;
     }
+    const bool with_analysis = parser.isSet(options.analysis);
     if (parser.isSet(options.json)) {
-        write(out, QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented));
+        write(out,
+              QJsonDocument(table_json(outcome, with_analysis)).toJson(QJsonDocument::Indented));
     } else {
         out << table_text(outcome.view);
+        if (with_analysis) {
+            out << '\n' << analysis_text(outcome.analysis_panel);
+        }
     }
     out.flush();
     return status;
@@ -138,7 +148,8 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
     if (parser.isSet(options.reports)) {
         return fail(err, "--reports cannot be used with --batch");
     }
-    return run_batch(in, out, stand_at) ? kExitOk : kExitBadBatchLines;
+    return run_batch(in, out, stand_at, parser.isSet(options.analysis)) ? kExitOk
+                                                                        : kExitBadBatchLines;
 }
 
 }  // namespace tavolix::cli

@@ -98,6 +98,8 @@ std::variant<TableOutcome, InputError> run_table(
         side_outcome(calculation->banco, state.banco_sum, state.banco_soft, exact.banco);
     outcome.player =
         side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
+    outcome.analysis = calculation->analysis;
+    outcome.analysis_panel = model.captions().analysis;
     for (const auto* run : {&calculation->banco, &calculation->player}) {
         outcome.report_errors.insert(outcome.report_errors.end(), run->report_errors.begin(),
                                      run->report_errors.end());

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "analysis/table_analysis.h"
 #include "core/hand_total.h"
 #include "dealer/banco.h"
 #include "player/player.h"
@@ -36,6 +37,7 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& re
     Calculation calculation;
     calculation.banco = Banco(state, reports);
     calculation.player = Player(state, reports);
+    calculation.analysis = analysis::analyse(analysis::table_of(state));
     return calculation;
 }
 

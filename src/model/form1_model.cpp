@@ -5,8 +5,6 @@
 #include "core/card_entry.h"
 #include "core/hand_total.h"
 #include "core/remaining_cards.h"
-#include "dealer/dealer_exact.h"
-#include "player/player_exact.h"
 
 #ifndef TAVOLIX_WRITE_REPORTS
 #define TAVOLIX_WRITE_REPORTS 0
@@ -74,6 +72,7 @@ void Form1Model::Command1_Click() {
     captions_.Label7 = "Somma =";
     captions_.Label9.clear();
     captions_.Label12.clear();
+    captions_.analysis = {};
 }
 
 void Form1Model::Command2_Click() {
@@ -83,6 +82,7 @@ void Form1Model::Command2_Click() {
     captions_.Label8 = "Somma =";
     captions_.Label10.clear();
     captions_.Label13.clear();
+    captions_.analysis = {};
 }
 
 void Form1Model::Command3_Click() {
@@ -95,6 +95,7 @@ void Form1Model::Command3_Click() {
     captions_.Label12 = calculation->banco.panel.prima_carta;
     captions_.Label10 = calculation->player.panel.tutte_combinazioni;
     captions_.Label13 = calculation->player.panel.prima_carta;
+    captions_.analysis = analysis_panel(calculation->analysis, state_.stand_at);
     for (const auto* run : {&calculation->banco, &calculation->player}) {
         for (const auto& error : run->report_errors) {
             std::fprintf(stderr, "tavolix: %s\n", error.c_str());
@@ -110,6 +111,7 @@ void Form1Model::Command4_Click() {
     captions_.Label12.clear();
     captions_.Label10.clear();
     captions_.Label13.clear();
+    captions_.analysis = {};
 }
 
 void Form1Model::Combo1_Click(int ListIndex) {
@@ -152,7 +154,17 @@ std::optional<Form1Model::ValueBeyondDeck> Form1Model::beyond_the_deck() const {
 }
 
 Form1Model::ExactChances Form1Model::exact_chances() const {
-    return {.banco = dealer_exact(state_), .player = player_exact(state_)};
+    ExactChances chances{};
+    if (last_calculation_) {
+        const HandAnalysis& analysis = last_calculation_->analysis;
+        chances.banco[kDealerWins] = analysis.dealer_now.wins;
+        chances.banco[kPush] = analysis.dealer_now.push;
+        chances.banco[kDealerLoses] = analysis.dealer_now.loses;
+        chances.banco[kBust] = analysis.dealer_now.busts;
+        chances.player[kStandColumn] = analysis.player_draw.stands;
+        chances.player[kBust] = analysis.player_draw.busts;
+    }
+    return chances;
 }
 
 }  // namespace tavolix

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis_panel.h"
 #include "calculate.h"
 #include "core/engine_run.h"
-#include "core/exact_walk.h"
 #include "core/table_state.h"
 #include "table_text.h"
 
@@ -19,11 +19,15 @@ struct Form1Captions {
     std::string Label5;  // player's cards
     std::string Label7 = "Somma =";
     std::string Label8 = "Somma =";
-    std::string Label9;   // dealer, Tutte combinazioni
-    std::string Label10;  // player, Tutte combinazioni
-    std::string Label12;  // dealer, Prima carta
-    std::string Label13;  // player, Prima carta
+    std::string Label9;      // dealer, Tutte combinazioni
+    std::string Label10;     // player, Tutte combinazioni
+    std::string Label12;     // dealer, Prima carta
+    std::string Label13;     // player, Prima carta
+    AnalysisPanel analysis;  // Frame5, "Analisi esatta"
 };
+
+// Chances by draw_stats column, as the engines' row 0 holds them.
+using OutcomeChances = std::array<double, kStatColumns>;
 
 // The behaviour of the window Form1 without the window: it owns the one
 // TableState and the captions, and has one handler per event of the window.
@@ -66,7 +70,8 @@ class Form1Model {
     std::optional<ValueBeyondDeck> beyond_the_deck() const;
 
     // The path-weighted chances of the table as last calculated, which the
-    // window does not show.
+    // window does not show: from the exact analysis, the dealer drawing
+    // nothing once the rule says stand, the player taking at least one card.
     struct ExactChances {
         OutcomeChances banco;
         OutcomeChances player;

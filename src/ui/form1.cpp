@@ -12,6 +12,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setFixedSize(to_pixels(kClientWidth), to_pixels(kClientHeight));
     setFont(make_font(kWindowFont));
     controls_ = build_form1_controls(*this);
+    analysis_ = build_analysis_controls(*this);
+    analysis_.Frame5->setTitle(tr("Analisi esatta"));
+    analysis_.Command5->setText(tr("Analisi >>"));
     controls_.Label17->setText(home_page_address());
     controls_.Label19->setText(manual_page_address());
     bind_events();
@@ -34,12 +37,14 @@ void Form1::bind_events() {
     connect(controls_.Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
+    connect(analysis_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
 }
 
 void Form1::set_tab_order() {
     setTabOrder(controls_.Command1, controls_.Command2);
     setTabOrder(controls_.Command2, controls_.Combo1);
     setTabOrder(controls_.Combo1, controls_.Command4);
+    setTabOrder(controls_.Command4, analysis_.Command5);
 }
 
 void Form1::Form_Load() {
@@ -92,6 +97,14 @@ void Form1::Label19_Click() {
     open_url_(QUrl(controls_.Label19->text(), QUrl::StrictMode));
 }
 
+void Form1::Command5_Click() {
+    analysis_open_ = !analysis_open_;
+    setFixedSize(to_pixels(analysis_open_ ? kWidenedClientWidth : kClientWidth),
+                 to_pixels(kClientHeight));
+    analysis_.Frame5->setVisible(analysis_open_);
+    analysis_.Command5->setText(analysis_open_ ? tr("<< Analisi") : tr("Analisi >>"));
+}
+
 void Form1::show_captions() {
     const Form1Captions& captions = model_.captions();
     // QLabel repaints only when a text changes, so unchanged panels stay put.
@@ -106,6 +119,7 @@ void Form1::show_captions() {
     show(controls_.Label10, captions.Label10);
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
+    show_analysis(analysis_, captions.analysis);
 }
 
 }  // namespace tavolix::ui

@@ -77,14 +77,6 @@ QWidget* make_control(QWidget& parent, const ControlSpec& control) {
     return nullptr;
 }
 
-void build_control(QWidget& form, const ControlSpec& control) {
-    QWidget* widget = make_control(container_of(form, control.container), control);
-    widget->setObjectName(QString::fromLatin1(control.name));
-    widget->setGeometry(box_in_pixels(control.box));
-    widget->setFont(make_font(control.font));
-    set_text_colour(*widget, text_colour(control.text_colour));
-}
-
 void build_line(QWidget& form, const LineSpec& drawn) {
     auto* line = new QFrame(&container_of(form, drawn.container));
     line->setObjectName(QString::fromLatin1(drawn.name));
@@ -117,6 +109,14 @@ void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& con
 }
 
 }  // namespace
+
+void build_control(QWidget& form, const ControlSpec& control) {
+    QWidget* widget = make_control(container_of(form, control.container), control);
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(box_in_pixels(control.box));
+    widget->setFont(make_font(control.font));
+    set_text_colour(*widget, text_colour(control.text_colour));
+}
 
 Form1Controls build_form1_controls(QWidget& form) {
     Form1Controls controls;
