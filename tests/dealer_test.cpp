@@ -3,9 +3,13 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
+#include "core/draw_walk.h"
 #include "dealer/banco.h"
 #include "dealer/dealer_report.h"
+#include "model/exact_chances.h"
 #include "report_dir.h"
 #include "table_fixtures.h"
 
@@ -16,6 +20,8 @@ using testing::make_table;
 using testing::read_report_lines;
 using testing::ScratchDir;
 using Row = std::array<double, kStatColumns>;
+
+constexpr const char* kResultNames[] = {"VIN =", "PAR =", "Per =", "SBA ="};
 
 // Dealer 10 alone, player 10 and 8: the example every dealer figure is
 // checked against.
@@ -89,27 +95,74 @@ INSTANTIATE_TEST_SUITE_P(SixteenAndAround, DealerRule,
                                            RuleCase{21, 20, kDealerWins}, RuleCase{22, 20, kBust},
                                            RuleCase{12, 4, kDrawAgain}));
 
-TEST(Banco, stands_on_soft_17_and_compares) {
-    TableState state = make_table({1, 6}, {10, 8});  // soft 17 against 18
+TEST(Banco, stands_on_a_drawn_soft_17_and_compares) {
+    TableState state = make_table({1, 5}, {10, 8});  // soft 16 against 18 draws
     Banco(state);
-    // Every first card is drawn; a soft 17 that a card keeps at 17..21 is compared.
-    // Ace: 18 push. 2, 3, 4: 19..21 win. Five and up go hard: 12..16 draw again.
-    EXPECT_EQ(state.draw_stats[1][kPush], 3);  // the dealer's ace is gone: 3 aces left
-    EXPECT_EQ(state.draw_stats[1][kDealerWins], 12);
+    // Ace: soft 17 stands and loses. 2: 18 push. 3, 4, 5: 19..21 win.
+    // Six and up go hard: 12..16 draw again.
+    EXPECT_EQ(state.draw_stats[1][kDealerLoses], 3);  // the dealer's ace is gone
+    EXPECT_EQ(state.draw_stats[1][kPush], 4);
+    EXPECT_EQ(state.draw_stats[1][kDealerWins], 11);  // and one five
 }
 
-TEST(Banco, draws_one_card_even_on_a_hand_entered_at_17) {
-    TableState state = make_table({10, 7}, {10, 8});
+// A dealer hand that already stands by the rule draws nothing: its outcome
+// is settled, shown whole in both columns, and the reports say so.
+struct SettledCase {
+    std::vector<int> banco;
+    std::vector<int> player;
+    int column;
+    const char* line;  // the settled outcome's panel line
+};
+
+void PrintTo(const SettledCase& c, std::ostream* out) {
+    *out << c.line;
+}
+
+class SettledDealer : public ::testing::TestWithParam<SettledCase> {};
+
+TEST_P(SettledDealer, draws_nothing_and_shows_the_outcome_whole) {
+    const SettledCase& c = GetParam();
+    TableState state = make_table(c.banco, c.player);
+    state.write_reports = 1;
+    ScratchDir dir;
+    const EngineRun run = Banco(state, {.directory = dir.path(), .decimal_separator = "."});
+    for (int column = kDealerWins; column <= kBust; ++column) {
+        EXPECT_EQ(state.draw_stats[0][column], column == c.column ? 1.0 : 0.0) << column;
+        EXPECT_EQ(first_card_share(state.draw_stats, column), column == c.column ? 1.0 : 0.0);
+    }
+    EXPECT_EQ(run.sequences, 0);
+    EXPECT_NE(run.panel.tutte_combinazioni.find(std::string(c.line) + " 100.00%"),
+              std::string::npos);
+    EXPECT_NE(run.panel.prima_carta.find(std::string(c.line) + " 100.00%"), std::string::npos);
+    EXPECT_TRUE(read_report_lines(dir.path() / kDealerCombinationsFile).empty());
+    const auto results = read_report_lines(dir.path() / kDealerResultsFile);
+    ASSERT_EQ(results.size(), 6u);
+    EXPECT_EQ(results[c.column - 1], std::string(kResultNames[c.column - 1]) + " 1 ");
+    EXPECT_EQ(results[5], "SUM = 1 ");
+    EXPECT_EQ(dealer_exact(state)[c.column], 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandingHands, SettledDealer,
+    ::testing::Values(SettledCase{{10, 7}, {10, 8}, kDealerLoses, "Perdita ="},
+                      SettledCase{{10, 7}, {10, 9, 2}, kDealerLoses, "Perdita ="},
+                      SettledCase{{1, 6}, {10, 7}, kPush, "Parità  ="},  // soft 17
+                      SettledCase{{10, 6}, {10, 6}, kPush, "Parità  ="},
+                      SettledCase{{10, 6}, {10, 5}, kDealerWins, "Vincita ="},
+                      SettledCase{{1, 10}, {10, 8}, kDealerWins, "Vincita ="}));
+
+TEST(Banco, still_draws_on_16_against_17) {
+    TableState state = make_table({10, 6}, {10, 7});
     Banco(state);
-    EXPECT_EQ(state.draw_stats[1], (Row{0, 12, 4, 0, 32, 48, 1}));
-    EXPECT_EQ(state.draw_depth, 1);
+    // Ace: 17 push; 2..5: 18..21 win; six and up bust.
+    EXPECT_EQ(state.draw_stats[1], (Row{0, 16, 4, 0, 28, 48, 1}));
 }
 
 TEST(Banco, never_draws_a_value_whose_cards_are_all_on_the_table) {
     TableState state = make_table({1, 1}, {1, 1, 5});  // all four aces are out
     ScratchDir dir;
     state.write_reports = 1;
-    Banco(state, {.directory = dir.path(), .decimal_separator = '.'});
+    Banco(state, {.directory = dir.path(), .decimal_separator = "."});
     for (const auto& line : read_report_lines(dir.path() / kDealerCombinationsFile)) {
         const auto drawn = line.substr(line.find('|'));
         ASSERT_EQ(drawn.find(" 1 "), std::string::npos) << line;
@@ -124,7 +177,7 @@ TEST(Banco, writes_a_combination_line_per_finished_sequence) {
     TableState state = worked_example();
     state.write_reports = 1;
     ScratchDir dir;
-    Banco(state, {.directory = dir.path(), .decimal_separator = '.'});
+    Banco(state, {.directory = dir.path(), .decimal_separator = "."});
     const auto lines = read_report_lines(dir.path() / kDealerCombinationsFile);
     ASSERT_EQ(lines.size(), 288u);
     EXPECT_EQ(lines[0], " 10  |  1 , SUM= 21  Vin");
@@ -141,10 +194,10 @@ TEST(Banco, writes_the_results_file) {
     TableState state = worked_example();
     state.write_reports = 1;
     ScratchDir dir;
-    Banco(state, {.directory = dir.path(), .decimal_separator = ','});
+    Banco(state, {.directory = dir.path(), .decimal_separator = ","});
     const auto lines = read_report_lines(dir.path() / kDealerResultsFile);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "VIN =" + report_item(state.draw_stats[0][kDealerWins], ','));
+    EXPECT_EQ(lines[0], "VIN =" + report_item(state.draw_stats[0][kDealerWins], ","));
     EXPECT_EQ(lines[0].substr(0, 10), "VIN = ,562");
     EXPECT_EQ(lines[1].substr(0, 5), "PAR =");
     EXPECT_EQ(lines[2].substr(0, 5), "Per =");
@@ -157,7 +210,7 @@ TEST(Banco, finishes_16390_sequences_for_a_dealer_2_against_17) {
     TableState state = make_table({2}, {7, 10});
     state.write_reports = 1;
     ScratchDir dir;
-    Banco(state, {.directory = dir.path(), .decimal_separator = '.'});
+    Banco(state, {.directory = dir.path(), .decimal_separator = "."});
     EXPECT_EQ(read_report_lines(dir.path() / kDealerCombinationsFile).size(), 16390u);
 }
 
@@ -165,22 +218,21 @@ TEST(Banco, writes_no_file_while_the_switch_is_off) {
     TableState state = worked_example();
     ScratchDir dir;
     std::ofstream(dir.path() / kDealerResultsFile) << "earlier";
-    Banco(state, {.directory = dir.path(), .decimal_separator = '.'});
+    Banco(state, {.directory = dir.path(), .decimal_separator = "."});
     EXPECT_FALSE(std::filesystem::exists(dir.path() / kDealerCombinationsFile));
     EXPECT_EQ(testing::read_file(dir.path() / kDealerResultsFile), "earlier");
 }
 
-TEST(Banco, reports_a_file_it_cannot_write_and_still_fills_the_panel) {
+TEST(Banco, reports_a_file_it_cannot_write_keeps_both_earlier_files_and_fills_the_panel) {
     TableState state = worked_example();
     state.write_reports = 1;
     ScratchDir dir;
-    std::ofstream(dir.path() / kDealerResultsFile) << "earlier\r\n";
-    std::filesystem::create_directory(dir.path() / (std::string(kDealerResultsFile) + ".part"));
-    const EngineRun run = Banco(state, {.directory = dir.path(), .decimal_separator = '.'});
+    std::ofstream(dir.path() / kDealerCombinationsFile) << "earlier\r\n";
+    std::filesystem::create_directory(dir.path() / kDealerResultsFile);
+    const EngineRun run = Banco(state, {.directory = dir.path(), .decimal_separator = "."});
     ASSERT_EQ(run.report_errors.size(), 1u);
     EXPECT_NE(run.report_errors[0].find(kDealerResultsFile), std::string::npos);
-    EXPECT_EQ(testing::read_file(dir.path() / kDealerResultsFile), "earlier\r\n");
-    EXPECT_EQ(read_report_lines(dir.path() / kDealerCombinationsFile).size(), 288u);
+    EXPECT_EQ(testing::read_file(dir.path() / kDealerCombinationsFile), "earlier\r\n");
     EXPECT_NE(run.panel.tutte_combinazioni.find("56.27%"), std::string::npos);
 }
 
@@ -189,7 +241,7 @@ TEST(Banco, reports_both_files_when_the_directory_is_missing) {
     state.write_reports = 1;
     ScratchDir dir;
     const EngineRun run =
-        Banco(state, {.directory = dir.path() / "gone", .decimal_separator = '.'});
+        Banco(state, {.directory = dir.path() / "gone", .decimal_separator = "."});
     EXPECT_EQ(run.report_errors.size(), 2u);
     EXPECT_NEAR(state.draw_stats[0][kDealerWins], 0.56266, 5e-6);
 }

@@ -66,14 +66,16 @@ TEST_P(OnePositionTables, give_the_engines_figures_exactly) {
     EXPECT_NEAR(figures.exact.player[kBust], player.draw_stats[0][kBust], 1e-15);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, OnePositionTables,
-                         ::testing::Values(
-                             // A dealer 16 against 19 draws once and stops; the player
-                             // stands on an ace or a two, 8 cards of 48.
-                             SinglePathCase{"dealer_10_6_player_10_9", {10, 6}, {10, 9}, 17},
-                             SinglePathCase{
-                                 "dealer_k_6_player_j_9_2_hard_21", {13, 6}, {11, 9, 2}, 21}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Tables, OnePositionTables,
+    ::testing::Values(
+        // A dealer 16 against 19 draws once and stops; the player stands on
+        // an ace or a two, 8 cards of 48.
+        SinglePathCase{"dealer_10_6_player_10_9", {10, 6}, {10, 9}, 17},
+        // The dealer stands on 17 and draws nothing; the player takes one card.
+        SinglePathCase{"dealer_10_7_player_10_8", {10, 7}, {10, 8}, 17},
+        SinglePathCase{"dealer_k_6_player_j_9_2_hard_21", {13, 6}, {11, 9, 2}, 21}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 // The window's dealer engine draws a card even onto a hand that stands; the
 // exact figures follow the rule, so a dealer already standing draws nothing.

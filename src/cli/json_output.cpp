@@ -82,6 +82,10 @@ QJsonObject table_json(const TableOutcome& outcome, bool with_analysis) {
         {"banco", side_json(outcome.view.banco, outcome.banco, kBancoKeys)},
         {"player", side_json(outcome.view.player, outcome.player, kPlayerKeys)},
     };
+    // A table without "decks" is a one-deck table, as it has always been.
+    if (outcome.view.decks != kDefaultDecks) {
+        table.insert(QLatin1String("decks"), outcome.view.decks);
+    }
     if (with_analysis) {
         table.insert(QLatin1String("analysis"), analysis_json(outcome.analysis));
     }

@@ -7,10 +7,10 @@
 
 namespace tavolix::cli {
 
-// One table as a JSON object: "stand_at", then "banco" and "player", each
-// with the hand, its total, the figures over all sequences ("all"), on the
-// first card ("first") and weighted by path ("exact"), the depth, the number
-// of finished sequences and the panel texts exactly as the labels hold them.
+// One table as a JSON object: "stand_at", "decks" when more than one, then "banco" and "player",
+// each with the hand, its total, the figures over all sequences ("all"), on the first card
+// ("first") and weighted by path ("exact"), the depth, the number of finished sequences and the
+// panel texts exactly as the labels hold them.
 // With the analysis, also "analysis": "stand_at" (one object per threshold
 // 12..21 with "n", "win", "push", "lose", "ev"), "best_stand_at", "actions"
 // (the EVs of "stand", "hit" and "double", null without two cards),

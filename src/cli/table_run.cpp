@@ -1,5 +1,8 @@
 #include "table_run.h"
 
+#include <pthread.h>
+
+#include <csignal>
 #include <stdexcept>
 
 #include "core/card_entry.h"
@@ -11,6 +14,13 @@ namespace {
 
 int pad_index(Side side, Integer face) {
     return side == Side::Banco ? face - 1 : 26 - face;
+}
+
+// "4" or "24 (6 decks)": how many cards of a value the shoe has.
+std::string shoe_cards(const TableState& state, Integer value) {
+    const std::string cards = std::to_string(cards_in_deck(value) * state.deck_count);
+    return state.deck_count == 1 ? cards
+                                 : cards + " (" + std::to_string(state.deck_count) + " decks)";
 }
 
 std::optional<InputError> click_hand(Form1Model& model, Side side,
@@ -26,6 +36,10 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
             case Form1Model::LastCard::RefusedFifthFace:
                 return InputError{card + "it would be the fifth " + face_name(faces[i]) +
                                   " in the " + hand + "'s hand"};
+            case Form1Model::LastCard::RefusedNoneLeft:
+                return InputError{card + "the two hands already hold all " +
+                                  shoe_cards(model.state(), card_value(faces[i])) +
+                                  " cards of value " + face_name(card_value(faces[i]))};
             case Form1Model::LastCard::RefusedBust:
                 return InputError{card + "it would take the hand to " +
                                   std::to_string(model.last_card_total()) + ", over 21"};
@@ -33,17 +47,6 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
             case Form1Model::LastCard::InvalidIndex:
                 throw std::logic_error("a face outside the pads reached card entry");
         }
-    }
-    return std::nullopt;
-}
-
-// The window still shows figures for a table no deck can deal (leaving the
-// surplus out of the deck), but a script asking for one has made a mistake.
-std::optional<InputError> more_than_the_deck(const Form1Model& model) {
-    if (const auto beyond = model.beyond_the_deck()) {
-        return InputError{"the two hands together hold " + std::to_string(beyond->on_table) +
-                          " cards of value " + face_name(beyond->value) + "; one deck has " +
-                          std::to_string(beyond->in_deck)};
     }
     return std::nullopt;
 }
@@ -60,6 +63,27 @@ SideOutcome side_outcome(const EngineRun& run, Integer sum, Integer soft,
     return side;
 }
 
+// A run stopped by Ctrl-C or a kill while its reports are written would leave
+// partial files behind. Such signals wait until the set is in place or given
+// up, and then end the run as they would have.
+class StopSignalsHeld {
+  public:
+    StopSignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int stop : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+            sigaddset(&held, stop);
+        }
+        pthread_sigmask(SIG_BLOCK, &held, &before_);
+    }
+    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    StopSignalsHeld(const StopSignalsHeld&) = delete;
+    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+
+  private:
+    sigset_t before_{};
+};
+
 }  // namespace
 
 std::variant<TableOutcome, InputError> run_table(
@@ -67,22 +91,21 @@ std::variant<TableOutcome, InputError> run_table(
     Form1Model model(report_directory ? ReportSettings{.directory = *report_directory}
                                       : ReportSettings{});
     model.Form_Load();
-    // Picking the threshold before any card leaves one calculation, on the
+    // Picking the threshold and the decks before any card leaves one calculation, on the
     // card that completes the hands, instead of a second one afterwards.
     model.Combo1_Click(request.stand_at - kLowestStand);
+    model.Combo2_Click(request.decks - kMinDecks);
     for (const auto& [side, faces] :
          {std::pair{Side::Banco, &request.banco}, std::pair{Side::Player, &request.player}}) {
         if (auto error = click_hand(model, side, *faces)) {
             return std::move(*error);
         }
     }
-    if (auto error = more_than_the_deck(model)) {
-        return std::move(*error);
-    }
     // The reports are written once, for the table as asked, and never for a
     // table that is then refused: the cards go in with the switch off, and
     // the calculation is made again with it on.
     if (report_directory) {
+        const StopSignalsHeld held;
         model.calculate_writing_reports();
     }
     const auto& calculation = model.last_calculation();
@@ -100,10 +123,7 @@ std::variant<TableOutcome, InputError> run_table(
         side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
     outcome.analysis = calculation->analysis;
     outcome.analysis_panel = model.captions().analysis;
-    for (const auto* run : {&calculation->banco, &calculation->player}) {
-        outcome.report_errors.insert(outcome.report_errors.end(), run->report_errors.begin(),
-                                     run->report_errors.end());
-    }
+    outcome.report_errors = calculation->report_errors;
     return outcome;
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <string>
 #include <utility>
 
 #include "draw_tally.h"
@@ -25,21 +23,40 @@ struct EngineRules {
     std::span<const int> outcome_columns;
     const char* combinations_file;
     const char* results_file;
+    // The outcome the hand already has before any card, or kDrawAgain when it
+    // must draw: a hand that already ends by its rule draws nothing.
+    int settled_column = kDrawAgain;
 };
 
-// Fills draw_stats rows 1..12 and draw_depth by the chosen path, then chains
-// the positions into row 0 for each outcome column. Returns the number of
-// finished draw sequences.
+// Fills the tallies of draw_stats rows 1..22 and draw_depth, fresh from
+// start_walk: the settled outcome, or every sequence by the chosen path, each
+// finished one shown to on_finished(column, total) when the walk is taken.
+// Returns the number of finished draw sequences.
+template <class Rule, class OnFinished>
+std::int64_t tally_engine(TableState& state, const EngineRules<Rule>& engine, DrawPath path,
+                          OnFinished on_finished) {
+    start_walk(state);
+    if (engine.settled_column != kDrawAgain) {
+        settle_without_drawing(state, engine.settled_column);
+        return 0;
+    }
+    if (path == DrawPath::tally) {
+        return tally_draws(state, engine.start_sum, engine.start_soft, engine.rule);
+    }
+    std::int64_t finished = 0;
+    walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
+               [&](int column, Integer total) {
+                   ++finished;
+                   on_finished(column, total);
+               });
+    return finished;
+}
+
+// Fills the tallies by the chosen path, then chains the positions into row 0
+// for each outcome column. Returns the number of finished draw sequences.
 template <class Rule>
 std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, DrawPath path) {
-    start_walk(state);
-    std::int64_t finished = 0;
-    if (path == DrawPath::walk) {
-        walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
-                   [&finished](int, Integer) { ++finished; });
-    } else {
-        finished = tally_draws(state, engine.start_sum, engine.start_soft, engine.rule);
-    }
+    const std::int64_t finished = tally_engine(state, engine, path, [](int, Integer) {});
     const ContinueRatios ratios = continue_ratios(state);
     for (const int column : engine.outcome_columns) {
         combine_outcome(state, ratios, column);
@@ -50,37 +67,27 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's
 // order, so only the walk can write it; without reports the faster tally
-// gives the same figures.
+// gives the same figures. The reports join `reports`, whose owner commits
+// them.
 //   write_line(file, column, total)  one combinations line
-//   write_results(path, separator)   the results file; an error text or nothing
+//   write_results(file)              the results file
 //   panel(state)                     the result panel's texts
 template <class Rule, class WriteLine, class WriteResults, class Panel>
-EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
-                     const ReportSettings& reports, WriteLine write_line,
-                     WriteResults write_results, Panel panel) {
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportSet& reports,
+                     WriteLine write_line, WriteResults write_results, Panel panel) {
     EngineRun run;
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
     } else {
-        start_walk(state);
-        ReportFile combinations(reports.directory / engine.combinations_file,
-                                reports.decimal_separator);
-        walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
-                   [&](int column, Integer total) {
-                       ++run.sequences;
-                       write_line(combinations, column, total);
-                   });
-        if (auto error = combinations.commit()) {
-            run.report_errors.push_back(std::move(*error));
-        }
+        ReportFile& combinations = reports.add(engine.combinations_file);
+        run.sequences = tally_engine(state, engine, DrawPath::walk, [&](int column, Integer total) {
+            write_line(combinations, column, total);
+        });
         const ContinueRatios ratios = continue_ratios(state);
         for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);
         }
-        if (std::optional<std::string> error =
-                write_results(reports.directory / engine.results_file, reports.decimal_separator)) {
-            run.report_errors.push_back(std::move(*error));
-        }
+        write_results(reports.add(engine.results_file));
     }
     // Kept with the run: the next engine re-creates the shared work fields.
     run.draw_stats = state.draw_stats;

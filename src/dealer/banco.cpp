@@ -26,6 +26,7 @@ EngineRules<DealerRule> dealer_rules(const TableState& state) {
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,
+        .settled_column = dealer_outcome(state.banco_sum, state.player_sum),
     };
 }
 
@@ -51,16 +52,20 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
-EngineRun Banco(TableState& state, const ReportSettings& reports) {
+EngineRun Banco(TableState& state, const ReportSettings& settings) {
+    ReportSet reports(settings);
+    EngineRun run = Banco(state, reports);
+    run.report_errors = reports.commit();
+    return run;
+}
+
+EngineRun Banco(TableState& state, ReportSet& reports) {
     return run_engine(
         state, dealer_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
             write_dealer_combination(file, state, column, total);
         },
-        [&state](const std::filesystem::path& path, char separator) {
-            return write_dealer_results(state, path, separator);
-        },
-        dealer_panel);
+        [&state](ReportFile& file) { write_dealer_results(state, file); }, dealer_panel);
 }
 
 }  // namespace tavolix

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/engine_run.h"
+#include "core/report_file.h"
 #include "core/table_state.h"
 
 namespace tavolix {
@@ -12,13 +13,16 @@ namespace tavolix {
 // chances that the dealer wins, pushes, loses or busts (columns 1..4).
 //
 // The dealer draws on 15 or less, stands on 17..21 (soft 17 included), and on
-// 16 stands only when 16 beats or ties the player. At least one card is
-// always drawn, whatever the hand entered.
+// 16 stands only when 16 beats or ties the player. A hand entered that
+// already stands by that rule draws nothing: its outcome is settled, at 1.
 //
 // Needs banco_count >= 1, player_count >= 2 and banco_sum, banco_soft,
 // player_sum fresh. Writes the dealer's report files when write_reports is set,
 // walking every sequence for them; otherwise counts by tally_draws.
 EngineRun Banco(TableState& state, const ReportSettings& reports = {});
+// The same run with its report files joining `reports`, for a caller that
+// commits them together with other reports.
+EngineRun Banco(TableState& state, ReportSet& reports);
 
 // The dealer's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the four chances in row 0. Banco takes DrawPath::tally

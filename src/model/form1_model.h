@@ -8,9 +8,13 @@
 #include "calculate.h"
 #include "core/engine_run.h"
 #include "core/table_state.h"
+#include "exact_chances.h"
 #include "table_text.h"
 
 namespace tavolix {
+
+// The dealer's rule and the decks in play, as the window's rule line reads.
+std::string rule_line(int decks);
 
 // The texts of every label that the program changes at run time, under the
 // window's own control names.
@@ -19,15 +23,13 @@ struct Form1Captions {
     std::string Label5;  // player's cards
     std::string Label7 = "Somma =";
     std::string Label8 = "Somma =";
-    std::string Label9;      // dealer, Tutte combinazioni
-    std::string Label10;     // player, Tutte combinazioni
-    std::string Label12;     // dealer, Prima carta
-    std::string Label13;     // player, Prima carta
+    std::string Label9;   // dealer, Tutte combinazioni
+    std::string Label10;  // player, Tutte combinazioni
+    std::string Label12;  // dealer, Prima carta
+    std::string Label13;  // player, Prima carta
+    std::string Label14 = rule_line(1);
     AnalysisPanel analysis;  // Frame5, "Analisi esatta"
 };
-
-// Chances by draw_stats column, as the engines' row 0 holds them.
-using OutcomeChances = std::array<double, kStatColumns>;
 
 // The behaviour of the window Form1 without the window: it owns the one
 // TableState and the captions, and has one handler per event of the window.
@@ -43,10 +45,15 @@ class Form1Model {
     void Command3_Click();             // "ELABORA": calculate
     void Command4_Click();             // "Nuova partita"
     void Combo1_Click(int ListIndex);  // the threshold picked, 0..9 for "12".."21"
+    // The deck count picked, 0..7 for "1".."8". A count the hands on the table
+    // do not fit is refused: the list's selection stays where it was.
+    void Combo2_Click(int ListIndex);
 
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
     int combo_list_index() const { return combo_list_index_; }
+    const std::vector<std::string>& deck_items() const { return deck_items_; }
+    int deck_list_index() const { return deck_list_index_; }
 
     const TableState& state() const { return state_; }
 
@@ -58,16 +65,6 @@ class Form1Model {
     // The labels' texts and the threshold, as the window shows them; the
     // same table as plain text is table_text(view()).
     TableView view() const;
-
-    // A value of which the two hands together hold more cards than the deck
-    // has. Card entry limits each hand on its own, so this can happen; the
-    // window still calculates, leaving the surplus out of the deck.
-    struct ValueBeyondDeck {
-        Integer value;
-        int on_table;
-        int in_deck;
-    };
-    std::optional<ValueBeyondDeck> beyond_the_deck() const;
 
     // The path-weighted chances of the table as last calculated, which the
     // window does not show: from the exact analysis, the dealer drawing
@@ -84,7 +81,14 @@ class Form1Model {
 
     // The outcome of the last card click, for callers that must tell a refused
     // card from an accepted one (a view shows nothing of it).
-    enum class LastCard { None, Accepted, RefusedFifthFace, RefusedBust, InvalidIndex };
+    enum class LastCard {
+        None,
+        Accepted,
+        RefusedFifthFace,
+        RefusedNoneLeft,
+        RefusedBust,
+        InvalidIndex
+    };
     LastCard last_card() const { return last_card_; }
     // The hand's total with the last card clicked: the new total when it was
     // accepted, the one it would have made when refused for bust.
@@ -95,6 +99,8 @@ class Form1Model {
     Form1Captions captions_;
     std::vector<std::string> combo_items_;
     int combo_list_index_ = -1;
+    std::vector<std::string> deck_items_;
+    int deck_list_index_ = -1;
     ReportSettings reports_;
     int calculations_ = 0;
     std::optional<Calculation> last_calculation_;

@@ -26,6 +26,8 @@ EngineRules<PlayerRule> player_rules(const TableState& state) {
         .outcome_columns = kPlayerOutcomes,
         .combinations_file = kPlayerCombinationsFile,
         .results_file = kPlayerResultsFile,
+        // Whatever the hand, the question is what taking a card now brings.
+        .settled_column = kDrawAgain,
     };
 }
 
@@ -45,16 +47,20 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
-EngineRun Player(TableState& state, const ReportSettings& reports) {
+EngineRun Player(TableState& state, const ReportSettings& settings) {
+    ReportSet reports(settings);
+    EngineRun run = Player(state, reports);
+    run.report_errors = reports.commit();
+    return run;
+}
+
+EngineRun Player(TableState& state, ReportSet& reports) {
     return run_engine(
         state, player_rules(state), reports,
         [&state](ReportFile& file, int column, Integer total) {
             write_player_combination(file, state, column, total);
         },
-        [&state](const std::filesystem::path& path, char separator) {
-            return write_player_results(state, path, separator);
-        },
-        player_panel);
+        [&state](ReportFile& file) { write_player_results(state, file); }, player_panel);
 }
 
 }  // namespace tavolix

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <QMessageBox>
+
 #include "display_text.h"
 #include "form1_layout.h"
 #include "window_fonts.h"
@@ -11,6 +13,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     setFixedSize(to_pixels(kClientWidth), to_pixels(kClientHeight));
     setFont(make_font(kWindowFont));
+    notify_open_failure_ = [this](const QString& message) {
+        QMessageBox::warning(this, windowTitle(), message);
+    };
     controls_ = build_form1_controls(*this);
     analysis_ = build_analysis_controls(*this);
     analysis_.Frame5->setTitle(tr("Analisi esatta"));
@@ -35,6 +40,7 @@ void Form1::bind_events() {
     // Only a pick by the user: selecting "17" at load is not one, so it
     // neither calculates a second time nor repaints the panels.
     connect(controls_.Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(controls_.Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
     connect(analysis_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
@@ -43,7 +49,8 @@ void Form1::bind_events() {
 void Form1::set_tab_order() {
     setTabOrder(controls_.Command1, controls_.Command2);
     setTabOrder(controls_.Command2, controls_.Combo1);
-    setTabOrder(controls_.Combo1, controls_.Command4);
+    setTabOrder(controls_.Combo1, controls_.Combo2);
+    setTabOrder(controls_.Combo2, controls_.Command4);
     setTabOrder(controls_.Command4, analysis_.Command5);
 }
 
@@ -56,6 +63,11 @@ void Form1::Form_Load() {
         controls_.Combo1->addItem(QString::fromStdString(item));
     }
     controls_.Combo1->setCurrentIndex(model_.combo_list_index());
+    controls_.Combo2->clear();
+    for (const std::string& item : model_.deck_items()) {
+        controls_.Combo2->addItem(QString::fromStdString(item));
+    }
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
     show_captions();
 }
 
@@ -89,12 +101,25 @@ void Form1::Combo1_Click(int ListIndex) {
     show_captions();
 }
 
+void Form1::Combo2_Click(int ListIndex) {
+    model_.Combo2_Click(ListIndex);
+    // A count the hands do not fit is refused: the list goes back.
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
+    show_captions();
+}
+
 void Form1::Label17_Click() {
-    open_url_(QUrl(controls_.Label17->text(), QUrl::StrictMode));
+    open_link(controls_.Label17->text());
 }
 
 void Form1::Label19_Click() {
-    open_url_(QUrl(controls_.Label19->text(), QUrl::StrictMode));
+    open_link(controls_.Label19->text());
+}
+
+void Form1::open_link(const QString& address) {
+    if (!open_url_(QUrl(address, QUrl::StrictMode))) {
+        notify_open_failure_(tr("Impossibile avviare il browser per aprire %1.").arg(address));
+    }
 }
 
 void Form1::Command5_Click() {
@@ -119,6 +144,7 @@ void Form1::show_captions() {
     show(controls_.Label10, captions.Label10);
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
+    show(controls_.Label14, captions.Label14);
     show_analysis(analysis_, captions.analysis);
 }
 
