@@ -97,15 +97,5 @@ TEST(DealerExact, stays_close_to_the_averaged_worked_example) {
     }
 }
 
-TEST(ExactChances, leave_out_a_value_the_hands_hold_more_of_than_the_deck) {
-    // Four aces with the dealer and one with the player: no ace can be drawn,
-    // so a soft 12 of the player can only improve by 2 to 10.
-    const auto chances = weighted({1, 1, 1, 1}, {1, 1}, 21).exact;
-    EXPECT_NEAR(chances.player[kStandColumn] + chances.player[kBust], 1.0, 1e-12);
-    EXPECT_NEAR(chances.banco[kDealerWins] + chances.banco[kPush] + chances.banco[kDealerLoses] +
-                    chances.banco[kBust],
-                1.0, 1e-12);
-}
-
 }  // namespace
 }  // namespace tavolix
