@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "dealer/banco.h"
-#include "dealer/dealer_exact.h"
 #include "player/player.h"
-#include "player/player_exact.h"
 #include "table_fixtures.h"
 
 namespace tavolix {

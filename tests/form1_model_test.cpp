@@ -11,26 +11,18 @@
 namespace tavolix {
 namespace {
 
-// Pad indexes by face, as a user finds them on the two pads.
-int dealer_index(int face) {
-    return face - 1;
-}
-int player_index(int face) {
-    return 26 - face;
-}
-
 class Form1ModelTest : public ::testing::Test {
   protected:
     void SetUp() override { model.Form_Load(); }
 
     void dealer(std::initializer_list<int> faces) {
         for (const int face : faces) {
-            model.Label3_Click(dealer_index(face));
+            model.Label3_Click(pad_index(Side::Banco, static_cast<Integer>(face)));
         }
     }
     void player(std::initializer_list<int> faces) {
         for (const int face : faces) {
-            model.Label3_Click(player_index(face));
+            model.Label3_Click(pad_index(Side::Player, static_cast<Integer>(face)));
         }
     }
     const Form1Captions& captions() const { return model.captions(); }

@@ -9,10 +9,6 @@ namespace tavolix::cli {
 
 namespace {
 
-int pad_index(Side side, Integer face) {
-    return side == Side::Banco ? face - 1 : 26 - face;
-}
-
 std::optional<InputError> click_hand(Form1Model& model, Side side,
                                      const std::vector<Integer>& faces) {
     const char* hand = side == Side::Banco ? "dealer" : "player";

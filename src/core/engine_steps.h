@@ -9,6 +9,7 @@
 #include "draw_tally.h"
 #include "draw_walk.h"
 #include "engine_run.h"
+#include "exact_walk.h"
 #include "report_file.h"
 
 namespace tavolix {
@@ -25,6 +26,11 @@ struct EngineRules {
     std::span<const int> outcome_columns;
     const char* combinations_file;
     const char* results_file;
+    // One combinations line for a finished sequence, the results file's
+    // lines, and the result panel's texts.
+    void (*write_line)(ReportFile& file, const TableState& state, int column, Integer total);
+    void (*write_results)(ReportFile& file, const TableState& state);
+    PanelTexts (*panel)(const TableState& state);
 };
 
 // Fills draw_stats rows 1..12 and draw_depth by the chosen path, then chains
@@ -47,17 +53,19 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
     return finished;
 }
 
+// The same outcomes with every draw sequence weighted by its own probability.
+template <class Rule>
+OutcomeChances engine_exact(const TableState& state, const EngineRules<Rule>& engine) {
+    return exact_outcomes(state, engine.start_sum, engine.start_soft, engine.rule);
+}
+
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's
 // order, so only the walk can write it; without reports the faster tally
 // gives the same figures.
-//   write_line(file, column, total)  one combinations line
-//   write_results(path, separator)   the results file; an error text or nothing
-//   panel(state)                     the result panel's texts
-template <class Rule, class WriteLine, class WriteResults, class Panel>
+template <class Rule>
 EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
-                     const ReportSettings& reports, WriteLine write_line,
-                     WriteResults write_results, Panel panel) {
+                     const ReportSettings& reports) {
     EngineRun run;
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
@@ -68,7 +76,7 @@ EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
         walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
                    [&](int column, Integer total) {
                        ++run.sequences;
-                       write_line(combinations, column, total);
+                       engine.write_line(combinations, state, column, total);
                    });
         if (auto error = combinations.commit()) {
             run.report_errors.push_back(std::move(*error));
@@ -77,15 +85,16 @@ EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
         for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);
         }
-        if (std::optional<std::string> error =
-                write_results(reports.directory / engine.results_file, reports.decimal_separator)) {
+        ReportFile results(reports.directory / engine.results_file, reports.decimal_separator);
+        engine.write_results(results, state);
+        if (auto error = results.commit()) {
             run.report_errors.push_back(std::move(*error));
         }
     }
     // Kept with the run: the next engine re-creates the shared work fields.
     run.draw_stats = state.draw_stats;
     run.draw_depth = state.draw_depth;
-    run.panel = panel(state);
+    run.panel = engine.panel(state);
     return run;
 }
 

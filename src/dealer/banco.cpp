@@ -1,7 +1,6 @@
 #include "banco.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "core/engine_steps.h"
 #include "dealer_panel.h"
@@ -26,6 +25,9 @@ EngineRules<DealerRule> dealer_rules(const TableState& state) {
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,
+        .write_line = write_dealer_combination,
+        .write_results = write_dealer_results,
+        .panel = dealer_panel,
     };
 }
 
@@ -51,16 +53,12 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
+OutcomeChances dealer_exact(const TableState& state) {
+    return engine_exact(state, dealer_rules(state));
+}
+
 EngineRun Banco(TableState& state, const ReportSettings& reports) {
-    return run_engine(
-        state, dealer_rules(state), reports,
-        [&state](ReportFile& file, int column, Integer total) {
-            write_dealer_combination(file, state, column, total);
-        },
-        [&state](const std::filesystem::path& path, char separator) {
-            return write_dealer_results(state, path, separator);
-        },
-        dealer_panel);
+    return run_engine(state, dealer_rules(state), reports);
 }
 
 }  // namespace tavolix

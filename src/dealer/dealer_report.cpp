@@ -9,11 +9,8 @@ void write_dealer_combination(ReportFile& file, const TableState& state, int col
                            kWords[column]);
 }
 
-std::optional<std::string> write_dealer_results(const TableState& state,
-                                                const std::filesystem::path& path,
-                                                char decimal_separator) {
+void write_dealer_results(ReportFile& file, const TableState& state) {
     const auto& results = state.draw_stats[0];
-    ReportFile file(path, decimal_separator);
     file.text("VIN =").number(results[kDealerWins]).end_line();
     file.text("PAR =").number(results[kPush]).end_line();
     file.text("Per =").number(results[kDealerLoses]).end_line();
@@ -22,7 +19,6 @@ std::optional<std::string> write_dealer_results(const TableState& state,
     const double sum =
         results[kDealerWins] + results[kPush] + results[kDealerLoses] + results[kBust];
     file.text("SUM =").number(sum).end_line();
-    return file.commit();
 }
 
 }  // namespace tavolix

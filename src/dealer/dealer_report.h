@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -17,8 +14,6 @@ inline constexpr const char* kDealerResultsFile = "_risultato_BNC.txt";
 void write_dealer_combination(ReportFile& file, const TableState& state, int column, Integer total);
 
 // The results file: the four probabilities of row 0 and their sum.
-std::optional<std::string> write_dealer_results(const TableState& state,
-                                                const std::filesystem::path& path,
-                                                char decimal_separator);
+void write_dealer_results(ReportFile& file, const TableState& state);
 
 }  // namespace tavolix

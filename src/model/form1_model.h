@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calculate.h"
+#include "core/card_entry.h"
 #include "core/engine_run.h"
 #include "core/exact_walk.h"
 #include "core/table_state.h"
@@ -86,6 +87,8 @@ class Form1Model {
     Integer last_card_total() const { return last_card_total_; }
 
   private:
+    void clear_hand(Side side);
+
     TableState state_;
     Form1Captions captions_;
     std::vector<std::string> combo_items_;

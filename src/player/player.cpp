@@ -1,7 +1,6 @@
 #include "player.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "core/engine_steps.h"
 #include "player_panel.h"
@@ -26,6 +25,9 @@ EngineRules<PlayerRule> player_rules(const TableState& state) {
         .outcome_columns = kPlayerOutcomes,
         .combinations_file = kPlayerCombinationsFile,
         .results_file = kPlayerResultsFile,
+        .write_line = write_player_combination,
+        .write_results = write_player_results,
+        .panel = player_panel,
     };
 }
 
@@ -45,16 +47,12 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
+OutcomeChances player_exact(const TableState& state) {
+    return engine_exact(state, player_rules(state));
+}
+
 EngineRun Player(TableState& state, const ReportSettings& reports) {
-    return run_engine(
-        state, player_rules(state), reports,
-        [&state](ReportFile& file, int column, Integer total) {
-            write_player_combination(file, state, column, total);
-        },
-        [&state](const std::filesystem::path& path, char separator) {
-            return write_player_results(state, path, separator);
-        },
-        player_panel);
+    return run_engine(state, player_rules(state), reports);
 }
 
 }  // namespace tavolix

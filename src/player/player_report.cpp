@@ -8,16 +8,12 @@ void write_player_combination(ReportFile& file, const TableState& state, int col
                            column == kBust ? " SBALLA" : " => Stare");
 }
 
-std::optional<std::string> write_player_results(const TableState& state,
-                                                const std::filesystem::path& path,
-                                                char decimal_separator) {
+void write_player_results(ReportFile& file, const TableState& state) {
     const auto& results = state.draw_stats[0];
-    ReportFile file(path, decimal_separator);
     file.text(">= Stare =").number(results[kStandColumn]).end_line();
     file.text("Sballa   =").number(results[kBust]).end_line();
     file.end_line();
     file.text("SUM =").number(results[kStandColumn] + results[kBust]).end_line();
-    return file.commit();
 }
 
 }  // namespace tavolix

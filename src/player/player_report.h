@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -16,8 +13,6 @@ inline constexpr const char* kPlayerResultsFile = "_risultato_PLAYER.txt";
 void write_player_combination(ReportFile& file, const TableState& state, int column, Integer total);
 
 // The results file: stand and bust of row 0 and their sum.
-std::optional<std::string> write_player_results(const TableState& state,
-                                                const std::filesystem::path& path,
-                                                char decimal_separator);
+void write_player_results(ReportFile& file, const TableState& state);
 
 }  // namespace tavolix
