@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/table_request.h"
+#include "test_names.h"
 
 namespace tavolix::cli {
 namespace {
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HandCase{"10,8", {10, 8}}, HandCase{"A", {1}}, HandCase{"a,K,2", {1, 13, 2}},
                       HandCase{"j,q,k,J,Q,K", {11, 12, 13, 11, 12, 13}},
                       HandCase{"2,3,4,5,6,7,8,9,10", {2, 3, 4, 5, 6, 7, 8, 9, 10}},
-                      HandCase{" 10 , 8\t", {10, 8}}, HandCase{"", {}}, HandCase{"  ", {}}));
+                      HandCase{" 10 , 8\t", {10, 8}}, HandCase{"", {}}, HandCase{"  ", {}}),
+    [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 struct BadHandCase {
     std::string text;
@@ -66,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadHandCase{std::string("A,\n\x7f\"\\", 6), "card 2 \"\\x0a\\x7f\\x22\\x5c\"" + kNotAFace},
         BadHandCase{std::string("A,B\0C", 5), "card 2 \"B\\x00C\"" + kNotAFace},
         BadHandCase{std::string(100, 'X'),
-                    "card 1 \"" + std::string(24, 'X') + "...\"" + kNotAFace}));
+                    "card 1 \"" + std::string(24, 'X') + "...\"" + kNotAFace}),
+    [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 class ParseStand : public ::testing::TestWithParam<std::pair<const char*, int>> {};
 
@@ -78,7 +81,10 @@ TEST_P(ParseStand, accepts_every_threshold_of_the_list) {
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, ParseStand,
                          ::testing::Values(std::pair{"12", 12}, std::pair{"17", 17},
-                                           std::pair{"21", 21}, std::pair{" 20 ", 20}));
+                                           std::pair{"21", 21}, std::pair{" 20 ", 20}),
+                         [](const auto& row) {
+                             return testing::row_name(row.index, row.param.first);
+                         });
 
 class ParseBadStand : public ::testing::TestWithParam<const char*> {};
 
@@ -89,7 +95,8 @@ TEST_P(ParseBadStand, refuses_anything_but_a_whole_number_from_12_to_21) {
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, ParseBadStand,
                          ::testing::Values("11", "22", "0", "-17", "+17", "17.0", "1e1", "x", "",
-                                           "17x", "99999999999999999999", "0x11"));
+                                           "17x", "99999999999999999999", "0x11"),
+                         [](const auto& row) { return testing::row_name(row.index, row.param); });
 
 TEST(ParseTable, needs_one_dealer_card_and_two_player_cards) {
     EXPECT_EQ(error_of(parse_table("", "10,8", 17)), "dealer hand \"\": needs at least 1 card");
@@ -132,7 +139,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, ParseBatchLine,
                          ::testing::Values(LineCase{"10 10,8", {10}, {10, 8}, 17},
                                            LineCase{"10 10,8 21", {10}, {10, 8}, 21},
                                            LineCase{"  5\t10,9\t\t12  ", {5}, {10, 9}, 12},
-                                           LineCase{"a,6 k,2\r", {1, 6}, {13, 2}, 17}));
+                                           LineCase{"a,6 k,2\r", {1, 6}, {13, 2}, 17}),
+                         [](const auto& row) {
+                             return testing::row_name(row.index, row.param.line);
+                         });
 
 TEST(ParseBatchLine, takes_the_default_threshold_when_the_line_gives_none) {
     const auto result = parse_batch_line("10 10,8", 13);
@@ -147,7 +157,8 @@ TEST_P(SkippedBatchLine, is_blank_or_a_comment) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, SkippedBatchLine,
-                         ::testing::Values("", "   ", "\t", "\r", "#", "# 10 10,8", "  #10 10,8"));
+                         ::testing::Values("", "   ", "\t", "\r", "#", "# 10 10,8", "  #10 10,8"),
+                         [](const auto& row) { return testing::row_name(row.index, row.param); });
 
 struct BadLineCase {
     const char* line;
@@ -171,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A comment takes a whole line; within a table line it is more fields.
         BadLineCase{"A 2,3 19 # note", "expected DEALER PLAYER [STAND], found 5 fields"},
         // Blanks separate the fields, so a hand cannot hold one.
-        BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}));
+        BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}),
+    [](const auto& row) { return testing::row_name(row.index, row.param.line); });
 
 }  // namespace
 }  // namespace tavolix::cli

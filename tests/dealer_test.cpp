@@ -8,6 +8,7 @@
 #include "dealer/dealer_report.h"
 #include "report_dir.h"
 #include "table_fixtures.h"
+#include "test_names.h"
 
 namespace tavolix {
 namespace {
@@ -87,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(SixteenAndAround, DealerRule,
                                            RuleCase{15, 12, kDrawAgain},
                                            RuleCase{17, 18, kDealerLoses}, RuleCase{17, 17, kPush},
                                            RuleCase{21, 20, kDealerWins}, RuleCase{22, 20, kBust},
-                                           RuleCase{12, 4, kDrawAgain}));
+                                           RuleCase{12, 4, kDrawAgain}),
+                         testing::described_row<RuleCase>);
 
 TEST(Banco, stands_on_soft_17_and_compares) {
     TableState state = make_table({1, 6}, {10, 8});  // soft 17 against 18
