@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+
 add_compile_options(
     -Wall       # The usual suspects
     -Wextra     # Unused parameters, sign comparisons and the like

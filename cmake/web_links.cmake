@@ -1,23 +1,34 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+#
 # The window's footer shows two addresses and opens exactly what it shows, so
 # a wrong address is a dead link in every copy of the program. Whoever builds
 # the program for distribution sets its own site here, once.
 
-# Sets `out_error` to what is wrong with the pair of addresses, or to an empty
-# text when they are fine: the home page is an http(s) site address ending in
-# "/", the manual a page under it, neither with blanks in it.
-function(tavolix_web_links_error home manual out_error)
-    set(error "")
-    if("${home}${manual}" MATCHES "[ \t\r\n]")
-        set(error "TAVOLIX_HOME_URL and TAVOLIX_MANUAL_URL must not contain blanks")
-    elseif(NOT home MATCHES "^https?://[^/]+")
-        set(error "TAVOLIX_HOME_URL \"${home}\" is not an http:// or https:// site address")
-    elseif(NOT home MATCHES "/$")
-        set(error "TAVOLIX_HOME_URL \"${home}\" must end in \"/\"")
-    else()
-        string(FIND "${manual}" "${home}" at)
-        if(NOT at EQUAL 0 OR manual STREQUAL home)
-            set(error "TAVOLIX_MANUAL_URL \"${manual}\" must be a page under TAVOLIX_HOME_URL \"${home}\"")
-        endif()
+# Stops the configuration when the pair of addresses breaks the rule that the
+# window lives by (src/ui/web_link_rule.cpp): the rule is built against Qt and
+# run here, so that the build accepts exactly what Qt will open.
+function(tavolix_check_web_links home manual)
+    set(checked "${home}\n${manual}")
+    if(DEFINED CACHE{TAVOLIX_WEB_LINKS_CHECKED} AND "$CACHE{TAVOLIX_WEB_LINKS_CHECKED}" STREQUAL checked)
+        return()
     endif()
-    set(${out_error} "${error}" PARENT_SCOPE)
+    set(dir ${CMAKE_BINARY_DIR}/web_links_check)
+    file(WRITE ${dir}/home.txt "${home}")
+    file(WRITE ${dir}/manual.txt "${manual}")
+    try_run(run_status compiled ${dir} ${PROJECT_SOURCE_DIR}/cmake/web_links_check.cpp
+        CMAKE_FLAGS "-DINCLUDE_DIRECTORIES=${PROJECT_SOURCE_DIR}/src"
+                    -DCMAKE_POSITION_INDEPENDENT_CODE=ON
+        LINK_LIBRARIES Qt6::Core
+        CXX_STANDARD 20
+        COMPILE_OUTPUT_VARIABLE compile_output
+        RUN_OUTPUT_VARIABLE problem
+        ARGS ${dir}/home.txt ${dir}/manual.txt)
+    if(NOT compiled)
+        message(FATAL_ERROR "The web link check could not be built:\n${compile_output}")
+    endif()
+    if(NOT run_status EQUAL 0)
+        message(FATAL_ERROR "${problem}")
+    endif()
+    set(TAVOLIX_WEB_LINKS_CHECKED "${checked}" CACHE INTERNAL "The web link addresses last found good")
 endfunction()

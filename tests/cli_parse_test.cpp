@@ -68,7 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadHandCase{std::string("A,\n\x7f\"\\", 6), "card 2 \"\\x0a\\x7f\\x22\\x5c\"" + kNotAFace},
         BadHandCase{std::string("A,B\0C", 5), "card 2 \"B\\x00C\"" + kNotAFace},
         BadHandCase{std::string(100, 'X'),
-                    "card 1 \"" + std::string(24, 'X') + "...\"" + kNotAFace}),
+                    "card 1 \"" + std::string(24, 'X') + "...\"" + kNotAFace},
+        // Cut on a character boundary; bytes that are not UTF-8, and C1
+        // controls, escaped like the others.
+        BadHandCase{std::string(23, 'X') + "\u00e0",
+                    "card 1 \"" + std::string(23, 'X') + "...\"" + kNotAFace},
+        BadHandCase{"\xff\xc3", "card 1 \"\\xff\\xc3\"" + kNotAFace},
+        BadHandCase{"\u009b2J", "card 1 \"\\xc2\\x9b2J\"" + kNotAFace}),
     [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 class ParseStand : public ::testing::TestWithParam<std::pair<const char*, int>> {};

@@ -1,29 +1,46 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QThread>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "cli/table_run.h"
+#include "comma_locale.h"
 #include "dealer/dealer_report.h"
 #include "player/player_report.h"
 #include "report_dir.h"
 
+extern char** environ;
+
 namespace tavolix::cli {
 namespace {
 
+namespace fs = std::filesystem;
+using testing::read_file;
 using testing::read_report_lines;
 using testing::ScratchDir;
+
+const char* const kReportNames[] = {kDealerCombinationsFile, kDealerResultsFile,
+                                    kPlayerCombinationsFile, kPlayerResultsFile};
 
 struct CalcRun {
     int status = -1;
@@ -31,9 +48,16 @@ struct CalcRun {
     std::string err;
 };
 
-// Runs the built tool with `arguments`, feeding it `input`.
-CalcRun run_calc(const QStringList& arguments, const std::string& input = {}) {
+// Runs the built tool with `arguments`, feeding it `input`, with `environment`
+// ("NAME=value") added to the test's own.
+CalcRun run_calc(const QStringList& arguments, const std::string& input = {},
+                 const QStringList& environment = {}) {
     QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : environment) {
+        variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    }
+    process.setProcessEnvironment(variables);
     process.start(QStringLiteral(TAVOLIX_CALC), arguments);
     if (!process.waitForStarted()) {
         ADD_FAILURE() << "tavolix-calc did not start: " << process.errorString().toStdString();
@@ -47,6 +71,85 @@ CalcRun run_calc(const QStringList& arguments, const std::string& input = {}) {
     }
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
+}
+
+// Where the tool's standard streams go in a run that QProcess cannot make:
+// a directory or a full device as a stream, or standard output closed.
+struct Streams {
+    const char* in = nullptr;   // a path; none: the input through a pipe
+    const char* out = nullptr;  // a path; none: closed
+};
+
+struct SpawnedRun {
+    int status = -1;
+    std::string err;
+    long peak_kib = 0;  // the run's own peak resident memory
+};
+
+// Runs the built tool with `arguments` as raw bytes. Through a pipe, the input
+// is `overlong` bytes of "x" (written a little at a time: the test itself
+// never holds them), then `input`.
+SpawnedRun spawn_calc(const std::vector<std::string>& arguments, Streams streams,
+                      const std::string& input = {}, std::size_t overlong = 0) {
+    const ScratchDir scratch;
+    const fs::path err_path = scratch.path() / "err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    int pipe_ends[2] = {-1, -1};
+    if (streams.in != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, streams.in, O_RDONLY, 0);
+    } else if (::pipe2(pipe_ends, O_CLOEXEC) == 0) {
+        posix_spawn_file_actions_adddup2(&actions, pipe_ends[0], STDIN_FILENO);
+    }
+    if (streams.out != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, streams.out,
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    } else {
+        posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+    }
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err_path.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> words = {TAVOLIX_CALC};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = -1;
+    const int spawned = posix_spawn(&child, TAVOLIX_CALC, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (pipe_ends[0] >= 0) {
+        ::close(pipe_ends[0]);
+        std::signal(SIGPIPE, SIG_IGN);  // the tool may stop reading early
+        const std::string chunk(1 << 16, 'x');
+        const auto feed = [&pipe_ends](std::string_view rest) {
+            while (!rest.empty()) {
+                const ssize_t written = ::write(pipe_ends[1], rest.data(), rest.size());
+                if (written <= 0) {
+                    return false;
+                }
+                rest.remove_prefix(static_cast<std::size_t>(written));
+            }
+            return true;
+        };
+        bool open = spawned == 0;
+        for (std::size_t left = overlong; open && left > 0; left -= std::min(left, chunk.size())) {
+            open = feed(std::string_view(chunk).substr(0, left));
+        }
+        if (open) {
+            feed(input);
+        }
+        ::close(pipe_ends[1]);
+    }
+    if (spawned != 0) {
+        ADD_FAILURE() << "tavolix-calc did not start: " << std::strerror(spawned);
+        return {};
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(err_path), usage.ru_maxrss};
 }
 
 const QJsonObject parse_object(const std::string& text) {
@@ -300,7 +403,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "--batch reads the hands from standard input, not from arguments"},
         BadCall{"batch_with_reports",
                 {"--batch", "--reports", "."},
-                "--reports cannot be used with --batch"}),
+                "--reports cannot be used with --batch"},
+        BadCall{"escape_sequence_in_an_option",
+                {"--\x1b[2J", "10", "10,8"},
+                "Unknown option '\\x1b[2J'. (see --help)"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Calc, answers_help_and_version) {
@@ -308,10 +414,56 @@ TEST(Calc, answers_help_and_version) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("[options] DEALER PLAYER"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--batch"), std::string::npos);
+    const std::size_t statuses = help.out.find("\nExit status:\n");
+    ASSERT_NE(statuses, std::string::npos) << help.out;
+    for (const char* status : {"\n  0  ", "\n  1  ", "\n  2  ", "\n  3  ", "\n  4  "}) {
+        EXPECT_NE(help.out.find(status, statuses), std::string::npos) << status;
+    }
     const CalcRun version = run_calc({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("tavolix-calc ") + TAVOLIX_VERSION + "\n");
 }
+
+// ---- standard streams ----
+
+struct StreamCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    Streams streams;
+    const char* message;
+};
+
+void PrintTo(const StreamCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CalcStreams : public ::testing::TestWithParam<StreamCase> {};
+
+// A standard stream that cannot be read or written is a failure, said in one
+// line, and never passed off as success.
+TEST_P(CalcStreams, fail_with_status_4_and_say_why) {
+    const SpawnedRun run = spawn_calc(GetParam().arguments, GetParam().streams, "10 10,8\n");
+    EXPECT_EQ(run.status, 4);
+    EXPECT_EQ(run.err, std::string("tavolix-calc: ") + GetParam().message + "\n");
+}
+
+const char* const kFullDisk = "cannot write standard output: No space left on device";
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, CalcStreams,
+    ::testing::Values(
+        StreamCase{"full_output", {"10", "10,8"}, {.out = "/dev/full"}, kFullDisk},
+        StreamCase{"full_output_of_a_batch", {"--batch"}, {.out = "/dev/full"}, kFullDisk},
+        StreamCase{"full_output_of_the_help", {"--help"}, {.out = "/dev/full"}, kFullDisk},
+        StreamCase{"closed_output",
+                   {"--json", "10", "10,8"},
+                   {},
+                   "cannot write standard output: Bad file descriptor"},
+        StreamCase{"directory_as_batch_input",
+                   {"--batch"},
+                   {.in = "/tmp", .out = "/dev/null"},
+                   "cannot read standard input: Is a directory"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---- report files ----
 
@@ -353,9 +505,10 @@ TEST(CalcReports, writes_the_reports_of_the_whole_hand_once) {
     EXPECT_EQ(read_report_lines(dir.path() / kPlayerCombinationsFile).front().substr(0, 16),
               " 2  3  4  5  |  ");
     // A report that fails late is named once, not once per recalculation.
-    std::filesystem::create_directory(dir.path() / (std::string(kPlayerResultsFile) + ".part"));
-    const CalcRun failed =
-        run_calc({"--reports", QString::fromStdString(dir.path().string()), "10", "2,3,4,5"});
+    std::filesystem::create_directory(dir.path() / "late");
+    std::filesystem::create_directory(dir.path() / "late" / kPlayerResultsFile);
+    const CalcRun failed = run_calc(
+        {"--reports", QString::fromStdString((dir.path() / "late").string()), "10", "2,3,4,5"});
     EXPECT_EQ(failed.status, 3);
     EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << failed.err;
 }
@@ -389,17 +542,153 @@ INSTANTIATE_TEST_SUITE_P(
                       BadDirectory{"a_file", "file", " is not a directory"}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(CalcReports, exits_with_3_when_one_file_fails_after_the_others) {
+// A directory standing under the last report's name stops it after the
+// others were written: none of the four earlier files is replaced.
+TEST(CalcReports, exits_with_3_and_keeps_every_earlier_report_when_one_fails) {
     const ScratchDir dir;
-    // A directory where the results file is first written stops that file only.
-    std::filesystem::create_directory(dir.path() / (std::string(kDealerResultsFile) + ".part"));
+    for (const char* name : kReportNames) {
+        std::ofstream(dir.path() / name) << "earlier";
+    }
+    fs::remove(dir.path() / kPlayerResultsFile);
+    fs::create_directory(dir.path() / kPlayerResultsFile);
     const CalcRun run =
         run_calc({"--reports", QString::fromStdString(dir.path().string()), "10", "10,8"});
     EXPECT_EQ(run.status, 3);
-    EXPECT_NE(run.err.find(kDealerResultsFile), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(kPlayerResultsFile), std::string::npos) << run.err;
     EXPECT_EQ(lines_of(run.err).size(), 1u) << run.err;
     EXPECT_NE(run.out.find("Vincita =  56.27%"), std::string::npos);
-    EXPECT_EQ(read_report_lines(dir.path() / kDealerCombinationsFile).size(), 288u);
+    for (const char* name :
+         {kDealerCombinationsFile, kDealerResultsFile, kPlayerCombinationsFile}) {
+        EXPECT_EQ(read_file(dir.path() / name).substr(0, 20), "earlier") << name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 4);
+}
+
+// In a directory that others can write to, such as /tmp, a link planted where
+// a report or its partial file goes must not redirect the write.
+TEST(CalcReports, writes_through_no_link_planted_in_the_directory) {
+    const ScratchDir dir;
+    const fs::path shared = dir.path() / "shared";
+    const fs::path elsewhere = dir.path() / "elsewhere";
+    fs::create_directory(shared);
+    fs::create_directory(elsewhere);
+    std::vector<std::string> planted;
+    for (const char* name : kReportNames) {
+        for (const std::string& link : {std::string(name), std::string(name) + ".part"}) {
+            std::ofstream(elsewhere / link) << "precious";
+            fs::create_symlink(elsewhere / link, shared / link);
+            planted.push_back(link);
+        }
+    }
+    const CalcRun run =
+        run_calc({"--reports", QString::fromStdString(shared.string()), "10", "10,8"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const std::string& link : planted) {
+        EXPECT_EQ(read_file(elsewhere / link), "precious") << link;
+    }
+    EXPECT_EQ(read_report_lines(shared / kDealerCombinationsFile).size(), 288u);
+}
+
+// Runs writing reports into one directory at once: at the end every report
+// file is, whole, the one that some run wrote, and no partial file is left.
+TEST(CalcReports, leaves_whole_reports_after_concurrent_runs_into_one_directory) {
+    static const char* const kTables[][2] = {
+        {"2", "7,10"}, {"3", "7,10"}, {"2", "6,10"}, {"4", "7,10"}};
+    const ScratchDir dir;
+    const QString shared = QString::fromStdString((dir.path() / "shared").string());
+    fs::create_directory(dir.path() / "shared");
+    std::vector<fs::path> alone;
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const auto& table : kTables) {
+        alone.push_back(dir.path() / (std::string("alone-") + table[0] + "-" + table[1]));
+        fs::create_directory(alone.back());
+        ASSERT_EQ(run_calc({"--reports", QString::fromStdString(alone.back().string()), table[0],
+                            table[1]})
+                      .status,
+                  0);
+    }
+    for (const auto& table : kTables) {
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->start(QStringLiteral(TAVOLIX_CALC), {"--reports", shared, table[0], table[1]});
+    }
+    for (const auto& run : runs) {
+        ASSERT_TRUE(run->waitForFinished(120'000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+    }
+    for (const char* name : kReportNames) {
+        const std::string text = read_file(dir.path() / "shared" / name);
+        EXPECT_TRUE(std::any_of(alone.begin(), alone.end(),
+                                [&](const fs::path& one) { return read_file(one / name) == text; }))
+            << name << " is not the whole report of any one run";
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "shared"), {}), 4);
+}
+
+// A run stopped while it writes its reports leaves either nothing or the
+// whole set, never a partial file.
+TEST(CalcReports, leaves_no_partial_file_when_stopped_at_any_moment) {
+    const ScratchDir dir;
+    const fs::path alone = dir.path() / "alone";
+    fs::create_directory(alone);
+    ASSERT_EQ(run_calc({"--reports", QString::fromStdString(alone.string()), "2", "7,10"}).status,
+              0);
+    for (int delay_ms = 0; delay_ms <= 60; delay_ms += 4) {
+        const fs::path reports = dir.path() / std::to_string(delay_ms);
+        fs::create_directory(reports);
+        QProcess run;
+        run.start(QStringLiteral(TAVOLIX_CALC),
+                  {"--reports", QString::fromStdString(reports.string()), "2", "7,10"});
+        ASSERT_TRUE(run.waitForStarted());
+        QThread::msleep(static_cast<unsigned long>(delay_ms));
+        run.terminate();
+        ASSERT_TRUE(run.waitForFinished(120'000));
+        if (fs::is_empty(reports)) {
+            continue;
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(reports), {}), 4) << delay_ms << " ms";
+        for (const char* name : kReportNames) {
+            EXPECT_TRUE(read_file(reports / name) == read_file(alone / name))
+                << name << " after " << delay_ms << " ms";
+        }
+    }
+}
+
+// The directory is named by its bytes, whatever they are; a lossy decoding
+// would look for (or, worse, write into) a directory of another name.
+TEST(CalcReports, writes_into_a_directory_whose_name_is_not_utf8) {
+    const ScratchDir dir;
+    const std::string wanted = dir.path().native() + "/reports\xff";
+    const std::string lookalike = dir.path().native() + "/reports\uFFFD";
+    fs::create_directory(wanted);
+    fs::create_directory(lookalike);
+    const SpawnedRun run = spawn_calc({"--reports", wanted, "10", "10,8"}, {.out = "/dev/null"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read_report_lines(fs::path(wanted) / kDealerCombinationsFile).size(), 288u);
+    EXPECT_TRUE(fs::is_empty(lookalike));
+}
+
+// The Pashto decimal mark, U+066B, is two bytes: the figures are those of any
+// other locale with that mark in place of the point.
+TEST(CalcReports, writes_the_users_decimal_mark_whatever_its_length) {
+    const auto locales = testing::compiled_locale("ps_AF");
+    ASSERT_TRUE(locales.has_value()) << "localedef cannot build ps_AF";
+    const ScratchDir dir;
+    for (const char* locale : {"C", "ps_AF.UTF-8"}) {
+        fs::create_directory(dir.path() / locale);
+        const CalcRun run = run_calc(
+            {"--reports", QString::fromStdString((dir.path() / locale).string()), "10", "10,8"}, {},
+            {QStringLiteral("LC_ALL=") + locale,
+             "LOCPATH=" + QString::fromStdString(locales->string())});
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+    for (const char* name : {kDealerResultsFile, kPlayerResultsFile}) {
+        std::string expected = read_file(dir.path() / "C" / name);
+        for (auto point = expected.find('.'); point != std::string::npos;
+             point = expected.find('.', point)) {
+            expected.replace(point, 1, "\u066B");
+        }
+        EXPECT_EQ(read_file(dir.path() / "ps_AF.UTF-8" / name), expected);
+    }
 }
 
 // ---- batch ----
@@ -437,6 +726,22 @@ TEST(CalcBatch, takes_stand_as_the_threshold_of_lines_without_one) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(parse_object(lines[0])["stand_at"].toInt(), 13);
     EXPECT_EQ(parse_object(lines[1])["stand_at"].toInt(), 19);
+}
+
+// A line far longer than any table needs costs no more memory than a short
+// one; it gets its error object and the batch goes on.
+TEST(CalcBatch, answers_an_overlong_line_in_bounded_memory_and_goes_on) {
+    const ScratchDir dir;
+    const fs::path out = dir.path() / "out";
+    const SpawnedRun run = spawn_calc({"--batch"}, {.out = out.c_str()}, "\n10 10,8\n", 100 << 20);
+    EXPECT_EQ(run.status, 1) << run.err;
+    const auto lines = lines_of(read_file(out));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(parse_object(lines[0]),
+              (QJsonObject{{"line", 1},
+                           {"error", "line longer than 4096 bytes; no table needs that many"}}));
+    EXPECT_EQ(parse_object(lines[1])["banco"]["sequences"].toInt(), 288);
+    EXPECT_LT(run.peak_kib, 100 * 1024);
 }
 
 TEST(CalcBatch, writes_nothing_for_empty_input) {

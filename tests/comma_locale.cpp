@@ -2,25 +2,33 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace tavolix::testing {
+
+std::optional<std::filesystem::path> compiled_locale(const char* name) {
+    const auto dir = std::filesystem::temp_directory_path() / "tavolix-test-locales";
+    const std::string locale = std::string(name) + ".UTF-8";
+    if (!std::filesystem::exists(dir / locale)) {
+        std::filesystem::create_directories(dir);
+        const std::string command = "localedef -i " + std::string(name) + " -f UTF-8 '" +
+                                    (dir / locale).string() + "' >/dev/null 2>&1";
+        if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir / locale)) {
+            return std::nullopt;
+        }
+    }
+    return dir;
+}
 
 bool use_comma_locale() {
     if (std::setlocale(LC_ALL, "it_IT.UTF-8") != nullptr) {
         return true;
     }
-    const auto dir = std::filesystem::temp_directory_path() / "tavolix-test-locales";
-    if (!std::filesystem::exists(dir / "it_IT.UTF-8")) {
-        std::filesystem::create_directories(dir);
-        const std::string command =
-            "localedef -i it_IT -f UTF-8 '" + (dir / "it_IT.UTF-8").string() + "' >/dev/null 2>&1";
-        if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir / "it_IT.UTF-8")) {
-            return false;
-        }
+    const auto dir = compiled_locale("it_IT");
+    if (!dir) {
+        return false;
     }
-    setenv("LOCPATH", dir.c_str(), 1);
+    setenv("LOCPATH", dir->c_str(), 1);
     return std::setlocale(LC_ALL, "it_IT.UTF-8") != nullptr;
 }
 

@@ -212,10 +212,10 @@ TEST(DrawTally, engines_give_the_same_figures_with_reports_on_and_off) {
         TableState on = off;
         on.write_reports = 1;
         Banco(off);
-        EXPECT_TRUE(Banco(on, {dir.path(), '.'}).report_errors.empty());
+        EXPECT_TRUE(Banco(on, {dir.path(), "."}).report_errors.empty());
         expect_same_figures(on, off, "Banco at " + std::to_string(stand_at));
         Player(off);
-        EXPECT_TRUE(Player(on, {dir.path(), '.'}).report_errors.empty());
+        EXPECT_TRUE(Player(on, {dir.path(), "."}).report_errors.empty());
         expect_same_figures(on, off, "Player at " + std::to_string(stand_at));
     }
 }

@@ -45,7 +45,7 @@ TEST_P(FinishedSequences, match_the_lines_of_the_combinations_files_on_both_path
     walked.write_reports = 1;
     const testing::ScratchDir dir;
     const auto with_reports =
-        calculate(walked, {.directory = dir.path(), .decimal_separator = '.'});
+        calculate(walked, {.directory = dir.path(), .decimal_separator = "."});
     TableState tallied =
         testing::make_table(GetParam().banco, GetParam().player, GetParam().stand_at);
     const auto without_reports = calculate(tallied);

@@ -107,7 +107,7 @@ TEST(Player, writes_a_combination_line_per_stand_or_bust) {
     TableState state = make_table({5}, {10, 9}, 17);
     state.write_reports = 1;
     ScratchDir dir;
-    const EngineRun run = Player(state, {.directory = dir.path(), .decimal_separator = '.'});
+    const EngineRun run = Player(state, {.directory = dir.path(), .decimal_separator = "."});
     EXPECT_TRUE(run.report_errors.empty());
     const auto lines = read_report_lines(dir.path() / kPlayerCombinationsFile);
     ASSERT_EQ(lines.size(), 10u);
@@ -128,7 +128,7 @@ TEST(Player, leaves_out_a_value_with_no_card_left) {
     TableState state = make_table({1, 1}, {1, 1, 10, 9}, 21);  // 21 with all aces out
     state.write_reports = 1;
     ScratchDir dir;
-    Player(state, {.directory = dir.path(), .decimal_separator = '.'});
+    Player(state, {.directory = dir.path(), .decimal_separator = "."});
     const auto lines = read_report_lines(dir.path() / kPlayerCombinationsFile);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0], " 1  1  10  9  |  2 , SUM= 23  SBALLA");

@@ -2,21 +2,16 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "core/report_file.h"
+#include "report_dir.h"
 
 namespace tavolix {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_all(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::read_file;
 
 TEST(ReportItem, writes_integers_with_a_sign_position_and_a_trailing_blank) {
     EXPECT_EQ(report_item(Integer{7}), " 7 ");
@@ -25,74 +20,106 @@ TEST(ReportItem, writes_integers_with_a_sign_position_and_a_trailing_blank) {
     EXPECT_EQ(report_item(Integer{22}), " 22 ");
 }
 
-TEST(ReportItem, writes_doubles_in_the_general_form) {
-    EXPECT_EQ(report_item(0.5, '.'), " .5 ");
-    EXPECT_EQ(report_item(0.0, '.'), " 0 ");
-    EXPECT_EQ(report_item(1.0, '.'), " 1 ");
-    EXPECT_EQ(report_item(-0.25, '.'), "-.25 ");
-    EXPECT_EQ(report_item(1.0 / 3.0, '.'), " .333333333333333 ");  // 15 significant digits
-    EXPECT_EQ(report_item(8.0 / 49.0, '.'), " .163265306122449 ");
-    EXPECT_EQ(report_item(12.5, '.'), " 12.5 ");
-    EXPECT_EQ(report_item(0.5, ','), " ,5 ");
-    EXPECT_EQ(report_item(1.0000000134, ','), " 1,0000000134 ");
-}
-
-class ReportFileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ =
-            fs::temp_directory_path() /
-            ("tavolix-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+struct DoubleItem {
+    double value;
+    const char* separator;
+    const char* item;
 };
 
-TEST_F(ReportFileTest, appears_whole_with_crlf_line_ends) {
-    ReportFile file(dir_ / "r.txt", '.');
-    file.text("VIN =").number(0.5).end_line().end_line().text("x").number(Integer{3}).end_line();
-    EXPECT_FALSE(file.commit().has_value());
-    EXPECT_EQ(read_all(dir_ / "r.txt"), "VIN = .5 \r\n\r\nx 3 \r\n");
-    EXPECT_FALSE(fs::exists(dir_ / "r.txt.part"));
+class ReportDouble : public ::testing::TestWithParam<DoubleItem> {};
+
+// The general form of printf's %.15G, whatever the C library's locale, with
+// the user's separator put in whole, however many bytes it has.
+TEST_P(ReportDouble, is_written_in_the_general_form) {
+    EXPECT_EQ(report_item(GetParam().value, GetParam().separator), GetParam().item);
 }
 
-TEST_F(ReportFileTest, replaces_an_earlier_report_completely) {
+INSTANTIATE_TEST_SUITE_P(
+    ReportItem, ReportDouble,
+    ::testing::Values(DoubleItem{0.5, ".", " .5 "}, DoubleItem{0.0, ".", " 0 "},
+                      DoubleItem{1.0, ".", " 1 "}, DoubleItem{-0.25, ".", "-.25 "},
+                      DoubleItem{1.0 / 3.0, ".", " .333333333333333 "},  // 15 significant digits
+                      DoubleItem{8.0 / 49.0, ".", " .163265306122449 "},
+                      DoubleItem{12.5, ".", " 12.5 "}, DoubleItem{1e-5, ".", " 1E-05 "},
+                      DoubleItem{0.5, ",", " ,5 "}, DoubleItem{1.0000000134, ",", " 1,0000000134 "},
+                      DoubleItem{0.5, "\u066B", " \u066B5 "}));
+
+class ReportSetTest : public ::testing::Test {
+  protected:
+    testing::ScratchDir scratch_;
+    const fs::path dir_ = scratch_.path();
+    ReportSet set_{{.directory = dir_, .decimal_separator = "."}};
+};
+
+TEST_F(ReportSetTest, appears_whole_with_crlf_line_ends_and_nothing_beside_it) {
+    set_.add("r.txt")
+        .text("VIN =")
+        .number(0.5)
+        .end_line()
+        .end_line()
+        .text("x")
+        .number(Integer{3})
+        .end_line();
+    EXPECT_TRUE(set_.commit().empty());
+    EXPECT_EQ(read_file(dir_ / "r.txt"), "VIN = .5 \r\n\r\nx 3 \r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+}
+
+TEST_F(ReportSetTest, replaces_an_earlier_report_completely) {
     std::ofstream(dir_ / "r.txt") << "an older and much longer report\r\n";
-    ReportFile file(dir_ / "r.txt", '.');
-    file.text("new").end_line();
-    EXPECT_FALSE(file.commit().has_value());
-    EXPECT_EQ(read_all(dir_ / "r.txt"), "new\r\n");
+    set_.add("r.txt").text("new").end_line();
+    EXPECT_TRUE(set_.commit().empty());
+    EXPECT_EQ(read_file(dir_ / "r.txt"), "new\r\n");
 }
 
-TEST_F(ReportFileTest, names_the_file_and_the_reason_when_the_directory_is_missing) {
+TEST_F(ReportSetTest, names_the_file_and_the_reason_when_the_directory_is_missing) {
     const fs::path path = dir_ / "missing" / "r.txt";
-    ReportFile file(path, '.');
-    file.text("lost").end_line();
-    const auto error = file.commit();
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find(path.string()), std::string::npos) << *error;
-    EXPECT_NE(error->find("No such file or directory"), std::string::npos) << *error;
+    ReportSet set({.directory = dir_ / "missing", .decimal_separator = "."});
+    set.add("r.txt").text("lost").end_line();
+    const auto errors = set.commit();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find(path.string()), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("No such file or directory"), std::string::npos) << errors[0];
     EXPECT_FALSE(fs::exists(path));
 }
 
-TEST_F(ReportFileTest, keeps_the_earlier_report_when_the_new_one_cannot_be_written) {
-    std::ofstream(dir_ / "r.txt") << "good\r\n";
-    fs::create_directory(dir_ / "r.txt.part");  // nothing can be opened there
-    ReportFile file(dir_ / "r.txt", '.');
-    file.text("new").end_line();
-    EXPECT_TRUE(file.commit().has_value());
-    EXPECT_EQ(read_all(dir_ / "r.txt"), "good\r\n");
+// A directory under the second name stops that report after the first was
+// already put in place: the first is taken back, and both earlier files stay.
+TEST_F(ReportSetTest, keeps_every_earlier_report_when_one_cannot_be_put_in_place) {
+    std::ofstream(dir_ / "a.txt") << "earlier a\r\n";
+    fs::create_directory(dir_ / "b.txt");
+    set_.add("a.txt").text("new a").end_line();
+    set_.add("b.txt").text("new b").end_line();
+    const auto errors = set_.commit();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("b.txt: Is a directory"), std::string::npos) << errors[0];
+    EXPECT_EQ(read_file(dir_ / "a.txt"), "earlier a\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 2);
 }
 
-TEST_F(ReportFileTest, leaves_nothing_behind_when_abandoned) {
+TEST_F(ReportSetTest, leaves_nothing_behind_when_abandoned) {
     {
-        ReportFile file(dir_ / "r.txt", '.');
-        file.text("half");
+        ReportSet set({.directory = dir_, .decimal_separator = "."});
+        set.add("r.txt").text("half");
     }
     EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+// In a directory that others can write to, a link planted where a report is
+// written must not redirect the write: the file it points to stays as it was.
+TEST_F(ReportSetTest, writes_through_no_link_planted_beside_or_under_the_name) {
+    const fs::path elsewhere = dir_ / "elsewhere";
+    fs::create_directory(elsewhere);
+    for (const char* planted : {"r.txt.part", "r.txt"}) {
+        std::ofstream(elsewhere / planted) << "precious";
+        fs::create_symlink(elsewhere / planted, dir_ / planted);
+    }
+    set_.add("r.txt").text("new").end_line();
+    EXPECT_TRUE(set_.commit().empty());
+    EXPECT_EQ(read_file(dir_ / "r.txt"), "new\r\n");
+    for (const char* planted : {"r.txt.part", "r.txt"}) {
+        EXPECT_EQ(read_file(elsewhere / planted), "precious") << planted;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <string>
 
+#include "ui/web_link_rule.h"
 #include "window_fixture.h"
 
 namespace tavolix::ui::testing {
@@ -45,6 +46,15 @@ TEST_P(WebLink, opens_the_address_it_shows_on_every_click_anywhere_in_its_box) {
         EXPECT_TRUE(url.isValid());
         EXPECT_EQ(url.toString(), label->text());
     }
+    EXPECT_TRUE(notices.isEmpty());
+}
+
+// A click that cannot start a browser is not silently lost.
+TEST_P(WebLink, tells_the_user_when_no_browser_can_be_started) {
+    browser_starts = false;
+    click(link());
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(link()->text())) << notices[0].toStdString();
 }
 
 TEST_P(WebLink, leaves_hands_threshold_and_results_alone) {
@@ -89,6 +99,61 @@ TEST_F(Form1Test, links_the_home_page_and_a_manual_page_of_the_same_site) {
     EXPECT_EQ(manual.host(), home.host());
     EXPECT_NE(manual.path(), QStringLiteral("/"));
 }
+
+struct AddressPair {
+    const char* home;
+    const char* manual;
+    const char* problem;  // a piece of the message, or "" when the pair is good
+};
+
+class WebLinkRule : public ::testing::TestWithParam<AddressPair> {};
+
+// The rule the configuration checks the addresses by: what Qt opens, shown
+// exactly as it opens.
+TEST_P(WebLinkRule, accepts_what_qt_opens_as_shown_and_nothing_else) {
+    const QString problem =
+        web_links_problem(QString::fromUtf8(GetParam().home), QString::fromUtf8(GetParam().manual));
+    if (*GetParam().problem == '\0') {
+        EXPECT_EQ(problem, QString());
+    } else {
+        EXPECT_TRUE(problem.contains(QString::fromUtf8(GetParam().problem)))
+            << problem.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, WebLinkRule,
+    ::testing::Values(
+        AddressPair{"https://tavolix.example/", "https://tavolix.example/manuale.html", ""},
+        AddressPair{"http://giochi.example.org/",
+                    "http://giochi.example.org/doc/tavolix/manuale.html", ""},
+        AddressPair{"https://example.org/tavolix/", "https://example.org/tavolix/manuale.html", ""},
+        AddressPair{"https://tavolix.example/", "https://tavolix.example/manuale.html#uso", ""},
+        AddressPair{"https://tavolix.example/", "https://tavolix.example/manuale-\u00e8.html", ""},
+        AddressPair{"https://tavolix.example", "https://tavolix.example/manuale.html",
+                    "must end in"},
+        AddressPair{"https://example.org/tavolix", "https://example.org/tavolix/manuale.html",
+                    "must end in"},
+        AddressPair{"https://tavolix.example/#", "https://tavolix.example/#manuale", "must end in"},
+        AddressPair{"https://tavolix.example/", "https://altro.example/manuale.html",
+                    "must be a page under"},
+        AddressPair{"https://tavolix.example/", "https://tavolix.example/", "must be a page under"},
+        AddressPair{"https://example.org/tavolix/", "https://example.org/manuale.html",
+                    "must be a page under"},
+        AddressPair{"https://tavolix.example/", "manuale.html", "is not an http"},
+        AddressPair{"tavolix.example/", "tavolix.example/manuale.html", "is not an http"},
+        AddressPair{"/", "/manuale.html", "is not an http"},
+        AddressPair{"ftp://tavolix.example/", "ftp://tavolix.example/manuale.html",
+                    "is not an http"},
+        AddressPair{"https:///", "https:///manuale.html", "names no site"},
+        AddressPair{"https://tavolix.example/", "https://tavolix.example/il manuale.html",
+                    "not a valid address"},
+        AddressPair{"https://tavolix.example:99999/", "https://tavolix.example:99999/manuale.html",
+                    "not a valid address"},
+        AddressPair{"https://tavolix.example/", "https://tavolix.example/manuale^.html",
+                    "not a valid address"},
+        AddressPair{"https://Tavolix.example/", "https://Tavolix.example/manuale.html",
+                    "would open as"}));
 
 }  // namespace
 }  // namespace tavolix::ui::testing

@@ -6,7 +6,11 @@ namespace tavolix::ui::testing {
 
 void Form1Test::SetUp() {
     form = std::make_unique<Form1>();
-    form->setUrlOpener([this](const QUrl& url) { opened.push_back(url); });
+    form->setUrlOpener([this](const QUrl& url) {
+        opened.push_back(url);
+        return browser_starts;
+    });
+    form->setOpenFailureNotifier([this](const QString& message) { notices << message; });
     form->show();
 }
 

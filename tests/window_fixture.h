@@ -13,7 +13,8 @@
 namespace tavolix::ui::testing {
 
 // A fresh window for every test, shown, with the web links handing their
-// addresses to `opened` instead of a browser.
+// addresses to `opened` instead of a browser (which opens them while
+// `browser_starts`), and the window's notices going to `notices`.
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -36,6 +37,8 @@ class Form1Test : public ::testing::Test {
 
     std::unique_ptr<Form1> form;
     std::vector<QUrl> opened;
+    bool browser_starts = true;
+    QStringList notices;
 };
 
 }  // namespace tavolix::ui::testing

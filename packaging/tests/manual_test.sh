@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+#
 # The manual is read offline from the installed documentation: it must be
 # UTF-8, well-formed (so any browser shows it alike) and free of scripts.
 # Exits 77 (skipped) when xmllint is missing and all else passes.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tavolix developers
+#
 # Shared by the scripts: the project root, and the Debian packages the build
 # and the tests need, installed when missing.
 
@@ -9,6 +12,7 @@ TAVOLIX_PACKAGES=(
     fonts-liberation xvfb xauth xdotool imagemagick
     locales desktop-file-utils
     libxml2-utils
+    help2man man-db appstream
 )
 
 # Installs whatever is missing of the given packages (all of the above when

@@ -5,10 +5,15 @@
 
 namespace tavolix::cli {
 
+// No table needs a line this long; a longer one is answered by an error
+// object, and reading it costs no more memory than this.
+inline constexpr std::size_t kLongestBatchLine = 4096;
+
 // Reads tables, one "DEALER PLAYER [STAND]" line each, and writes one compact
 // JSON object per table line in input order. A line that gives no table is
 // answered by {"line": N, "error": "..."} (N counts every input line from 1)
-// and the run goes on. Returns whether every table line gave a table.
-bool run_batch(std::istream& in, std::ostream& out, int default_stand);
+// and the run goes on. Returns the exit status: a failure to read `in` or to
+// write `out` ends the run, with a message on `err`.
+int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand);
 
 }  // namespace tavolix::cli

@@ -2,10 +2,15 @@
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
+#include <cerrno>
 #include <optional>
 
+#include "argument_text.h"
 #include "batch.h"
+#include "core/message_text.h"
+#include "exit_status.h"
 #include "json_output.h"
+#include "message.h"
 #include "model/table_text.h"
 #include "report_directory.h"
 #include "table_request.h"
@@ -18,8 +23,6 @@
 namespace tavolix::cli {
 
 namespace {
-
-constexpr const char* kProgram = "tavolix-calc";
 
 struct Options {
     QCommandLineOption stand{
@@ -50,32 +53,46 @@ void describe(QCommandLineParser& parser, const Options& options) {
                                  QStringLiteral("The player's cards, at least two, e.g. 10,8."));
 }
 
-int fail(std::ostream& err, const std::string& message, int status = kExitBadInput) {
-    err << kProgram << ": " << message << '\n';
-    return status;
+// The help, with what each exit status means.
+QByteArray help_text(const QCommandLineParser& parser) {
+    QByteArray text = parser.helpText().toUtf8();
+    text += "\nExit status:\n";
+    for (const auto& [status, meaning] : kExitStatusMeanings) {
+        text += "  " + QByteArray::number(status) + "  " + meaning + "\n";
+    }
+    return text;
 }
 
-void write(std::ostream& out, const QByteArray& bytes) {
+// Writes the whole of what goes to standard output: a failure to write any of
+// it must not pass for success.
+int write_output(std::ostream& out, std::ostream& err, const QByteArray& bytes, int status) {
+    errno = 0;
     out.write(bytes.constData(), bytes.size());
+    if (!out.flush()) {
+        return fail(err, stream_failure("cannot write standard output", errno), kExitStreamFailed);
+    }
+    return status;
 }
 
 int run_one(const QCommandLineParser& parser, const Options& options, int stand_at,
             std::ostream& out, std::ostream& err) {
     const QStringList hands = parser.positionalArguments();
     if (hands.size() != 2) {
-        return fail(err, "expected the two hands DEALER and PLAYER, got " +
-                             std::to_string(hands.size()) +
-                             (hands.size() == 1 ? " argument" : " arguments") + " (see --help)");
+        return fail(err,
+                    "expected the two hands DEALER and PLAYER, got " +
+                        std::to_string(hands.size()) +
+                        (hands.size() == 1 ? " argument" : " arguments") + " (see --help)",
+                    kExitBadInput);
     }
-    auto request = parse_table(hands[0].toStdString(), hands[1].toStdString(), stand_at);
+    auto request = parse_table(argument_bytes(hands[0]), argument_bytes(hands[1]), stand_at);
     if (const auto* error = std::get_if<InputError>(&request)) {
-        return fail(err, error->message);
+        return fail(err, error->message, kExitBadInput);
     }
 
     int status = kExitOk;
     std::optional<std::filesystem::path> report_directory;
     if (parser.isSet(options.reports)) {
-        const std::filesystem::path directory = parser.value(options.reports).toStdString();
+        const std::filesystem::path directory = argument_bytes(parser.value(options.reports));
         if (auto problem = report_directory_problem(directory)) {
             fail(err, "--reports " + *problem + "; no report written", kExitReportFailed);
             status = kExitReportFailed;
@@ -86,20 +103,18 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
 
     const auto result = run_table(std::get<TableRequest>(request), report_directory);
     if (const auto* error = std::get_if<InputError>(&result)) {
-        return fail(err, error->message);
+        return fail(err, error->message, kExitBadInput);
     }
     const auto& outcome = std::get<TableOutcome>(result);
     // The model has already said on standard error which report failed.
     if (!outcome.report_errors.empty()) {
         status = kExitReportFailed;
     }
-    if (parser.isSet(options.json)) {
-        write(out, QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented));
-    } else {
-        out << table_text(outcome.view);
-    }
-    out.flush();
-    return status;
+    const QByteArray figures =
+        parser.isSet(options.json)
+            ? QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented)
+            : QByteArray::fromStdString(table_text(outcome.view));
+    return write_output(out, err, figures, status);
 }
 
 }  // namespace
@@ -112,20 +127,19 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {
-        return fail(err, parser.errorText().toStdString() + " (see --help)");
+        return fail(err, printable(argument_bytes(parser.errorText())) + " (see --help)",
+                    kExitBadInput);
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        write(out, parser.helpText().toUtf8());
-        return kExitOk;
+        return write_output(out, err, help_text(parser), kExitOk);
     }
     if (parser.isSet(version)) {
-        out << kProgram << ' ' << TAVOLIX_VERSION << '\n';
-        return kExitOk;
+        return write_output(out, err, "tavolix-calc " TAVOLIX_VERSION "\n", kExitOk);
     }
 
-    auto stand = parse_stand(parser.value(options.stand).toStdString());
+    auto stand = parse_stand(argument_bytes(parser.value(options.stand)));
     if (const auto* error = std::get_if<InputError>(&stand)) {
-        return fail(err, "--stand: " + error->message);
+        return fail(err, "--stand: " + error->message, kExitBadInput);
     }
     const int stand_at = std::get<int>(stand);
 
@@ -133,12 +147,13 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
         return run_one(parser, options, stand_at, out, err);
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, "--batch reads the hands from standard input, not from arguments");
+        return fail(err, "--batch reads the hands from standard input, not from arguments",
+                    kExitBadInput);
     }
     if (parser.isSet(options.reports)) {
-        return fail(err, "--reports cannot be used with --batch");
+        return fail(err, "--reports cannot be used with --batch", kExitBadInput);
     }
-    return run_batch(in, out, stand_at) ? kExitOk : kExitBadBatchLines;
+    return run_batch(in, out, err, stand_at);
 }
 
 }  // namespace tavolix::cli

@@ -1,12 +1,17 @@
 #include "report_directory.h"
 
-#include <QDir>
-#include <QTemporaryFile>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/message_text.h"
 
 namespace tavolix::cli {
 
 std::optional<std::string> report_directory_problem(const std::filesystem::path& directory) {
-    const std::string name = "\"" + directory.string() + "\"";
+    const std::string name = "\"" + printable(directory.native()) + "\"";
     std::error_code code;
     const auto status = std::filesystem::status(directory, code);
     if (code) {
@@ -17,11 +22,13 @@ std::optional<std::string> report_directory_problem(const std::filesystem::path&
     }
     // Permissions alone do not tell (root ignores them, a read-only mount
     // does not show in them): try a file.
-    QTemporaryFile probe(QDir(QString::fromStdString(directory.string()))
-                             .filePath(QStringLiteral(".tavolix-calc-XXXXXX")));
-    if (!probe.open()) {
-        return "cannot create files in " + name + ": " + probe.errorString().toStdString();
+    std::string probe = (directory / ".tavolix-calc-XXXXXX").native();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        return "cannot create files in " + name + ": " + std::strerror(errno);
     }
+    ::close(fd);
+    ::unlink(probe.c_str());
     return std::nullopt;
 }
 

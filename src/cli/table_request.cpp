@@ -4,8 +4,9 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 #include <optional>
+
+#include "core/message_text.h"
 
 namespace tavolix::cli {
 
@@ -22,23 +23,10 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// Input echoed in a message: quoted, cut short when long, and with control
-// characters escaped so that the message stays on one line.
+// Input echoed in a message: quoted, cut short when long, and made safe to
+// print on one line.
 std::string quoted(std::string_view text) {
-    constexpr std::size_t kLongest = 24;
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < kLongest; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x20 || byte == 0x7f || byte == '"' || byte == '\\') {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-            out += escape;
-        } else {
-            out += static_cast<char>(byte);
-        }
-    }
-    out += text.size() > kLongest ? "...\"" : "\"";
-    return out;
+    return "\"" + printable(text, 24) + "\"";
 }
 
 std::optional<Integer> parse_face(std::string_view item) {

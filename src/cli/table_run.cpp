@@ -1,5 +1,8 @@
 #include "table_run.h"
 
+#include <pthread.h>
+
+#include <csignal>
 #include <stdexcept>
 
 #include "core/card_entry.h"
@@ -56,6 +59,27 @@ SideOutcome side_outcome(const EngineRun& run, Integer sum, Integer soft,
     return side;
 }
 
+// A run stopped by Ctrl-C or a kill while its reports are written would leave
+// partial files behind. Such signals wait until the set is in place or given
+// up, and then end the run as they would have.
+class StopSignalsHeld {
+  public:
+    StopSignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int stop : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+            sigaddset(&held, stop);
+        }
+        pthread_sigmask(SIG_BLOCK, &held, &before_);
+    }
+    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    StopSignalsHeld(const StopSignalsHeld&) = delete;
+    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+
+  private:
+    sigset_t before_{};
+};
+
 }  // namespace
 
 std::variant<TableOutcome, InputError> run_table(
@@ -79,6 +103,7 @@ std::variant<TableOutcome, InputError> run_table(
     // table that is then refused: the cards go in with the switch off, and
     // the calculation is made again with it on.
     if (report_directory) {
+        const StopSignalsHeld held;
         model.calculate_writing_reports();
     }
     const auto& calculation = model.last_calculation();
@@ -94,10 +119,7 @@ std::variant<TableOutcome, InputError> run_table(
         side_outcome(calculation->banco, state.banco_sum, state.banco_soft, exact.banco);
     outcome.player =
         side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
-    for (const auto* run : {&calculation->banco, &calculation->player}) {
-        outcome.report_errors.insert(outcome.report_errors.end(), run->report_errors.begin(),
-                                     run->report_errors.end());
-    }
+    outcome.report_errors = calculation->report_errors;
     return outcome;
 }
 

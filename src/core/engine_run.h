@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,13 +8,6 @@
 #include "table_state.h"
 
 namespace tavolix {
-
-// Where an engine run writes its report files when TableState::write_reports
-// is set: the process's current directory unless told otherwise.
-struct ReportSettings {
-    std::filesystem::path directory;  // empty: the current directory
-    char decimal_separator = user_decimal_separator();
-};
 
 // The texts of one result panel: the column of the first card drawn and the
 // column over all draw sequences, each line ended by LF then CR.

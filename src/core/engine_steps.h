@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <string>
 #include <utility>
 
 #include "draw_tally.h"
@@ -29,7 +27,7 @@ struct EngineRules {
     // One combinations line for a finished sequence, the results file's
     // lines, and the result panel's texts.
     void (*write_line)(ReportFile& file, const TableState& state, int column, Integer total);
-    void (*write_results)(ReportFile& file, const TableState& state);
+    void (*write_results)(const TableState& state, ReportFile& file);
     PanelTexts (*panel)(const TableState& state);
 };
 
@@ -62,39 +60,41 @@ OutcomeChances engine_exact(const TableState& state, const EngineRules<Rule>& en
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's
 // order, so only the walk can write it; without reports the faster tally
-// gives the same figures.
+// gives the same figures. The reports join `reports`, whose owner commits
+// them.
 template <class Rule>
-EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
-                     const ReportSettings& reports) {
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportSet& reports) {
     EngineRun run;
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
     } else {
         start_walk(state);
-        ReportFile combinations(reports.directory / engine.combinations_file,
-                                reports.decimal_separator);
+        ReportFile& combinations = reports.add(engine.combinations_file);
         walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
                    [&](int column, Integer total) {
                        ++run.sequences;
                        engine.write_line(combinations, state, column, total);
                    });
-        if (auto error = combinations.commit()) {
-            run.report_errors.push_back(std::move(*error));
-        }
         const ContinueRatios ratios = continue_ratios(state);
         for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);
         }
-        ReportFile results(reports.directory / engine.results_file, reports.decimal_separator);
-        engine.write_results(results, state);
-        if (auto error = results.commit()) {
-            run.report_errors.push_back(std::move(*error));
-        }
+        engine.write_results(state, reports.add(engine.results_file));
     }
     // Kept with the run: the next engine re-creates the shared work fields.
     run.draw_stats = state.draw_stats;
     run.draw_depth = state.draw_depth;
     run.panel = engine.panel(state);
+    return run;
+}
+
+// The same run with report files of its own, committed as a set at its end.
+template <class Rule>
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
+                     const ReportSettings& settings) {
+    ReportSet reports(settings);
+    EngineRun run = run_engine(state, engine, reports);
+    run.report_errors = reports.commit();
     return run;
 }
 

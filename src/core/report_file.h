@@ -1,10 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "table_state.h"
 
@@ -15,18 +16,28 @@ namespace tavolix {
 std::string report_item(Integer value);
 // A Double in the general form with at most 15 significant digits, no
 // trailing zeros and no "0" before the decimal separator: one half is " .5 ".
-std::string report_item(double value, char decimal_separator);
+// The digits never depend on the C library's locale; the separator may be
+// more than one byte (the Arabic decimal mark is two in UTF-8).
+std::string report_item(double value, std::string_view decimal_separator);
 
 // The decimal separator of the user's locale (LC_ALL, LC_NUMERIC, LANG), or
 // "." when that locale is unknown to the system.
-char user_decimal_separator();
+std::string user_decimal_separator();
 
-// A report that either appears whole under its name or not at all: the text
-// goes to a file beside it and is renamed over the name only once everything
-// was written, so a failed write leaves an earlier report as it was.
+// Where an engine run writes its report files when TableState::write_reports
+// is set: the process's current directory unless told otherwise.
+struct ReportSettings {
+    std::filesystem::path directory;  // empty: the current directory
+    std::string decimal_separator = user_decimal_separator();
+};
+
+// One report being written. The text goes to a file of its own beside the
+// report's name, "NAME.XXXXXX.tmp", created afresh and never through a link
+// that someone planted there; its ReportSet puts it under its name. Until
+// then nothing under the name changes, and a file given up is removed.
 class ReportFile {
   public:
-    ReportFile(std::filesystem::path path, char decimal_separator);
+    ReportFile(std::filesystem::path path, std::string decimal_separator);
     ~ReportFile();
     ReportFile(const ReportFile&) = delete;
     ReportFile& operator=(const ReportFile&) = delete;
@@ -36,20 +47,45 @@ class ReportFile {
     ReportFile& number(double value);
     ReportFile& end_line();
 
-    // Finishes the file. Returns an error message naming the file and the
-    // system's reason, or nothing when the report is in place.
-    std::optional<std::string> commit();
-
   private:
-    void discard_partial();
+    friend class ReportSet;
+    enum class Placed { no, exchanged, renamed };
+
+    void write_buffer();
+    // Writes what is left and flushes the file to disk. Returns an error
+    // message naming the report and the system's reason, or nothing.
+    std::optional<std::string> finish();
+    // Puts the file under its name, an earlier report going to the temporary
+    // name, from where swap_back() can return it.
+    std::optional<std::string> swap_in();
+    void swap_back();
 
     std::filesystem::path path_;
-    std::filesystem::path partial_path_;
-    char decimal_separator_;
-    std::ofstream out_;
+    std::filesystem::path staged_path_;  // empty when it could not be created
+    std::string decimal_separator_;
+    std::string buffer_;
+    int fd_ = -1;
     std::optional<std::string> error_;
-    bool created_ = false;  // the partial file is ours to remove
-    bool finished_ = false;
+    Placed placed_ = Placed::no;
+};
+
+// The reports of one calculation, committed together: either every one of
+// them replaces its earlier file, or (when any cannot be written whole, as on
+// a full disk) every earlier file stays as it was.
+class ReportSet {
+  public:
+    explicit ReportSet(ReportSettings settings);
+
+    // A new report NAME in the set's directory.
+    ReportFile& add(std::string_view name);
+
+    // Puts the set in place, or none of it. Returns one message per report
+    // that could not be written; afterwards no temporary file is left.
+    std::vector<std::string> commit();
+
+  private:
+    ReportSettings settings_;
+    std::vector<std::unique_ptr<ReportFile>> files_;  // the references handed out stay valid
 };
 
 // A line of an engine's combinations file for the sequence just finished:

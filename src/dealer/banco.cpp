@@ -57,7 +57,11 @@ OutcomeChances dealer_exact(const TableState& state) {
     return engine_exact(state, dealer_rules(state));
 }
 
-EngineRun Banco(TableState& state, const ReportSettings& reports) {
+EngineRun Banco(TableState& state, const ReportSettings& settings) {
+    return run_engine(state, dealer_rules(state), settings);
+}
+
+EngineRun Banco(TableState& state, ReportSet& reports) {
     return run_engine(state, dealer_rules(state), reports);
 }
 

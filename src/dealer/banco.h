@@ -4,6 +4,7 @@
 
 #include "core/engine_run.h"
 #include "core/exact_walk.h"
+#include "core/report_file.h"
 #include "core/table_state.h"
 
 namespace tavolix {
@@ -20,6 +21,9 @@ namespace tavolix {
 // player_sum fresh. Writes the dealer's report files when write_reports is set,
 // walking every sequence for them; otherwise counts by tally_draws.
 EngineRun Banco(TableState& state, const ReportSettings& reports = {});
+// The same run with its report files joining `reports`, for a caller that
+// commits them together with other reports.
+EngineRun Banco(TableState& state, ReportSet& reports);
 
 // The dealer's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the four chances in row 0. Banco takes DrawPath::tally

@@ -9,7 +9,7 @@ void write_dealer_combination(ReportFile& file, const TableState& state, int col
                            kWords[column]);
 }
 
-void write_dealer_results(ReportFile& file, const TableState& state) {
+void write_dealer_results(const TableState& state, ReportFile& file) {
     const auto& results = state.draw_stats[0];
     file.text("VIN =").number(results[kDealerWins]).end_line();
     file.text("PAR =").number(results[kPush]).end_line();

@@ -14,6 +14,6 @@ inline constexpr const char* kDealerResultsFile = "_risultato_BNC.txt";
 void write_dealer_combination(ReportFile& file, const TableState& state, int column, Integer total);
 
 // The results file: the four probabilities of row 0 and their sum.
-void write_dealer_results(ReportFile& file, const TableState& state);
+void write_dealer_results(const TableState& state, ReportFile& file);
 
 }  // namespace tavolix

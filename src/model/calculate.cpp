@@ -22,7 +22,7 @@ void require_valid_total(Integer total, const char* hand) {
 
 }  // namespace
 
-std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports) {
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& settings) {
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
@@ -30,9 +30,11 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& re
     require_valid_total(state.banco_sum, "banco");
     require_valid_total(state.player_sum, "player");
 
+    ReportSet reports(settings);
     Calculation calculation;
     calculation.banco = Banco(state, reports);
     calculation.player = Player(state, reports);
+    calculation.report_errors = reports.commit();
     return calculation;
 }
 

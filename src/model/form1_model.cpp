@@ -108,10 +108,8 @@ void Form1Model::Command3_Click() {
     captions_.Label12 = calculation->banco.panel.prima_carta;
     captions_.Label10 = calculation->player.panel.tutte_combinazioni;
     captions_.Label13 = calculation->player.panel.prima_carta;
-    for (const auto* run : {&calculation->banco, &calculation->player}) {
-        for (const auto& error : run->report_errors) {
-            std::fprintf(stderr, "tavolix: %s\n", error.c_str());
-        }
+    for (const auto& error : calculation->report_errors) {
+        std::fprintf(stderr, "tavolix: %s\n", error.c_str());
     }
     last_calculation_ = std::move(calculation);
 }

@@ -51,7 +51,11 @@ OutcomeChances player_exact(const TableState& state) {
     return engine_exact(state, player_rules(state));
 }
 
-EngineRun Player(TableState& state, const ReportSettings& reports) {
+EngineRun Player(TableState& state, const ReportSettings& settings) {
+    return run_engine(state, player_rules(state), settings);
+}
+
+EngineRun Player(TableState& state, ReportSet& reports) {
     return run_engine(state, player_rules(state), reports);
 }
 

@@ -8,7 +8,7 @@ void write_player_combination(ReportFile& file, const TableState& state, int col
                            column == kBust ? " SBALLA" : " => Stare");
 }
 
-void write_player_results(ReportFile& file, const TableState& state) {
+void write_player_results(const TableState& state, ReportFile& file) {
     const auto& results = state.draw_stats[0];
     file.text(">= Stare =").number(results[kStandColumn]).end_line();
     file.text("Sballa   =").number(results[kBust]).end_line();

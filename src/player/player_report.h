@@ -13,6 +13,6 @@ inline constexpr const char* kPlayerResultsFile = "_risultato_PLAYER.txt";
 void write_player_combination(ReportFile& file, const TableState& state, int column, Integer total);
 
 // The results file: stand and bust of row 0 and their sum.
-void write_player_results(ReportFile& file, const TableState& state);
+void write_player_results(const TableState& state, ReportFile& file);
 
 }  // namespace tavolix

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <QMessageBox>
+
 #include "display_text.h"
 #include "form1_layout.h"
 #include "window_fonts.h"
@@ -11,6 +13,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     setFixedSize(to_pixels(kClientWidth), to_pixels(kClientHeight));
     setFont(make_font(kWindowFont));
+    notify_open_failure_ = [this](const QString& message) {
+        QMessageBox::warning(this, windowTitle(), message);
+    };
     controls_ = build_form1_controls(*this);
     controls_.Label17->setText(home_page_address());
     controls_.Label19->setText(manual_page_address());
@@ -85,11 +90,17 @@ void Form1::Combo1_Click(int ListIndex) {
 }
 
 void Form1::Label17_Click() {
-    open_url_(QUrl(controls_.Label17->text(), QUrl::StrictMode));
+    open_link(controls_.Label17->text());
 }
 
 void Form1::Label19_Click() {
-    open_url_(QUrl(controls_.Label19->text(), QUrl::StrictMode));
+    open_link(controls_.Label19->text());
+}
+
+void Form1::open_link(const QString& address) {
+    if (!open_url_(QUrl(address, QUrl::StrictMode))) {
+        notify_open_failure_(tr("Impossibile avviare il browser per aprire %1.").arg(address));
+    }
 }
 
 void Form1::show_captions() {

@@ -23,6 +23,9 @@ class Form1 : public QWidget {
     // Where the two web links hand their addresses; the default browser unless
     // replaced.
     void setUrlOpener(UrlOpener opener) { open_url_ = std::move(opener); }
+    // How the window tells the user that no browser could be started; a
+    // warning box unless replaced.
+    void setOpenFailureNotifier(Notifier notifier) { notify_open_failure_ = std::move(notifier); }
 
   private:
     void Form_Load();
@@ -34,6 +37,7 @@ class Form1 : public QWidget {
     void Combo1_Click(int ListIndex);
     void Label17_Click();
     void Label19_Click();
+    void open_link(const QString& address);
 
     void bind_events();
     void set_tab_order();
@@ -42,6 +46,7 @@ class Form1 : public QWidget {
     Form1Model model_;
     Form1Controls controls_;
     UrlOpener open_url_ = default_url_opener();
+    Notifier notify_open_failure_;
 };
 
 }  // namespace tavolix::ui

@@ -2,10 +2,12 @@
 
 #include <QDesktopServices>
 
+#include "web_link_addresses.h"
+
 namespace tavolix::ui {
 
 UrlOpener default_url_opener() {
-    return [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    return [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 QString home_page_address() {

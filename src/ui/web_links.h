@@ -6,9 +6,13 @@
 
 namespace tavolix::ui {
 
-// Opens an address somewhere outside the program and returns at once; the
-// program never learns whether a browser came up.
-using UrlOpener = std::function<void(const QUrl&)>;
+// Opens an address somewhere outside the program and returns at once, saying
+// only whether the opening could be started (whether a page then shows is
+// never known).
+using UrlOpener = std::function<bool(const QUrl&)>;
+
+// Tells the user something went wrong, in a message of its own.
+using Notifier = std::function<void(const QString& message)>;
 
 // The system's default browser, through Qt (no shell, no waiting).
 UrlOpener default_url_opener();

@@ -2,7 +2,8 @@
 // the first NUL byte, standard input after it. Whatever the arguments, the tool
 // must end with a known status, say why in one line when it refuses, write
 // nothing else then, and in batch mode answer every table line with one JSON
-// object, an error object exactly for the lines that give no table.
+// object, an error object exactly for the lines that give no table. Help and
+// version come before everything else, batch mode included.
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
@@ -13,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/argument_text.h"
 #include "cli/command_line.h"
 
 namespace {
@@ -24,6 +26,16 @@ constexpr std::size_t kMaxInput = 2048;
     std::fprintf(stderr, "%s\n--- out:\n%s\n--- err:\n%s\n", what.c_str(), out.c_str(),
                  err.c_str());
     std::abort();
+}
+
+// Whether an argument asks for help or the version: by name, or among
+// compacted short options such as "-vh".
+bool asks_help_or_version(std::string_view argument) {
+    if (argument == "--help" || argument == "--help-all" || argument == "--version") {
+        return true;
+    }
+    return argument.size() > 1 && argument[0] == '-' && argument[1] != '-' &&
+           argument.find_first_of("h?v") != std::string_view::npos;
 }
 
 std::size_t count_lines(std::string_view text) {
@@ -47,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QStringList arguments{QStringLiteral("tavolix-calc")};
     bool batch = false;
+    bool help_or_version = false;
+    bool options_ended = false;  // after "--" every argument is a hand
     std::size_t start = 0;
     while (start <= arguments_text.size()) {
         std::size_t end = arguments_text.find('\n', start);
@@ -59,8 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (argument.find("reports") != std::string::npos) {
             return -1;
         }
-        batch = batch || argument == "--batch";
-        arguments << QString::fromStdString(argument);
+        if (!options_ended) {
+            batch = batch || argument == "--batch";
+            help_or_version = help_or_version || asks_help_or_version(argument);
+            options_ended = argument == "--";
+        }
+        arguments << tavolix::cli::argument_text(argument);
         start = end + 1;
     }
 
@@ -83,7 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    if (batch) {
+    if (help_or_version) {
+        if (status != 0 || out.empty() || !err.empty()) {
+            fail("help or version must be answered alone, with status 0", out, err);
+        }
+    } else if (batch) {
         bool any_error = false;
         std::istringstream lines(out);
         std::string line;
