@@ -128,24 +128,28 @@ struct LineCase {
     std::vector<Integer> banco;
     std::vector<Integer> player;
     int stand_at;
+    int decks = 3;  // the default the test hands over
 };
 
 class ParseBatchLine : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(ParseBatchLine, reads_two_hands_and_an_optional_threshold) {
-    const auto result = parse_batch_line(GetParam().line, 17);
+TEST_P(ParseBatchLine, reads_two_hands_an_optional_threshold_and_decks) {
+    const auto result = parse_batch_line(GetParam().line, 17, 3);
     ASSERT_TRUE(std::holds_alternative<TableRequest>(result)) << error_of(result);
     const auto& request = std::get<TableRequest>(result);
     EXPECT_EQ(request.banco, GetParam().banco);
     EXPECT_EQ(request.player, GetParam().player);
     EXPECT_EQ(request.stand_at, GetParam().stand_at);
+    EXPECT_EQ(request.decks, GetParam().decks);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ParseBatchLine,
                          ::testing::Values(LineCase{"10 10,8", {10}, {10, 8}, 17},
                                            LineCase{"10 10,8 21", {10}, {10, 8}, 21},
                                            LineCase{"  5\t10,9\t\t12  ", {5}, {10, 9}, 12},
-                                           LineCase{"a,6 k,2\r", {1, 6}, {13, 2}, 17}),
+                                           LineCase{"a,6 k,2\r", {1, 6}, {13, 2}, 17},
+                                           LineCase{"10 10,8 21 8", {10}, {10, 8}, 21, 8},
+                                           LineCase{"10 10,8 12\t1", {10}, {10, 8}, 12, 1}),
                          [](const auto& row) {
                              return testing::row_name(row.index, row.param.line);
                          });
@@ -180,13 +184,15 @@ TEST_P(BadBatchLine, says_what_is_wrong) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, BadBatchLine,
     ::testing::Values(
-        BadLineCase{"10", "expected DEALER PLAYER [STAND], found 1 field"},
-        BadLineCase{"10 10,8 17 x", "expected DEALER PLAYER [STAND], found 4 fields"},
+        BadLineCase{"10", "expected DEALER PLAYER [STAND [DECKS]], found 1 field"},
+        BadLineCase{"10 10,8 17 x", "deck count \"x\" is not a whole number from 1 to 8"},
+        BadLineCase{"10 10,8 17 9", "deck count \"9\" is not a whole number from 1 to 8"},
+        BadLineCase{"10 10,8 17 6 x", "expected DEALER PLAYER [STAND [DECKS]], found 5 fields"},
         BadLineCase{"10 10,8 25", "threshold \"25\" is not a whole number from 12 to 21"},
         BadLineCase{"Z 10,8", "dealer hand \"Z\": card 1 \"Z\"" + kNotAFace},
         BadLineCase{"10 10", "player hand \"10\": needs at least 2 cards, has 1"},
         // A comment takes a whole line; within a table line it is more fields.
-        BadLineCase{"A 2,3 19 # note", "expected DEALER PLAYER [STAND], found 5 fields"},
+        BadLineCase{"A 2,3 19 # note", "expected DEALER PLAYER [STAND [DECKS]], found 5 fields"},
         // Blanks separate the fields, so a hand cannot hold one.
         BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}),
     [](const auto& row) { return testing::row_name(row.index, row.param.line); });

@@ -3,7 +3,10 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
+#include "core/draw_walk.h"
 #include "dealer/banco.h"
 #include "dealer/dealer_report.h"
 #include "report_dir.h"
@@ -17,6 +20,8 @@ using testing::make_table;
 using testing::read_report_lines;
 using testing::ScratchDir;
 using Row = std::array<double, kStatColumns>;
+
+constexpr const char* kResultNames[] = {"VIN =", "PAR =", "Per =", "SBA ="};
 
 // Dealer 10 alone, player 10 and 8: the example every dealer figure is
 // checked against.
@@ -91,20 +96,67 @@ INSTANTIATE_TEST_SUITE_P(SixteenAndAround, DealerRule,
                                            RuleCase{12, 4, kDrawAgain}),
                          testing::described_row<RuleCase>);
 
-TEST(Banco, stands_on_soft_17_and_compares) {
-    TableState state = make_table({1, 6}, {10, 8});  // soft 17 against 18
+TEST(Banco, stands_on_a_drawn_soft_17_and_compares) {
+    TableState state = make_table({1, 5}, {10, 8});  // soft 16 against 18 draws
     Banco(state);
-    // Every first card is drawn; a soft 17 that a card keeps at 17..21 is compared.
-    // Ace: 18 push. 2, 3, 4: 19..21 win. Five and up go hard: 12..16 draw again.
-    EXPECT_EQ(state.draw_stats[1][kPush], 3);  // the dealer's ace is gone: 3 aces left
-    EXPECT_EQ(state.draw_stats[1][kDealerWins], 12);
+    // Ace: soft 17 stands and loses. 2: 18 push. 3, 4, 5: 19..21 win.
+    // Six and up go hard: 12..16 draw again.
+    EXPECT_EQ(state.draw_stats[1][kDealerLoses], 3);  // the dealer's ace is gone
+    EXPECT_EQ(state.draw_stats[1][kPush], 4);
+    EXPECT_EQ(state.draw_stats[1][kDealerWins], 11);  // and one five
 }
 
-TEST(Banco, draws_one_card_even_on_a_hand_entered_at_17) {
-    TableState state = make_table({10, 7}, {10, 8});
+// A dealer hand that already stands by the rule draws nothing: its outcome
+// is settled, shown whole in both columns, and the reports say so.
+struct SettledCase {
+    std::vector<int> banco;
+    std::vector<int> player;
+    int column;
+    const char* line;  // the settled outcome's panel line
+};
+
+void PrintTo(const SettledCase& c, std::ostream* out) {
+    *out << c.line;
+}
+
+class SettledDealer : public ::testing::TestWithParam<SettledCase> {};
+
+TEST_P(SettledDealer, draws_nothing_and_shows_the_outcome_whole) {
+    const SettledCase& c = GetParam();
+    TableState state = make_table(c.banco, c.player);
+    state.write_reports = 1;
+    ScratchDir dir;
+    const EngineRun run = Banco(state, {.directory = dir.path(), .decimal_separator = "."});
+    for (int column = kDealerWins; column <= kBust; ++column) {
+        EXPECT_EQ(state.draw_stats[0][column], column == c.column ? 1.0 : 0.0) << column;
+        EXPECT_EQ(first_card_share(state.draw_stats, column), column == c.column ? 1.0 : 0.0);
+    }
+    EXPECT_EQ(run.sequences, 0);
+    EXPECT_NE(run.panel.tutte_combinazioni.find(std::string(c.line) + " 100.00%"),
+              std::string::npos);
+    EXPECT_NE(run.panel.prima_carta.find(std::string(c.line) + " 100.00%"), std::string::npos);
+    EXPECT_TRUE(read_report_lines(dir.path() / kDealerCombinationsFile).empty());
+    const auto results = read_report_lines(dir.path() / kDealerResultsFile);
+    ASSERT_EQ(results.size(), 6u);
+    EXPECT_EQ(results[c.column - 1], std::string(kResultNames[c.column - 1]) + " 1 ");
+    EXPECT_EQ(results[5], "SUM = 1 ");
+    EXPECT_EQ(dealer_exact(state)[c.column], 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandingHands, SettledDealer,
+    ::testing::Values(SettledCase{{10, 7}, {10, 8}, kDealerLoses, "Perdita ="},
+                      SettledCase{{10, 7}, {10, 9, 2}, kDealerLoses, "Perdita ="},
+                      SettledCase{{1, 6}, {10, 7}, kPush, "Parità  ="},  // soft 17
+                      SettledCase{{10, 6}, {10, 6}, kPush, "Parità  ="},
+                      SettledCase{{10, 6}, {10, 5}, kDealerWins, "Vincita ="},
+                      SettledCase{{1, 10}, {10, 8}, kDealerWins, "Vincita ="}));
+
+TEST(Banco, still_draws_on_16_against_17) {
+    TableState state = make_table({10, 6}, {10, 7});
     Banco(state);
-    EXPECT_EQ(state.draw_stats[1], (Row{0, 12, 4, 0, 32, 48, 1}));
-    EXPECT_EQ(state.draw_depth, 1);
+    // Ace: 17 push; 2..5: 18..21 win; six and up bust.
+    EXPECT_EQ(state.draw_stats[1], (Row{0, 16, 4, 0, 28, 48, 1}));
 }
 
 TEST(Banco, never_draws_a_value_whose_cards_are_all_on_the_table) {

@@ -54,15 +54,15 @@ TEST_P(OnePositionTables, give_the_engines_figures_exactly) {
     EXPECT_DOUBLE_EQ(player[kBust], player_state.draw_stats[0][kBust]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, OnePositionTables,
-                         ::testing::Values(
-                             // Aces and twos stand on 20 and 21, the rest bust: 8 of 49.
-                             SinglePathCase{"dealer_10_7_player_10_9", {10, 7}, {10, 9}, 17},
-                             // The dealer at 17 still draws one card and stops whatever it is.
-                             SinglePathCase{"dealer_10_7_player_10_8", {10, 7}, {10, 8}, 17},
-                             SinglePathCase{
-                                 "dealer_k_q_player_j_9_2_hard_21", {13, 12}, {11, 9, 2}, 21}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Tables, OnePositionTables,
+    ::testing::Values(
+        // Aces and twos stand on 20 and 21, the rest bust: 8 of 49.
+        SinglePathCase{"dealer_10_7_player_10_9", {10, 7}, {10, 9}, 17},
+        // The dealer stands on 17 and draws nothing; the player takes one card.
+        SinglePathCase{"dealer_10_7_player_10_8", {10, 7}, {10, 8}, 17},
+        SinglePathCase{"dealer_k_q_player_j_9_2_hard_21", {13, 12}, {11, 9, 2}, 21}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PlayerExact, counts_eight_of_forty_nine_for_ten_nine_against_five) {
     const OutcomeChances chances = player_exact(make_table({5}, {10, 9}, 17));

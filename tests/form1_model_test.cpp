@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "core/card_entry.h"
 #include "core/hand_total.h"
@@ -120,16 +122,95 @@ TEST_F(Form1ModelTest, refuses_a_card_that_busts_and_changes_nothing_visible) {
     EXPECT_EQ(captions().Label5, " 10 9 2");
 }
 
-TEST_F(Form1ModelTest, limits_each_hand_alone_and_stays_bounded_across_both) {
-    dealer({1, 1, 1, 1});
-    player({1, 5});  // a fifth ace on the table: the player's hand holds only one
-    EXPECT_EQ(model.last_card(), Form1Model::LastCard::Accepted);
-    EXPECT_EQ(model.calculations(), 1);
-    player({1});  // a sixth
+// Both hands together hold no more cards of a value than the shoe: a card
+// beyond them is refused silently, like any other, at every deck count.
+struct ShoeLimitCase {
+    int decks;
+    std::vector<int> banco;   // entered first
+    std::vector<int> player;  // the last card is the one tested
+    bool accepted;
+};
+
+void PrintTo(const ShoeLimitCase& c, std::ostream* out) {
+    *out << c.decks << " decks, " << c.banco.size() << " dealer and " << c.player.size()
+         << " player cards";
+}
+
+class ShoeLimit : public Form1ModelTest, public ::testing::WithParamInterface<ShoeLimitCase> {};
+
+TEST_P(ShoeLimit, refuses_a_card_when_both_hands_hold_every_card_of_its_value) {
+    const ShoeLimitCase& c = GetParam();
+    model.Combo2_Click(c.decks - 1);
+    for (const int face : c.banco) {
+        model.Label3_Click(dealer_index(face));
+    }
+    for (std::size_t i = 0; i + 1 < c.player.size(); ++i) {
+        model.Label3_Click(player_index(c.player[i]));
+    }
+    ASSERT_EQ(model.state().player_count + model.state().banco_count,
+              static_cast<int>(c.banco.size() + c.player.size()) - 1);
+    const Form1Captions before = captions();
+    const int calculations = model.calculations();
+    model.Label3_Click(player_index(c.player.back()));
+    if (c.accepted) {
+        EXPECT_EQ(model.last_card(), Form1Model::LastCard::Accepted);
+        return;
+    }
+    EXPECT_EQ(model.last_card(), Form1Model::LastCard::RefusedNoneLeft);
+    EXPECT_EQ(model.state().player_count, static_cast<int>(c.player.size()) - 1);
+    EXPECT_EQ(captions().Label5, before.Label5);
+    EXPECT_EQ(captions().Label10, before.Label10);
+    EXPECT_EQ(model.calculations(), calculations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ShoeLimit,
+    ::testing::Values(ShoeLimitCase{1, {1, 1, 1, 1}, {5, 1}, false},  // a fifth ace
+                      ShoeLimitCase{1, {7, 7, 7}, {7, 7}, false},     // a fifth seven
+                      ShoeLimitCase{1, {7, 7, 7}, {7}, true},
+                      ShoeLimitCase{2, {1, 1, 1, 1}, {5, 1, 1, 1, 1}, true},
+                      ShoeLimitCase{2, {1, 1, 1, 1, 1, 1, 1, 1}, {5, 1}, false},
+                      ShoeLimitCase{1, {1, 1, 1}, {5, 1, 1}, false},
+                      // Eight decks: 21 aces with the dealer, 11 with the player.
+                      ShoeLimitCase{8, std::vector<int>(21, 1), std::vector<int>(12, 1), false},
+                      ShoeLimitCase{8, std::vector<int>(21, 1), std::vector<int>(11, 1), true}));
+
+// A deck count the hands on the table do not fit is refused: the list keeps
+// its selection and nothing else changes. One that fits recalculates.
+TEST_F(Form1ModelTest, takes_a_deck_count_the_hands_fit_and_refuses_one_they_do_not) {
+    EXPECT_EQ(model.deck_items(),
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(model.deck_list_index(), 0);
+    EXPECT_EQ(captions().Label14,
+              "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .");
+    dealer({10});
+    player({10, 6});
+    const std::string one_deck = captions().Label9;
+    model.Combo2_Click(5);
+    EXPECT_EQ(model.state().deck_count, 6);
+    EXPECT_EQ(model.deck_list_index(), 5);
     EXPECT_EQ(model.calculations(), 2);
-    EXPECT_LE(model.state().draw_depth, 12);
-    EXPECT_NE(captions().Label10, "");
-    EXPECT_NE(captions().Label9, "");
+    EXPECT_NE(captions().Label9, one_deck);
+    EXPECT_EQ(captions().Label14,
+              "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. 6 mazzi in gioco .");
+    player({2, 2, 2});  // 16 + 2 + 2 + 2 = 22: the third two busts
+    player({1, 1, 1});  // 20, 21 and then over: two more aces
+    dealer({2, 2, 2, 2, 2});
+    // The dealer holds five twos, the player two: seven twos need two decks.
+    ASSERT_EQ(model.state().banco_count, 6);
+    const Form1Captions before = captions();
+    const int calculations = model.calculations();
+    for (const int refused : {0, 8, -1}) {
+        model.Combo2_Click(refused);
+        EXPECT_EQ(model.state().deck_count, 6);
+        EXPECT_EQ(model.deck_list_index(), 5);
+        EXPECT_EQ(captions().Label9, before.Label9);
+        EXPECT_EQ(captions().Label14, before.Label14);
+        EXPECT_EQ(model.calculations(), calculations);
+    }
+    model.Combo2_Click(1);
+    EXPECT_EQ(model.state().deck_count, 2);
+    EXPECT_EQ(model.calculations(), calculations + 1);
 }
 
 TEST_F(Form1ModelTest, calculates_once_the_dealer_has_one_card_and_the_player_two) {

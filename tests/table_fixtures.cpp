@@ -19,14 +19,16 @@ void fill_hand(const std::vector<int>& faces, Integer& count, HandArray& face_ar
 }  // namespace
 
 TableState make_table(std::initializer_list<int> banco_faces,
-                      std::initializer_list<int> player_faces, int stand_at) {
-    return make_table(std::vector<int>(banco_faces), std::vector<int>(player_faces), stand_at);
+                      std::initializer_list<int> player_faces, int stand_at, int decks) {
+    return make_table(std::vector<int>(banco_faces), std::vector<int>(player_faces), stand_at,
+                      decks);
 }
 
 TableState make_table(const std::vector<int>& banco_faces, const std::vector<int>& player_faces,
-                      int stand_at) {
+                      int stand_at, int decks) {
     TableState state;
     reset_to_start(state);
+    state.deck_count = static_cast<Integer>(decks);
     state.stand_at = static_cast<Integer>(stand_at);
     fill_hand(banco_faces, state.banco_count, state.banco_faces, state.banco_cards);
     fill_hand(player_faces, state.player_count, state.player_faces, state.player_cards);

@@ -9,10 +9,10 @@ namespace tavolix::testing {
 
 // A table as the calculate command leaves it just before the engines run:
 // the hands given as face numbers (1 = A ... 13 = K), totals and soft flags
-// stored, one deck, reports off.
+// stored, one deck unless told, reports off.
 TableState make_table(std::initializer_list<int> banco_faces,
-                      std::initializer_list<int> player_faces, int stand_at = 17);
+                      std::initializer_list<int> player_faces, int stand_at = 17, int decks = 1);
 TableState make_table(const std::vector<int>& banco_faces, const std::vector<int>& player_faces,
-                      int stand_at = 17);
+                      int stand_at = 17, int decks = 1);
 
 }  // namespace tavolix::testing

@@ -215,10 +215,38 @@ INSTANTIATE_TEST_SUITE_P(Form1, ThresholdPick,
                                            PickRow{"last", Qt::Key_End, 21}),
                          [](const auto& row_info) { return std::string(row_info.param.name); });
 
-TEST_F(Form1Test, tabs_through_the_buttons_and_the_list_only_starting_at_the_first_button) {
+// The deck list: a pick recalculates and names the decks in the rule line; a
+// count the hands do not fit is refused and the list goes back.
+TEST_F(Form1Test, picks_the_decks_and_goes_back_from_a_count_the_hands_do_not_fit) {
+    play_worked_example();
+    auto* decks = control<QComboBox>("Combo2");
+    auto* rule = control<QLabel>("Label14");
+    const QString one_deck = rule->text();
+    const QString panel = control<QLabel>("Label9")->text();
+    QTest::keyClick(decks, Qt::Key_Down);
+    EXPECT_EQ(decks->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(form->model().calculations(), 2);
+    EXPECT_NE(control<QLabel>("Label9")->text(), panel);
+    EXPECT_EQ(rule->text(),
+              QString(one_deck).replace(QStringLiteral("Un mazzo"), QStringLiteral("2 mazzi")));
+    for (int i = 0; i < 5; ++i) {
+        click_card(true, QStringLiteral("A"));  // five aces with the dealer: two decks at least
+    }
+    ASSERT_EQ(form->model().state().banco_count, 6);
+    const QString shown = control<QLabel>("Label9")->text();
+    QTest::keyClick(decks, Qt::Key_Home);
+    EXPECT_EQ(decks->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(form->model().state().deck_count, 2);
+    EXPECT_EQ(control<QLabel>("Label9")->text(), shown);
+    EXPECT_EQ(rule->text(),
+              QString(one_deck).replace(QStringLiteral("Un mazzo"), QStringLiteral("2 mazzi")));
+}
+
+TEST_F(Form1Test, tabs_through_the_buttons_and_the_lists_only_starting_at_the_first_button) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<const char*> order{"Command1", "Command2", "Combo1", "Command4", "Command1"};
+    const std::vector<const char*> order{"Command1", "Command2", "Combo1",
+                                         "Combo2",   "Command4", "Command1"};
     EXPECT_EQ(QApplication::focusWidget(), control(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

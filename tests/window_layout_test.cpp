@@ -61,6 +61,8 @@ const ControlRow kControls[] = {
     {"Label1", Kind::Label, "Form1", 120, 120, 975, 255, "BANCO", kSans975Bold, {}},
     {"Command1", Kind::Button, "Form1", 1680, 120, 1935, 375, "Annulla carte", kSans975, {}},
     {"Label7", Kind::Label, "Form1", 3960, 120, 2295, 255, "Somma =", kWindowFont, kBlue},
+    {"Label20", Kind::Label, "Form1", 6840, 120, 975, 255, "Mazzi =>", kSans975, {}},
+    {"Combo2", Kind::List, "Form1", 7800, 120, 735, 315, "1", kSans825, {}},
     {"Frame1", Kind::Frame, "Form1", 120, 480, 3495, 735, kPick, kSans825, kDarkRed},
     {"Frame3", Kind::Frame, "Form1", 3840, 480, 4695, 1455, "Probabilità Banco", kSans825, {}},
     {"Label12", Kind::Label, "Frame3", 120, 240, 1935, 1095, "", kCourier9, {}},

@@ -58,6 +58,10 @@ done
 for doc in README.md manuale.html copyright changelog.gz; do
     expect_file "share/doc/tavolix/$doc"
 done
+# Every field of the copyright file's header is filled in from the build's
+# settings; an empty one means a setting was read before it was made.
+empty=$(sed '/^$/q' "$root/share/doc/tavolix/copyright" 2>/dev/null | grep -E '^[A-Za-z-]+:[[:space:]]*$' || true)
+[ -z "$empty" ] || fail "the copyright file has empty fields:" $empty
 # Compressed with -n, as Debian wants: no name and no time in the header,
 # so that two builds of one release are the same.
 for compressed in "$root"/share/doc/tavolix/*.gz "$root"/share/man/man1/*.gz; do

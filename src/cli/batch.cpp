@@ -50,7 +50,8 @@ void write_line(std::ostream& out, const QJsonObject& object) {
 
 }  // namespace
 
-int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand) {
+int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
+              int default_decks) {
     bool all_good = true;
     long long number = 0;
     std::array<char, kLongestBatchLine + 1> buffer{};
@@ -71,7 +72,7 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int defaul
             InputError{"line longer than " + std::to_string(kLongestBatchLine) +
                        " bytes; no table needs that many"};
         if (read == LineRead::line) {
-            auto parsed = parse_batch_line(line, default_stand);
+            auto parsed = parse_batch_line(line, default_stand, default_decks);
             if (std::holds_alternative<SkippedLine>(parsed)) {
                 continue;
             }

@@ -9,11 +9,12 @@ namespace tavolix::cli {
 // object, and reading it costs no more memory than this.
 inline constexpr std::size_t kLongestBatchLine = 4096;
 
-// Reads tables, one "DEALER PLAYER [STAND]" line each, and writes one compact
-// JSON object per table line in input order. A line that gives no table is
+// Reads tables, one "DEALER PLAYER [STAND [DECKS]]" line each, and writes one
+// compact JSON object per table line in input order. A line that gives no table is
 // answered by {"line": N, "error": "..."} (N counts every input line from 1)
 // and the run goes on. Returns the exit status: a failure to read `in` or to
 // write `out` ends the run, with a message on `err`.
-int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand);
+int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
+              int default_decks);
 
 }  // namespace tavolix::cli

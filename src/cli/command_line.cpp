@@ -30,6 +30,11 @@ struct Options {
         QStringLiteral("Stand at N: a total from 12 to 21 (default 17); with --batch, for "
                        "the lines that give none."),
         QStringLiteral("N"), QString::number(kDefaultStand)};
+    QCommandLineOption decks{
+        QStringLiteral("decks"),
+        QStringLiteral("Deal from a shoe of N decks: 1 to 8 (default 1); with --batch, for the "
+                       "lines that give none."),
+        QStringLiteral("N"), QString::number(kDefaultDecks)};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("Write the figures as one JSON object.")};
     QCommandLineOption reports{QStringLiteral("reports"),
@@ -37,16 +42,18 @@ struct Options {
                                QStringLiteral("DIR")};
     QCommandLineOption batch{
         QStringLiteral("batch"),
-        QStringLiteral("Read \"DEALER PLAYER [STAND]\" lines from standard input and write one "
-                       "JSON object per line.")};
+        QStringLiteral("Read \"DEALER PLAYER [STAND [DECKS]]\" lines from standard input and "
+                       "write one JSON object per line.")};
 };
 
 void describe(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(QStringLiteral(
-        "Blackjack probabilities for one deck of 52 cards, for the dealer's hand DEALER and the "
-        "player's hand PLAYER. A hand is a comma-separated list of faces (A,2,...,10,J,Q,K), "
-        "entered in that order as on the card pads."));
-    parser.addOptions({options.stand, options.json, options.reports, options.batch});
+        "Blackjack probabilities for a shoe of one deck of 52 cards (up to eight with --decks), "
+        "for the dealer's hand DEALER and the player's hand PLAYER. A hand is a comma-separated "
+        "list of faces (A,2,...,10,J,Q,K), entered in that order as on the card pads; a hand "
+        "holds at most 4 cards of a face per deck, and both hands together no more cards of a "
+        "value than the shoe has."));
+    parser.addOptions({options.stand, options.decks, options.json, options.reports, options.batch});
     parser.addPositionalArgument(QStringLiteral("DEALER"),
                                  QStringLiteral("The dealer's cards, e.g. 10 or A,6."));
     parser.addPositionalArgument(QStringLiteral("PLAYER"),
@@ -74,7 +81,7 @@ int write_output(std::ostream& out, std::ostream& err, const QByteArray& bytes, 
     return status;
 }
 
-int run_one(const QCommandLineParser& parser, const Options& options, int stand_at,
+int run_one(const QCommandLineParser& parser, const Options& options, int stand_at, int decks,
             std::ostream& out, std::ostream& err) {
     const QStringList hands = parser.positionalArguments();
     if (hands.size() != 2) {
@@ -84,7 +91,8 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
                         (hands.size() == 1 ? " argument" : " arguments") + " (see --help)",
                     kExitBadInput);
     }
-    auto request = parse_table(argument_bytes(hands[0]), argument_bytes(hands[1]), stand_at);
+    auto request =
+        parse_table(argument_bytes(hands[0]), argument_bytes(hands[1]), stand_at, decks);
     if (const auto* error = std::get_if<InputError>(&request)) {
         return fail(err, error->message, kExitBadInput);
     }
@@ -142,9 +150,14 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
         return fail(err, "--stand: " + error->message, kExitBadInput);
     }
     const int stand_at = std::get<int>(stand);
+    auto deck_count = parse_decks(argument_bytes(parser.value(options.decks)));
+    if (const auto* error = std::get_if<InputError>(&deck_count)) {
+        return fail(err, "--decks: " + error->message, kExitBadInput);
+    }
+    const int decks = std::get<int>(deck_count);
 
     if (!parser.isSet(options.batch)) {
-        return run_one(parser, options, stand_at, out, err);
+        return run_one(parser, options, stand_at, decks, out, err);
     }
     if (!parser.positionalArguments().isEmpty()) {
         return fail(err, "--batch reads the hands from standard input, not from arguments",
@@ -153,7 +166,7 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
     if (parser.isSet(options.reports)) {
         return fail(err, "--reports cannot be used with --batch", kExitBadInput);
     }
-    return run_batch(in, out, err, stand_at);
+    return run_batch(in, out, err, stand_at, decks);
 }
 
 }  // namespace tavolix::cli

@@ -50,11 +50,16 @@ QJsonObject side_json(const SideView& shown, const SideOutcome& side,
 }  // namespace
 
 QJsonObject table_json(const TableOutcome& outcome) {
-    return {
+    QJsonObject table{
         {"stand_at", outcome.view.stand_at},
         {"banco", side_json(outcome.view.banco, outcome.banco, kBancoKeys)},
         {"player", side_json(outcome.view.player, outcome.player, kPlayerKeys)},
     };
+    // A table without "decks" is a one-deck table, as it has always been.
+    if (outcome.view.decks != kDefaultDecks) {
+        table.insert(QLatin1String("decks"), outcome.view.decks);
+    }
+    return table;
 }
 
 QJsonObject error_json(long long line, const std::string& message) {

@@ -7,10 +7,10 @@
 
 namespace tavolix::cli {
 
-// One table as a JSON object: "stand_at", then "banco" and "player", each
-// with the hand, its total, the figures over all sequences ("all"), on the
-// first card ("first") and weighted by path ("exact"), the depth, the number
-// of finished sequences and the panel texts exactly as the labels hold them.
+// One table as a JSON object: "stand_at", "decks" when more than one, then "banco" and "player",
+// each with the hand, its total, the figures over all sequences ("all"), on the first card
+// ("first") and weighted by path ("exact"), the depth, the number of finished sequences and the
+// panel texts exactly as the labels hold them.
 QJsonObject table_json(const TableOutcome& outcome);
 
 // The object that stands in a batch's output for a line that gave no table.

@@ -99,22 +99,33 @@ std::variant<std::vector<Integer>, InputError> parse_hand(std::string_view text)
     return faces;
 }
 
-std::variant<int, InputError> parse_stand(std::string_view text) {
+// A whole number from `lowest` to `highest`, or an error about `what`.
+std::variant<int, InputError> parse_whole(std::string_view text, const char* what, int lowest,
+                                          int highest) {
     const std::string_view digits = trimmed(text);
     int value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size() ||
-        value < kLowestStand || value > kHighestStand) {
-        return InputError{"threshold " + quoted(text) + " is not a whole number from " +
-                          std::to_string(kLowestStand) + " to " + std::to_string(kHighestStand)};
+        value < lowest || value > highest) {
+        return InputError{std::string(what) + " " + quoted(text) + " is not a whole number from " +
+                          std::to_string(lowest) + " to " + std::to_string(highest)};
     }
     return value;
 }
 
+std::variant<int, InputError> parse_stand(std::string_view text) {
+    return parse_whole(text, "threshold", kLowestStand, kHighestStand);
+}
+
+std::variant<int, InputError> parse_decks(std::string_view text) {
+    return parse_whole(text, "deck count", kMinDecks, kMaxDecks);
+}
+
 std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
-                                                   int stand_at) {
+                                                   int stand_at, int decks) {
     TableRequest request;
     request.stand_at = stand_at;
+    request.decks = decks;
     auto banco_faces = parse_hand(banco);
     if (const auto* error = std::get_if<InputError>(&banco_faces)) {
         return about("dealer", banco, *error);
@@ -136,7 +147,8 @@ std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::
 }
 
 std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string_view line,
-                                                                     int default_stand) {
+                                                                     int default_stand,
+                                                                     int default_decks) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
@@ -144,19 +156,28 @@ std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string
     if (found.empty() || found.front().front() == '#') {
         return SkippedLine{};
     }
-    if (found.size() < 2 || found.size() > 3) {
-        return InputError{"expected DEALER PLAYER [STAND], found " + std::to_string(found.size()) +
+    if (found.size() < 2 || found.size() > 4) {
+        return InputError{"expected DEALER PLAYER [STAND [DECKS]], found " +
+                          std::to_string(found.size()) +
                           (found.size() == 1 ? " field" : " fields")};
     }
     int stand_at = default_stand;
-    if (found.size() == 3) {
+    if (found.size() >= 3) {
         auto stand = parse_stand(found[2]);
         if (const auto* error = std::get_if<InputError>(&stand)) {
             return *error;
         }
         stand_at = std::get<int>(stand);
     }
-    auto request = parse_table(found[0], found[1], stand_at);
+    int decks = default_decks;
+    if (found.size() == 4) {
+        auto parsed = parse_decks(found[3]);
+        if (const auto* error = std::get_if<InputError>(&parsed)) {
+            return *error;
+        }
+        decks = std::get<int>(parsed);
+    }
+    auto request = parse_table(found[0], found[1], stand_at, decks);
     if (auto* error = std::get_if<InputError>(&request)) {
         return std::move(*error);
     }

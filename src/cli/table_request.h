@@ -20,11 +20,13 @@ struct TableRequest {
     std::vector<Integer> banco;
     std::vector<Integer> player;
     int stand_at = 17;
+    int decks = 1;  // in the shoe
 };
 
 inline constexpr int kLowestStand = 12;
 inline constexpr int kHighestStand = 21;
 inline constexpr int kDefaultStand = 17;
+inline constexpr int kDefaultDecks = kMinDecks;
 
 // The face as the pads write it: "A", "2".."10", "J", "Q", "K".
 std::string face_name(Integer face);
@@ -37,15 +39,19 @@ std::variant<std::vector<Integer>, InputError> parse_hand(std::string_view text)
 // A stand threshold: a whole number from 12 to 21.
 std::variant<int, InputError> parse_stand(std::string_view text);
 
-// Both hands and the threshold, with the cards a calculation needs: one
-// dealer card and two player cards at least.
-std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
-                                                   int stand_at);
+// A deck count: a whole number from 1 to 8.
+std::variant<int, InputError> parse_decks(std::string_view text);
 
-// A line of batch input, "DEALER PLAYER [STAND]" separated by blanks or tabs.
-// Blank lines and lines whose first non-blank character is '#' are skipped.
+// Both hands, the threshold and the decks, with the cards a calculation
+// needs: one dealer card and two player cards at least.
+std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
+                                                   int stand_at, int decks = kDefaultDecks);
+
+// A line of batch input, "DEALER PLAYER [STAND [DECKS]]" separated by blanks
+// or tabs. Blank lines and lines whose first non-blank character is '#' are
+// skipped.
 struct SkippedLine {};
-std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string_view line,
-                                                                     int default_stand);
+std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(
+    std::string_view line, int default_stand, int default_decks = kDefaultDecks);
 
 }  // namespace tavolix::cli

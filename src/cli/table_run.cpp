@@ -12,6 +12,13 @@ namespace tavolix::cli {
 
 namespace {
 
+// "4" or "24 (6 decks)": how many cards of a value the shoe has.
+std::string shoe_cards(const TableState& state, Integer value) {
+    const std::string cards = std::to_string(cards_in_deck(value) * state.deck_count);
+    return state.deck_count == 1 ? cards
+                                 : cards + " (" + std::to_string(state.deck_count) + " decks)";
+}
+
 std::optional<InputError> click_hand(Form1Model& model, Side side,
                                      const std::vector<Integer>& faces) {
     const char* hand = side == Side::Banco ? "dealer" : "player";
@@ -25,6 +32,10 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
             case Form1Model::LastCard::RefusedFifthFace:
                 return InputError{card + "it would be the fifth " + face_name(faces[i]) +
                                   " in the " + hand + "'s hand"};
+            case Form1Model::LastCard::RefusedNoneLeft:
+                return InputError{card + "the two hands already hold all " +
+                                  shoe_cards(model.state(), card_value(faces[i])) +
+                                  " cards of value " + face_name(card_value(faces[i]))};
             case Form1Model::LastCard::RefusedBust:
                 return InputError{card + "it would take the hand to " +
                                   std::to_string(model.last_card_total()) + ", over 21"};
@@ -32,17 +43,6 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
             case Form1Model::LastCard::InvalidIndex:
                 throw std::logic_error("a face outside the pads reached card entry");
         }
-    }
-    return std::nullopt;
-}
-
-// The window still shows figures for a table no deck can deal (leaving the
-// surplus out of the deck), but a script asking for one has made a mistake.
-std::optional<InputError> more_than_the_deck(const Form1Model& model) {
-    if (const auto beyond = model.beyond_the_deck()) {
-        return InputError{"the two hands together hold " + std::to_string(beyond->on_table) +
-                          " cards of value " + face_name(beyond->value) + "; one deck has " +
-                          std::to_string(beyond->in_deck)};
     }
     return std::nullopt;
 }
@@ -87,17 +87,15 @@ std::variant<TableOutcome, InputError> run_table(
     Form1Model model(report_directory ? ReportSettings{.directory = *report_directory}
                                       : ReportSettings{});
     model.Form_Load();
-    // Picking the threshold before any card leaves one calculation, on the
+    // Picking the threshold and the decks before any card leaves one calculation, on the
     // card that completes the hands, instead of a second one afterwards.
     model.Combo1_Click(request.stand_at - kLowestStand);
+    model.Combo2_Click(request.decks - kMinDecks);
     for (const auto& [side, faces] :
          {std::pair{Side::Banco, &request.banco}, std::pair{Side::Player, &request.player}}) {
         if (auto error = click_hand(model, side, *faces)) {
             return std::move(*error);
         }
-    }
-    if (auto error = more_than_the_deck(model)) {
-        return std::move(*error);
     }
     // The reports are written once, for the table as asked, and never for a
     // table that is then refused: the cards go in with the switch off, and

@@ -1,6 +1,9 @@
 #include "card_entry.h"
 
+#include <array>
+
 #include "hand_total.h"
+#include "remaining_cards.h"
 
 namespace tavolix {
 
@@ -22,9 +25,14 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
     if (same_face >= 4 * state.deck_count) {
         return CardEntry::RefusedFifthFace;
     }
+    // The per-face limit looks at one hand; the shoe also bounds both together,
+    // so that no table is entered that no shoe could deal.
+    if (Ostalo_karata(state, card_value(face), Integer{1}) < 1) {
+        return CardEntry::RefusedNoneLeft;
+    }
 
     // The candidate goes into the slot above the count before it is tested;
-    // even a hand of 11 cards has that slot.
+    // even a hand of the most cards has that slot.
     ++hand.count;
     hand.faces[hand.count] = face;
     hand.cards[hand.count] = card_value(face);
@@ -41,6 +49,28 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
         hand.text += state.face_names[hand.faces[i]];
     }
     return CardEntry::Accepted;
+}
+
+bool hands_fit_shoe(const TableState& state, Integer decks) {
+    std::array<int, 11> per_value{};
+    for (const Side side : {Side::Banco, Side::Player}) {
+        const bool banco = side == Side::Banco;
+        const Integer count = banco ? state.banco_count : state.player_count;
+        const HandArray& faces = banco ? state.banco_faces : state.player_faces;
+        std::array<int, kKing + 1> per_face{};
+        for (int i = 1; i <= count; ++i) {
+            if (++per_face[faces[i]] > 4 * decks) {
+                return false;
+            }
+            ++per_value[card_value(faces[i])];
+        }
+    }
+    for (Integer value = 1; value <= 10; ++value) {
+        if (per_value[value] > cards_in_deck(value) * decks) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string total_caption(Integer total) {

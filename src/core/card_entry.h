@@ -44,6 +44,7 @@ HandFields hand_of(TableState& state, Side side);
 enum class CardEntry {
     Accepted,
     RefusedFifthFace,  // the hand already holds 4 x deck_count cards of that face
+    RefusedNoneLeft,   // the two hands already hold every card of its value in the shoe
     RefusedBust,       // the card would take the hand over 21
 };
 
@@ -54,6 +55,11 @@ enum class CardEntry {
 // card changes nothing else that anyone reads (its face may stay in the slot
 // above the count).
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total);
+
+// Whether both hands as they stand could have been entered with `decks`
+// decks in the shoe: no face more than 4 x decks times in one hand, and no
+// more cards of a value in the two hands than the shoe has.
+bool hands_fit_shoe(const TableState& state, Integer decks);
 
 // The "Somma =" caption of a hand total.
 std::string total_caption(Integer total);

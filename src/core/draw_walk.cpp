@@ -12,9 +12,10 @@ void start_walk(TableState& state) {
     for (Integer value = 1; value <= 10; ++value) {
         surplus += surplus_on_table(state, value);
     }
-    for (int r = 1; r <= 11; ++r) {
+    const int shoe = 52 * state.deck_count;
+    for (int r = 1; r < kSlots - 1; ++r) {
         const Integer left =
-            static_cast<Integer>(52 - state.banco_count - state.player_count - (r - 1) + surplus);
+            static_cast<Integer>(shoe - state.banco_count - state.player_count - (r - 1) + surplus);
         state.draw_stats[r][kCardsLeft] = left;
     }
     state.draw_pos = 1;
@@ -24,6 +25,14 @@ void start_walk(TableState& state) {
 void walk_out_of_bounds() {
     std::fputs("tavolix: a draw sequence passed the last position of the table\n", stderr);
     std::abort();
+}
+
+void settle_without_drawing(TableState& state, int column) {
+    auto& row = state.draw_stats[1];
+    row[column] = row[kCardsLeft];
+    row[kOpenings] = 1;
+    state.draw_depth = 1;
+    state.draw_pos = 0;
 }
 
 ContinueRatios continue_ratios(const TableState& state) {

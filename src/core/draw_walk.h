@@ -15,12 +15,17 @@ namespace tavolix {
 // its tallies into probabilities.
 
 // Fresh work fields: draw_stats zeroed with the cards left before each draw
-// (the deck size is the constant 52, less the cards on the table, plus any
-// surplus the two hands hold beyond the deck), draw_seq zeroed, first
-// position open.
+// (52 cards a deck, less the cards on the table, plus any surplus the two
+// hands hold beyond the shoe), draw_seq zeroed, first position open.
 void start_walk(TableState& state);
 
 [[noreturn]] void walk_out_of_bounds();
+
+// A hand that already ends by its rule draws nothing: its outcome is settled.
+// It stands in the tallies as one opening of the first position at which
+// every card left keeps that outcome, so the chained figure and the first
+// card's share both give it whole, and no sequence is finished.
+void settle_without_drawing(TableState& state, int column);
 
 // Visits every sequence of cards that can still be drawn, depth first and
 // card values ascending at every position; that order is the order of the
@@ -32,7 +37,7 @@ void start_walk(TableState& state);
 // A count below 1 means no card of that value is left. Card entry limits
 // each hand on its own, so the two hands together may hold more cards of a
 // value than the deck; such a value is then simply never drawn, which keeps
-// the walk inside its 12 positions.
+// the walk inside its positions.
 template <class Classify, class OnFinished>
 void walk_draws(TableState& state, Integer start_sum, Integer start_soft, Classify classify,
                 OnFinished on_finished) {

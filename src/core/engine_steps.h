@@ -29,21 +29,40 @@ struct EngineRules {
     void (*write_line)(ReportFile& file, const TableState& state, int column, Integer total);
     void (*write_results)(const TableState& state, ReportFile& file);
     PanelTexts (*panel)(const TableState& state);
+    // The outcome the hand already has before any card, or kDrawAgain when it
+    // must draw: a hand that already ends by its rule draws nothing.
+    int settled_column = kDrawAgain;
 };
 
-// Fills draw_stats rows 1..12 and draw_depth by the chosen path, then chains
-// the positions into row 0 for each outcome column. Returns the number of
-// finished draw sequences.
+// Fills the tallies of draw_stats rows 1..22 and draw_depth, fresh from
+// start_walk: the settled outcome, or every sequence by the chosen path, each
+// finished one shown to on_finished(column, total) when the walk is taken.
+// Returns the number of finished draw sequences.
+template <class Rule, class OnFinished>
+std::int64_t tally_engine(TableState& state, const EngineRules<Rule>& engine, DrawPath path,
+                          OnFinished on_finished) {
+    start_walk(state);
+    if (engine.settled_column != kDrawAgain) {
+        settle_without_drawing(state, engine.settled_column);
+        return 0;
+    }
+    if (path == DrawPath::tally) {
+        return tally_draws(state, engine.start_sum, engine.start_soft, engine.rule);
+    }
+    std::int64_t finished = 0;
+    walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
+               [&](int column, Integer total) {
+                   ++finished;
+                   on_finished(column, total);
+               });
+    return finished;
+}
+
+// Fills the tallies by the chosen path, then chains the positions into row 0
+// for each outcome column. Returns the number of finished draw sequences.
 template <class Rule>
 std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, DrawPath path) {
-    start_walk(state);
-    std::int64_t finished = 0;
-    if (path == DrawPath::walk) {
-        walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
-                   [&finished](int, Integer) { ++finished; });
-    } else {
-        finished = tally_draws(state, engine.start_sum, engine.start_soft, engine.rule);
-    }
+    const std::int64_t finished = tally_engine(state, engine, path, [](int, Integer) {});
     const ContinueRatios ratios = continue_ratios(state);
     for (const int column : engine.outcome_columns) {
         combine_outcome(state, ratios, column);
@@ -54,6 +73,11 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
 // The same outcomes with every draw sequence weighted by its own probability.
 template <class Rule>
 OutcomeChances engine_exact(const TableState& state, const EngineRules<Rule>& engine) {
+    if (engine.settled_column != kDrawAgain) {
+        OutcomeChances chances{};
+        chances[engine.settled_column] = 1;
+        return chances;
+    }
     return exact_outcomes(state, engine.start_sum, engine.start_soft, engine.rule);
 }
 
@@ -68,13 +92,10 @@ EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportS
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
     } else {
-        start_walk(state);
         ReportFile& combinations = reports.add(engine.combinations_file);
-        walk_draws(state, engine.start_sum, engine.start_soft, engine.rule,
-                   [&](int column, Integer total) {
-                       ++run.sequences;
-                       engine.write_line(combinations, state, column, total);
-                   });
+        run.sequences = tally_engine(state, engine, DrawPath::walk, [&](int column, Integer total) {
+            engine.write_line(combinations, state, column, total);
+        });
         const ContinueRatios ratios = continue_ratios(state);
         for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);

@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include <utility>
+
 #include "hand_total.h"
+#include "prefix_level.h"
 #include "table_state.h"
 
 namespace tavolix {
@@ -43,6 +46,41 @@ void exact_draws(DeckCounts& left, int cards, Integer total, Integer soft, doubl
     }
 }
 
+// The same chances with the drawn cards merged by value: every ordering of
+// the same cards has the same chance and leaves the same total, so the
+// prefixes of each length that keep drawing are one entry per set of cards,
+// carrying the chance of reaching it. A shoe of several decks has far too
+// many sequences to visit one by one.
+template <class Classify>
+void exact_levels(const DeckCounts& left, int cards, Integer total, Integer soft,
+                  const Classify& classify, OutcomeChances& chances) {
+    PrefixLevel level;
+    PrefixLevel next;
+    level.add(DrawnCards{0}, 0, total, soft, 1.0);
+    for (int drawn = 0; drawn < cards && !level.empty(); ++drawn) {
+        for (const DrawnPrefix& prefix : level.prefixes()) {
+            for (Integer value = 1; value <= 10; ++value) {
+                const int count = left[value] - drawn_of(prefix.cards, value);
+                if (count < 1) {
+                    continue;
+                }
+                const double chance = prefix.reach * count / (cards - drawn);
+                Integer next_total = prefix.total;
+                Integer next_soft = prefix.soft;
+                add_card(next_total, next_soft, value);
+                const int column = classify(next_total);
+                if (column != kDrawAgain) {
+                    chances[column] += chance;
+                } else {
+                    next.add(with_card(prefix.cards, value), 0, next_total, next_soft, chance);
+                }
+            }
+        }
+        std::swap(level, next);
+        next.clear();
+    }
+}
+
 }  // namespace detail
 
 // Draws at least one card onto the hand that totals start_sum (start_soft:
@@ -57,8 +95,15 @@ OutcomeChances exact_outcomes(const TableState& state, Integer start_sum, Intege
         cards += count;
     }
     OutcomeChances chances{};
-    if (cards > 0) {
+    if (cards == 0) {
+        return chances;
+    }
+    // One deck keeps the sum sequence by sequence that its figures have
+    // always had, to the last bit.
+    if (state.deck_count == 1) {
         detail::exact_draws(left, cards, start_sum, start_soft, 1.0, classify, chances);
+    } else {
+        detail::exact_levels(left, cards, start_sum, start_soft, classify, chances);
     }
     return chances;
 }

@@ -41,7 +41,8 @@ void PrefixLevel::grow() {
     }
 }
 
-void PrefixLevel::add(DrawnCards cards, std::int64_t orderings, Integer total, Integer soft) {
+void PrefixLevel::add(DrawnCards cards, std::int64_t orderings, Integer total, Integer soft,
+                      double reach) {
     if (2 * (prefixes_.size() + 1) > slots_.size()) {
         grow();
     }
@@ -50,9 +51,10 @@ void PrefixLevel::add(DrawnCards cards, std::int64_t orderings, Integer total, I
         DrawnPrefix& prefix = prefixes_[slots_[slot] - 1];
         assert(prefix.total == total && prefix.soft == soft);
         prefix.orderings += orderings;
+        prefix.reach += reach;
         return;
     }
-    prefixes_.push_back({cards, orderings, total, soft});
+    prefixes_.push_back({cards, orderings, total, soft, reach});
     slots_[slot] = static_cast<std::uint32_t>(prefixes_.size());
 }
 

@@ -10,13 +10,21 @@ namespace tavolix {
 // The window's counts, totals and flags are 16-bit signed; flags hold 0 or 1.
 using Integer = std::int16_t;
 
-// Every hand array and the draw sequence have slots 0..12. Slot 0 is never
-// used; a hand of 11 cards still needs slot 12 for the candidate card that
-// card entry stores before testing it.
-inline constexpr int kSlots = 13;
+// The shoe holds one to eight decks.
+inline constexpr int kMinDecks = 1;
+inline constexpr int kMaxDecks = 8;
+
+// Every card counts at least 1 and a hand never passes 21, so no hand holds
+// more than 21 cards, whatever the shoe (eleven with one deck). Every hand
+// array and the draw sequence have slots 0..22: slot 0 is never used, and a
+// hand of 21 cards still needs slot 22 for the candidate card that card entry
+// stores before testing it. A draw sequence is shorter still, since the hand
+// it draws to already holds a card.
+inline constexpr int kMaxHandCards = 21;
+inline constexpr int kSlots = kMaxHandCards + 2;
 using HandArray = std::array<Integer, kSlots>;
 
-// draw_stats columns. Rows 1..12 are draw positions, row 0 the results.
+// draw_stats columns. Rows 1..22 are draw positions, row 0 the results.
 enum DrawColumn : int {
     kDrawAgain = 0,  // cards after which the hand draws again
     kDealerWins = 1,

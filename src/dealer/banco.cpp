@@ -28,6 +28,7 @@ EngineRules<DealerRule> dealer_rules(const TableState& state) {
         .write_line = write_dealer_combination,
         .write_results = write_dealer_results,
         .panel = dealer_panel,
+        .settled_column = dealer_outcome(state.banco_sum, state.player_sum),
     };
 }
 

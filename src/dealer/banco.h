@@ -14,8 +14,8 @@ namespace tavolix {
 // chances that the dealer wins, pushes, loses or busts (columns 1..4).
 //
 // The dealer draws on 15 or less, stands on 17..21 (soft 17 included), and on
-// 16 stands only when 16 beats or ties the player. At least one card is
-// always drawn, whatever the hand entered.
+// 16 stands only when 16 beats or ties the player. A hand entered that
+// already stands by that rule draws nothing: its outcome is settled, at 1.
 //
 // Needs banco_count >= 1, player_count >= 2 and banco_sum, banco_soft,
 // player_sum fresh. Writes the dealer's report files when write_reports is set,

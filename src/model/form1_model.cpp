@@ -33,6 +33,11 @@ SideCaptions captions_of(Form1Captions& captions, Side side) {
 
 }  // namespace
 
+std::string rule_line(int decks) {
+    const std::string rule = "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. ";
+    return rule + (decks == 1 ? "Un mazzo" : std::to_string(decks) + " mazzi") + " in gioco .";
+}
+
 Form1Model::Form1Model(ReportSettings reports) : reports_(std::move(reports)) {}
 
 void Form1Model::Form_Load() {
@@ -48,6 +53,12 @@ void Form1Model::Form_Load() {
     // it starts does nothing.
     Combo1_Click(5);
     state_.stand_at = 17;
+    deck_items_.clear();
+    for (int decks = kMinDecks; decks <= kMaxDecks; ++decks) {
+        deck_items_.push_back(std::to_string(decks));
+    }
+    deck_list_index_ = state_.deck_count - kMinDecks;
+    captions_.Label14 = rule_line(state_.deck_count);
     store_hand_totals(state_);
 }
 
@@ -63,6 +74,9 @@ void Form1Model::Label3_Click(int Index) {
     switch (entry) {
         case CardEntry::RefusedFifthFace:
             last_card_ = LastCard::RefusedFifthFace;
+            return;
+        case CardEntry::RefusedNoneLeft:
+            last_card_ = LastCard::RefusedNoneLeft;
             return;
         case CardEntry::RefusedBust:
             last_card_ = LastCard::RefusedBust;
@@ -132,6 +146,20 @@ void Form1Model::Combo1_Click(int ListIndex) {
     Command3_Click();
 }
 
+void Form1Model::Combo2_Click(int ListIndex) {
+    if (ListIndex < 0 || ListIndex >= static_cast<int>(deck_items_.size())) {
+        return;
+    }
+    const auto decks = static_cast<Integer>(ListIndex + kMinDecks);
+    if (!hands_fit_shoe(state_, decks)) {
+        return;
+    }
+    deck_list_index_ = ListIndex;
+    state_.deck_count = decks;
+    captions_.Label14 = rule_line(decks);
+    Command3_Click();
+}
+
 void Form1Model::calculate_writing_reports() {
     const Integer was = state_.write_reports;
     state_.write_reports = 1;
@@ -141,6 +169,7 @@ void Form1Model::calculate_writing_reports() {
 
 TableView Form1Model::view() const {
     return {.stand_at = state_.stand_at,
+            .decks = state_.deck_count,
             .banco = {.cards = captions_.Label4,
                       .total_caption = captions_.Label7,
                       .panel = {.prima_carta = captions_.Label12,
@@ -149,17 +178,6 @@ TableView Form1Model::view() const {
                        .total_caption = captions_.Label8,
                        .panel = {.prima_carta = captions_.Label13,
                                  .tutte_combinazioni = captions_.Label10}}};
-}
-
-std::optional<Form1Model::ValueBeyondDeck> Form1Model::beyond_the_deck() const {
-    for (Integer value = 1; value <= 10; ++value) {
-        if (const Integer surplus = surplus_on_table(state_, value); surplus > 0) {
-            const int in_deck = cards_in_deck(value) * state_.deck_count;
-            return ValueBeyondDeck{
-                .value = value, .on_table = in_deck + surplus, .in_deck = in_deck};
-        }
-    }
-    return std::nullopt;
 }
 
 Form1Model::ExactChances Form1Model::exact_chances() const {

@@ -13,6 +13,9 @@
 
 namespace tavolix {
 
+// The dealer's rule and the decks in play, as the window's rule line reads.
+std::string rule_line(int decks);
+
 // The texts of every label that the program changes at run time, under the
 // window's own control names.
 struct Form1Captions {
@@ -24,6 +27,7 @@ struct Form1Captions {
     std::string Label10;  // player, Tutte combinazioni
     std::string Label12;  // dealer, Prima carta
     std::string Label13;  // player, Prima carta
+    std::string Label14 = rule_line(1);
 };
 
 // The behaviour of the window Form1 without the window: it owns the one
@@ -40,10 +44,15 @@ class Form1Model {
     void Command3_Click();             // "ELABORA": calculate
     void Command4_Click();             // "Nuova partita"
     void Combo1_Click(int ListIndex);  // the threshold picked, 0..9 for "12".."21"
+    // The deck count picked, 0..7 for "1".."8". A count the hands on the table
+    // do not fit is refused: the list's selection stays where it was.
+    void Combo2_Click(int ListIndex);
 
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
     int combo_list_index() const { return combo_list_index_; }
+    const std::vector<std::string>& deck_items() const { return deck_items_; }
+    int deck_list_index() const { return deck_list_index_; }
 
     const TableState& state() const { return state_; }
 
@@ -55,16 +64,6 @@ class Form1Model {
     // The labels' texts and the threshold, as the window shows them; the
     // same table as plain text is table_text(view()).
     TableView view() const;
-
-    // A value of which the two hands together hold more cards than the deck
-    // has. Card entry limits each hand on its own, so this can happen; the
-    // window still calculates, leaving the surplus out of the deck.
-    struct ValueBeyondDeck {
-        Integer value;
-        int on_table;
-        int in_deck;
-    };
-    std::optional<ValueBeyondDeck> beyond_the_deck() const;
 
     // The path-weighted chances of the table as last calculated, which the
     // window does not show.
@@ -80,7 +79,14 @@ class Form1Model {
 
     // The outcome of the last card click, for callers that must tell a refused
     // card from an accepted one (a view shows nothing of it).
-    enum class LastCard { None, Accepted, RefusedFifthFace, RefusedBust, InvalidIndex };
+    enum class LastCard {
+        None,
+        Accepted,
+        RefusedFifthFace,
+        RefusedNoneLeft,
+        RefusedBust,
+        InvalidIndex
+    };
     LastCard last_card() const { return last_card_; }
     // The hand's total with the last card clicked: the new total when it was
     // accepted, the one it would have made when refused for bust.
@@ -93,6 +99,8 @@ class Form1Model {
     Form1Captions captions_;
     std::vector<std::string> combo_items_;
     int combo_list_index_ = -1;
+    std::vector<std::string> deck_items_;
+    int deck_list_index_ = -1;
     ReportSettings reports_;
     int calculations_ = 0;
     std::optional<Calculation> last_calculation_;

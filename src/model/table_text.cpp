@@ -9,7 +9,7 @@ namespace tavolix {
 namespace {
 
 constexpr std::size_t kHeadingWidth = 11;  // "GIOCATORE" and a gap
-constexpr std::size_t kHandWidth = 24;     // the longest hand text, eleven cards
+constexpr std::size_t kHandWidth = 24;     // the longest hand text of one deck, eleven cards
 constexpr std::size_t kColumnWidth = 22;   // the longest panel line and a gap
 
 // Characters, not bytes: "Parità" takes as much room as "Vincita".
@@ -79,9 +79,14 @@ std::string panel_block(std::string_view frame, const PanelTexts& panel) {
 }  // namespace
 
 std::string table_text(const TableView& view) {
-    return hand_line("BANCO", view.banco) + hand_line("GIOCATORE", view.player) +
-           left_justified("Stare a =>", kHeadingWidth) + std::to_string(view.stand_at) + '\n' +
-           '\n' + panel_block("Probabilità Banco", view.banco.panel) + '\n' +
+    std::string text = hand_line("BANCO", view.banco) + hand_line("GIOCATORE", view.player) +
+                       left_justified("Stare a =>", kHeadingWidth) + std::to_string(view.stand_at) +
+                       '\n';
+    // One deck is what the table has always meant; only a bigger shoe is named.
+    if (view.decks != 1) {
+        text += left_justified("Mazzi =>", kHeadingWidth) + std::to_string(view.decks) + '\n';
+    }
+    return text + '\n' + panel_block("Probabilità Banco", view.banco.panel) + '\n' +
            panel_block("Probabilità Giocatore", view.player.panel);
 }
 

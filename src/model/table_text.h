@@ -16,14 +16,15 @@ struct SideView {
 
 struct TableView {
     int stand_at = 17;
+    int decks = 1;
     SideView banco;
     SideView player;
 };
 
 // The table as the window shows it, in plain text: both hands with their
-// totals, the threshold, then each result panel with its first-card column
-// on the left and its all-sequences column on the right. Lines end with a
-// plain newline; columns are measured in characters, not bytes.
+// totals, the threshold, the decks when more than one, then each result panel with its first-card
+// column on the left and its all-sequences column on the right. Lines end with a plain newline;
+// columns are measured in characters, not bytes.
 std::string table_text(const TableView& view);
 
 }  // namespace tavolix

@@ -28,6 +28,8 @@ EngineRules<PlayerRule> player_rules(const TableState& state) {
         .write_line = write_player_combination,
         .write_results = write_player_results,
         .panel = player_panel,
+        // Whatever the hand, the question is what taking a card now brings.
+        .settled_column = kDrawAgain,
     };
 }
 

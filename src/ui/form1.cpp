@@ -37,6 +37,7 @@ void Form1::bind_events() {
     // Only a pick by the user: selecting "17" at load is not one, so it
     // neither calculates a second time nor repaints the panels.
     connect(controls_.Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(controls_.Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
 }
@@ -44,7 +45,8 @@ void Form1::bind_events() {
 void Form1::set_tab_order() {
     setTabOrder(controls_.Command1, controls_.Command2);
     setTabOrder(controls_.Command2, controls_.Combo1);
-    setTabOrder(controls_.Combo1, controls_.Command4);
+    setTabOrder(controls_.Combo1, controls_.Combo2);
+    setTabOrder(controls_.Combo2, controls_.Command4);
 }
 
 void Form1::Form_Load() {
@@ -56,6 +58,11 @@ void Form1::Form_Load() {
         controls_.Combo1->addItem(QString::fromStdString(item));
     }
     controls_.Combo1->setCurrentIndex(model_.combo_list_index());
+    controls_.Combo2->clear();
+    for (const std::string& item : model_.deck_items()) {
+        controls_.Combo2->addItem(QString::fromStdString(item));
+    }
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
     show_captions();
 }
 
@@ -89,6 +96,13 @@ void Form1::Combo1_Click(int ListIndex) {
     show_captions();
 }
 
+void Form1::Combo2_Click(int ListIndex) {
+    model_.Combo2_Click(ListIndex);
+    // A count the hands do not fit is refused: the list goes back.
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
+    show_captions();
+}
+
 void Form1::Label17_Click() {
     open_link(controls_.Label17->text());
 }
@@ -117,6 +131,7 @@ void Form1::show_captions() {
     show(controls_.Label10, captions.Label10);
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
+    show(controls_.Label14, captions.Label14);
 }
 
 }  // namespace tavolix::ui

@@ -35,6 +35,7 @@ class Form1 : public QWidget {
     void Command3_Click();
     void Command4_Click();
     void Combo1_Click(int ListIndex);
+    void Combo2_Click(int ListIndex);
     void Label17_Click();
     void Label19_Click();
     void open_link(const QString& address);

@@ -147,6 +147,8 @@ Form1Controls build_form1_controls(QWidget& form) {
     controls.Command3 = &find_control<QPushButton>(form, "Command3");
     controls.Command4 = &find_control<QPushButton>(form, "Command4");
     controls.Combo1 = &find_control<QComboBox>(form, "Combo1");
+    controls.Combo2 = &find_control<QComboBox>(form, "Combo2");
+    controls.Label14 = &find_control<QLabel>(form, "Label14");
 
     // The calculate button exists for its handler only; nothing shows it.
     controls.Command3->hide();

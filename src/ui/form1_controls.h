@@ -34,6 +34,8 @@ struct Form1Controls {
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
     QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;  // the decks in play
+    QLabel* Label14 = nullptr;    // the dealer's rule and the decks
 };
 
 inline constexpr const char* kPadIndexProperty = "Index";

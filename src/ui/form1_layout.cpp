@@ -28,6 +28,9 @@ constexpr std::array kControls{
     ControlSpec{"Label1", Label, nullptr, {120, 120, 975, 255}, "BANCO", kSans975Bold, {}},
     ControlSpec{"Command1", Button, nullptr, {1680, 120, 1935, 375}, "Annulla carte", kSans975, {}},
     ControlSpec{"Label7", Label, nullptr, {3960, 120, 2295, 255}, "Somma =", kWindowFont, kBlue},
+    // The decks in play, in the dealer's row where the player's has the threshold.
+    ControlSpec{"Label20", Label, nullptr, {6840, 120, 975, 255}, "Mazzi =>", kSans975, {}},
+    ControlSpec{"Combo2", List, nullptr, {7800, 120, 735, 315}, "", kSans825, {}},
     ControlSpec{"Frame1", Frame, nullptr, {120, 480, 3495, 735}, kPadCaption, kSans825, kDarkRed},
     ControlSpec{
         "Frame3", Frame, nullptr, {3840, 480, 4695, 1455}, "Probabilità Banco", kSans825, {}},
