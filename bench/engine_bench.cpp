@@ -5,8 +5,10 @@
 
 #include "core/card_entry.h"
 #include "dealer/banco.h"
+#include "dealer/dealer_exact.h"
 #include "model/calculate.h"
 #include "player/player.h"
+#include "player/player_exact.h"
 
 namespace tavolix {
 namespace {
@@ -14,10 +16,11 @@ namespace {
 // A table entered as a user would, card by card, and calculated once so that
 // the hand totals are stored.
 TableState entered_table(std::initializer_list<int> banco, std::initializer_list<int> player,
-                         int stand_at) {
+                         int stand_at, int decks = 1) {
     TableState state;
     reset_to_start(state);
     state.stand_at = static_cast<Integer>(stand_at);
+    state.deck_count = static_cast<Integer>(decks);
     Integer total = 0;
     for (const int face : banco) {
         enter_card(state, Side::Banco, static_cast<Integer>(face), total);
@@ -75,6 +78,35 @@ void small_table_sweep(benchmark::State& bench, DrawPath path) {
 }
 BENCHMARK_CAPTURE(small_table_sweep, walk, DrawPath::walk)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(small_table_sweep, tally, DrawPath::tally)->Unit(benchmark::kMillisecond);
+
+// A click at eight decks on the deepest tables: both engines with their
+// panels, as the window calculates, and the exact figures beside them.
+void eight_deck_click(benchmark::State& bench, std::initializer_list<int> banco,
+                      std::initializer_list<int> player) {
+    TableState state = entered_table(banco, player, 21, 8);
+    for (auto _ : bench) {
+        const auto calculation = calculate(state);
+        const OutcomeChances dealer = dealer_exact(state);
+        const OutcomeChances player_chances = player_exact(state);
+        benchmark::DoNotOptimize(calculation);
+        benchmark::DoNotOptimize(dealer[kDealerWins] + player_chances[kStandColumn]);
+    }
+}
+BENCHMARK_CAPTURE(eight_deck_click, AA_vs_A, {1}, {1, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(eight_deck_click, AA_vs_2, {2}, {1, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(eight_deck_click, 22_vs_A, {1}, {2, 2})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(eight_deck_click, 22_vs_2, {2}, {2, 2})->Unit(benchmark::kMicrosecond);
+
+// The literal walk of both engines at eight decks on the deepest table.
+void eight_deck_walk(benchmark::State& bench) {
+    TableState state = entered_table({1}, {1, 1}, 21, 8);
+    for (auto _ : bench) {
+        dealer_figures(state, DrawPath::walk);
+        player_figures(state, DrawPath::walk);
+        benchmark::DoNotOptimize(state.draw_stats[0][kStandColumn]);
+    }
+}
+BENCHMARK(eight_deck_walk)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavolix

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/card_entry.h"
 #include "core/hand_total.h"
 #include "model/calculate.h"
 
@@ -13,8 +14,9 @@ std::string broken_hand(const TableState& state, const char* side, Integer count
                         const HandArray& faces, const HandArray& cards, const std::string& text,
                         const std::string& text_caption, const std::string& total_caption) {
     const std::string where = std::string(side) + ": ";
-    if (count < 0 || count > 11) {
-        return where + "count " + std::to_string(count) + " outside 0..11";
+    if (count < 0 || count > kMaxHandCards) {
+        return where + "count " + std::to_string(count) + " outside 0.." +
+               std::to_string(kMaxHandCards);
     }
     std::string expected_text;
     std::array<int, 14> per_face{};
@@ -61,6 +63,14 @@ std::string broken_invariant(const Form1Model& model) {
             broken_hand(state, "player", state.player_count, state.player_faces, state.player_cards,
                         state.player_text, captions.Label5, captions.Label8);
     }
+    if (broken.empty() && !hands_fit_shoe(state, state.deck_count)) {
+        broken = "the two hands hold more cards of a value than " +
+                 std::to_string(state.deck_count) + " decks";
+    }
+    if (broken.empty() && model.deck_list_index() + 1 != state.deck_count) {
+        broken = "decks " + std::to_string(state.deck_count) + " but list index " +
+                 std::to_string(model.deck_list_index());
+    }
     if (broken.empty() && model.combo_list_index() + 12 != state.stand_at) {
         broken = "threshold " + std::to_string(state.stand_at) + " but list index " +
                  std::to_string(model.combo_list_index());
@@ -72,6 +82,7 @@ Form1Captions fresh_panels(const TableState& state) {
     TableState fresh;
     reset_to_start(fresh);
     fresh.stand_at = state.stand_at;
+    fresh.deck_count = state.deck_count;
     fresh.banco_count = state.banco_count;
     fresh.banco_faces = state.banco_faces;
     fresh.banco_cards = state.banco_cards;

@@ -7,10 +7,10 @@
 namespace tavolix::checks {
 
 // The first invariant of the hands and their captions that the model breaks,
-// or an empty text when all hold: counts 0..11, card values equal to the faces
+// or an empty text when all hold: counts 0..21, card values equal to the faces
 // capped at 10, texts and captions listing exactly those faces, totals of at
-// most 21, no face more than 4 x deck_count times in one hand, and the
-// threshold matching the list's selection.
+// most 21, no face more than 4 x deck_count times in one hand, both hands
+// within the shoe, and the threshold and the decks matching their lists.
 std::string broken_invariant(const Form1Model& model);
 
 // The four result captions that a calculation on a brand-new table with the

@@ -18,6 +18,9 @@ UserAction decode_action(std::uint8_t byte, std::uint8_t next) {
             return {UserAction::NewGame, 0};
         case 31:
             return {UserAction::Calculate, 0};
+        case 32:
+        case 33:
+            return {UserAction::Decks, next % 8};
         default:
             return {UserAction::Threshold, next % 10};
     }
@@ -43,12 +46,15 @@ void perform(Form1Model& model, const UserAction& action) {
         case UserAction::Calculate:
             model.Command3_Click();
             break;
+        case UserAction::Decks:
+            model.Combo2_Click(action.argument);
+            break;
     }
 }
 
 std::string UserAction::describe() const {
     static constexpr const char* kNames[] = {"card",     "cancel banco", "cancel player",
-                                             "new game", "threshold",    "calculate"};
+                                             "new game", "threshold",    "calculate", "decks"};
     return std::string(kNames[kind]) + " " + std::to_string(argument);
 }
 

@@ -11,8 +11,8 @@ namespace tavolix::checks {
 // threshold, the byte after it): the random tests and the fuzzer play the
 // same actions.
 struct UserAction {
-    enum Kind { Card, CancelBanco, CancelPlayer, NewGame, Threshold, Calculate } kind;
-    int argument = 0;  // the pad index, or the list index of the threshold
+    enum Kind { Card, CancelBanco, CancelPlayer, NewGame, Threshold, Calculate, Decks } kind;
+    int argument = 0;  // the pad index, or the list index of the threshold or the decks
 
     bool clears_banco() const { return kind == CancelBanco || kind == NewGame; }
     bool clears_player() const { return kind == CancelPlayer || kind == NewGame; }
