@@ -12,10 +12,6 @@ namespace tavolix::cli {
 
 namespace {
 
-int pad_index(Side side, Integer face) {
-    return side == Side::Banco ? face - 1 : 26 - face;
-}
-
 // "4" or "24 (6 decks)": how many cards of a value the shoe has.
 std::string shoe_cards(const TableState& state, Integer value) {
     const std::string cards = std::to_string(cards_in_deck(value) * state.deck_count);

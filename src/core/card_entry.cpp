@@ -7,23 +7,12 @@
 
 namespace tavolix {
 
-namespace {
-
-struct HandFields {
-    Integer& count;
-    HandArray& faces;
-    HandArray& cards;
-    std::string& text;
-};
-
 HandFields hand_of(TableState& state, Side side) {
     if (side == Side::Banco) {
         return {state.banco_count, state.banco_faces, state.banco_cards, state.banco_text};
     }
     return {state.player_count, state.player_faces, state.player_cards, state.player_text};
 }
-
-}  // namespace
 
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total) {
     HandFields hand = hand_of(state, side);

@@ -27,10 +27,7 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& se
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
-    state.banco_sum = SumaKarti(state, state.banco_count, state.banco_cards);
-    state.banco_soft = state.sum_soft;
-    state.player_sum = SumaKarti(state, state.player_count, state.player_cards);
-    state.player_soft = state.sum_soft;
+    store_hand_totals(state);
     require_valid_total(state.banco_sum, "banco");
     require_valid_total(state.player_sum, "player");
 

@@ -5,12 +5,33 @@
 #include "core/card_entry.h"
 #include "core/hand_total.h"
 #include "core/remaining_cards.h"
+#include "dealer/banco.h"
+#include "player/player.h"
 
 #ifndef TAVOLIX_WRITE_REPORTS
 #define TAVOLIX_WRITE_REPORTS 0
 #endif
 
 namespace tavolix {
+
+namespace {
+
+// The captions of one side: its cards, its total and its result panel.
+struct SideCaptions {
+    std::string& cards;
+    std::string& total;
+    std::string& all;
+    std::string& first;
+};
+
+SideCaptions captions_of(Form1Captions& captions, Side side) {
+    if (side == Side::Banco) {
+        return {captions.Label4, captions.Label7, captions.Label9, captions.Label12};
+    }
+    return {captions.Label5, captions.Label8, captions.Label10, captions.Label13};
+}
+
+}  // namespace
 
 std::string rule_line(int decks) {
     const std::string rule = "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. ";
@@ -38,10 +59,7 @@ void Form1Model::Form_Load() {
     }
     deck_list_index_ = state_.deck_count - kMinDecks;
     captions_.Label14 = rule_line(state_.deck_count);
-    state_.banco_sum = SumaKarti(state_, state_.banco_count, state_.banco_cards);
-    state_.banco_soft = state_.sum_soft;
-    state_.player_sum = SumaKarti(state_, state_.player_count, state_.player_cards);
-    state_.player_soft = state_.sum_soft;
+    store_hand_totals(state_);
 }
 
 void Form1Model::Label3_Click(int Index) {
@@ -67,35 +85,31 @@ void Form1Model::Label3_Click(int Index) {
             last_card_ = LastCard::Accepted;
             break;
     }
-    if (card.side == Side::Banco) {
-        captions_.Label4 = state_.banco_text;
-        captions_.Label7 = total_caption(total);
-    } else {
-        captions_.Label5 = state_.player_text;
-        captions_.Label8 = total_caption(total);
-    }
+    const SideCaptions side = captions_of(captions_, card.side);
+    side.cards = hand_of(state_, card.side).text;
+    side.total = total_caption(total);
     if (state_.banco_count >= 1 && state_.player_count >= 2) {
         Command3_Click();
     }
 }
 
 void Form1Model::Command1_Click() {
-    state_.banco_count = 0;
-    state_.banco_text.clear();
-    captions_.Label4 = state_.banco_text;
-    captions_.Label7 = "Somma =";
-    captions_.Label9.clear();
-    captions_.Label12.clear();
-    captions_.analysis = {};
+    clear_hand(Side::Banco);
 }
 
 void Form1Model::Command2_Click() {
-    state_.player_count = 0;
-    state_.player_text.clear();
-    captions_.Label5 = state_.player_text;
-    captions_.Label8 = "Somma =";
-    captions_.Label10.clear();
-    captions_.Label13.clear();
+    clear_hand(Side::Player);
+}
+
+void Form1Model::clear_hand(Side side) {
+    const HandFields hand = hand_of(state_, side);
+    hand.count = 0;
+    hand.text.clear();
+    const SideCaptions captions = captions_of(captions_, side);
+    captions.cards = hand.text;
+    captions.total = "Somma =";
+    captions.all.clear();
+    captions.first.clear();
     captions_.analysis = {};
 }
 

@@ -6,6 +6,7 @@
 
 #include "analysis_panel.h"
 #include "calculate.h"
+#include "core/card_entry.h"
 #include "core/engine_run.h"
 #include "core/table_state.h"
 #include "exact_chances.h"
@@ -95,6 +96,8 @@ class Form1Model {
     Integer last_card_total() const { return last_card_total_; }
 
   private:
+    void clear_hand(Side side);
+
     TableState state_;
     Form1Captions captions_;
     std::vector<std::string> combo_items_;

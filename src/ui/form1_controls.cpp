@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/card_entry.h"
 #include "form1_layout.h"
 #include "window_fonts.h"
 
@@ -97,8 +98,10 @@ void build_line(QWidget& form, const LineSpec& drawn) {
 void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
     QWidget& pad = find_control<QWidget>(form, frame);
     for (const PadPosition& position : card_pad()) {
-        const int index = dealer ? position.dealer_index : position.player_index;
-        ClickLabel* label = make_label(pad, QString::fromLatin1(position.caption));
+        const int index = pad_index(dealer ? Side::Banco : Side::Player, position.face);
+        const std::string_view caption = kFaceNames[position.face];
+        ClickLabel* label = make_label(
+            pad, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
         label->setObjectName(QStringLiteral("Label3"));
         label->setProperty(kPadIndexProperty, index);
         label->setGeometry(box_in_pixels({position.left, kPadTop, position.width, kPadHeight}));

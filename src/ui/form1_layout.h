@@ -3,6 +3,8 @@
 #include <optional>
 #include <span>
 
+#include "core/table_state.h"
+
 // What Form1 shows and where, as data: every position and size is in twips
 // (1/1440 inch), the unit the window was designed in.
 namespace tavolix::ui {
@@ -59,14 +61,12 @@ struct LineSpec {
     std::optional<Rgb> colour;
 };
 
-// One position of a card pad, left to right, and the Label3 index it has in
-// each pad.
+// One position of a card pad, left to right, and the face it stands for in
+// both pads; card entry numbers the labels.
 struct PadPosition {
     int left;
     int width;
-    const char* caption;
-    int dealer_index;
-    int player_index;
+    Integer face;
 };
 
 inline constexpr const char* kWindowTitle = "Tavolix - V 1.0, 10/2011";
