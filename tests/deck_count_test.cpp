@@ -7,6 +7,7 @@
 
 #include "core/card_entry.h"
 #include "dealer/banco.h"
+#include "model/exact_chances.h"
 #include "player/player.h"
 #include "table_fixtures.h"
 

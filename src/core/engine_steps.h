@@ -7,7 +7,6 @@
 #include "draw_tally.h"
 #include "draw_walk.h"
 #include "engine_run.h"
-#include "exact_walk.h"
 #include "report_file.h"
 
 namespace tavolix {
@@ -70,16 +69,6 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
     return finished;
 }
 
-// The same outcomes with every draw sequence weighted by its own probability.
-template <class Rule>
-OutcomeChances engine_exact(const TableState& state, const EngineRules<Rule>& engine) {
-    if (engine.settled_column != kDrawAgain) {
-        OutcomeChances chances{};
-        chances[engine.settled_column] = 1;
-        return chances;
-    }
-    return exact_outcomes(state, engine.start_sum, engine.start_soft, engine.rule);
-}
 
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's

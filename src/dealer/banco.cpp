@@ -54,10 +54,6 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
-OutcomeChances dealer_exact(const TableState& state) {
-    return engine_exact(state, dealer_rules(state));
-}
-
 EngineRun Banco(TableState& state, const ReportSettings& settings) {
     return run_engine(state, dealer_rules(state), settings);
 }

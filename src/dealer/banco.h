@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "core/engine_run.h"
-#include "core/exact_walk.h"
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -31,10 +30,6 @@ EngineRun Banco(TableState& state, ReportSet& reports);
 // Returns the number of finished draw sequences.
 std::int64_t dealer_figures(TableState& state, DrawPath path);
 
-// The dealer's chances to win, push, lose and bust (columns 1..4) with every
-// draw sequence weighted by its own probability, under the same rule. Needs
-// banco_sum, banco_soft and player_sum fresh.
-OutcomeChances dealer_exact(const TableState& state);
 
 // The dealer's stopping rule: kDrawAgain, or the outcome column of a total.
 int dealer_outcome(Integer total, Integer player_sum);

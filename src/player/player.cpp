@@ -49,10 +49,6 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
-OutcomeChances player_exact(const TableState& state) {
-    return engine_exact(state, player_rules(state));
-}
-
 EngineRun Player(TableState& state, const ReportSettings& settings) {
     return run_engine(state, player_rules(state), settings);
 }

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "core/engine_run.h"
-#include "core/exact_walk.h"
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -28,10 +27,6 @@ EngineRun Player(TableState& state, ReportSet& reports);
 // Returns the number of finished draw sequences.
 std::int64_t player_figures(TableState& state, DrawPath path);
 
-// The player's chances to end standing (column 1) and to bust (column 4)
-// with every draw sequence weighted by its own probability, under the same
-// rule. Needs player_sum, player_soft and stand_at fresh.
-OutcomeChances player_exact(const TableState& state);
 
 // The player's stopping rule: kDrawAgain, kStandColumn or kBust.
 int player_outcome(Integer total, Integer stand_at);
