@@ -13,26 +13,18 @@
 namespace tavolix {
 namespace {
 
-// Pad indexes by face, as a user finds them on the two pads.
-constexpr int dealer_index(int face) {
-    return face - 1;
-}
-constexpr int player_index(int face) {
-    return 26 - face;
-}
-
 class Form1ModelTest : public ::testing::Test {
   protected:
     void SetUp() override { model.Form_Load(); }
 
     void dealer(std::initializer_list<int> faces) {
         for (const int face : faces) {
-            model.Label3_Click(dealer_index(face));
+            model.Label3_Click(pad_index(Side::Banco, static_cast<Integer>(face)));
         }
     }
     void player(std::initializer_list<int> faces) {
         for (const int face : faces) {
-            model.Label3_Click(player_index(face));
+            model.Label3_Click(pad_index(Side::Player, static_cast<Integer>(face)));
         }
     }
     const Form1Captions& captions() const { return model.captions(); }
@@ -150,16 +142,16 @@ TEST_P(ShoeLimit, refuses_a_card_when_both_hands_hold_every_card_of_its_value) {
     const ShoeLimitCase& c = GetParam();
     model.Combo2_Click(c.decks - 1);
     for (const int face : c.banco) {
-        model.Label3_Click(dealer_index(face));
+        model.Label3_Click(pad_index(Side::Banco, static_cast<Integer>(face)));
     }
     for (std::size_t i = 0; i + 1 < c.player.size(); ++i) {
-        model.Label3_Click(player_index(c.player[i]));
+        model.Label3_Click(pad_index(Side::Player, static_cast<Integer>(c.player[i])));
     }
     ASSERT_EQ(model.state().player_count + model.state().banco_count,
               static_cast<int>(c.banco.size() + c.player.size()) - 1);
     const Form1Captions before = captions();
     const int calculations = model.calculations();
-    model.Label3_Click(player_index(c.player.back()));
+    model.Label3_Click(pad_index(Side::Player, static_cast<Integer>(c.player.back())));
     if (c.accepted) {
         EXPECT_EQ(model.last_card(), Form1Model::LastCard::Accepted);
         return;
@@ -318,10 +310,10 @@ struct Step {
     int index = 0;  // the pad label of a card
 };
 constexpr Step D(int face) {
-    return {Step::Card, dealer_index(face)};
+    return {Step::Card, pad_index(Side::Banco, static_cast<Integer>(face))};
 }
 constexpr Step P(int face) {
-    return {Step::Card, player_index(face)};
+    return {Step::Card, pad_index(Side::Player, static_cast<Integer>(face))};
 }
 constexpr Step kRemoveBanco{Step::RemoveBanco};
 constexpr Step kRemovePlayer{Step::RemovePlayer};

@@ -101,6 +101,9 @@ TEST_P(Form1InLanguage, lines_up_the_percentages_of_each_panel_column) {
 TEST_P(Form1InLanguage, fits_every_text_into_its_box_during_a_game) {
     play_worked_example();
     for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->textFormat() == Qt::RichText) {
+            continue;  // the analysis rows, measured by their own test
+        }
         QStringList shown = label->text().split(QLatin1Char('\n'));
         while (!shown.isEmpty() && shown.last().isEmpty()) {
             shown.removeLast();
@@ -329,14 +332,8 @@ TEST_F(Form1Test, picks_the_decks_and_goes_back_from_a_count_the_hands_do_not_fi
 TEST_F(Form1Test, tabs_through_the_pads_buttons_and_lists_starting_at_the_dealers_pad) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    // The deck list and the analysis button where this build has them.
-    std::vector<const char*> order;
-    for (const char* name : {"Frame1", "Command1", "Frame2", "Command2", "Combo1", "Combo2",
-                             "Command4", "Command5", "Frame1"}) {
-        if (control(name) != nullptr) {
-            order.push_back(name);
-        }
-    }
+    const std::vector<const char*> order{"Frame1", "Command1", "Frame2",   "Command2", "Combo1",
+                                         "Combo2", "Command4", "Command5", "Frame1"};
     EXPECT_EQ(QApplication::focusWidget(), control(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -119,6 +119,8 @@ std::variant<TableOutcome, InputError> run_table(
         side_outcome(calculation->banco, state.banco_sum, state.banco_soft, exact.banco);
     outcome.player =
         side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
+    outcome.analysis = calculation->analysis;
+    outcome.analysis_panel = model.captions().analysis;
     outcome.report_errors = calculation->report_errors;
     return outcome;
 }

@@ -7,21 +7,14 @@
 
 namespace tavolix {
 
-namespace {
-
-struct HandFields {
-    Integer& count;
-    HandArray& faces;
-    HandArray& cards;
-    std::string& text;
-};
-
 HandFields hand_of(TableState& state, Side side) {
     if (side == Side::Banco) {
         return {state.banco_count, state.banco_faces, state.banco_cards, state.banco_text};
     }
     return {state.player_count, state.player_faces, state.player_cards, state.player_text};
 }
+
+namespace {
 
 void rebuild_text(const TableState& state, HandFields& hand) {
     hand.text.clear();

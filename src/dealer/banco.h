@@ -33,6 +33,7 @@ EngineRun Banco(TableState& state, ReportSet& reports, const ModelWords& words =
 // Returns the number of finished draw sequences.
 std::int64_t dealer_figures(TableState& state, DrawPath path);
 
+
 // The dealer's stopping rule: kDrawAgain, or the outcome column of a total.
 int dealer_outcome(Integer total, Integer player_sum);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "analysis/table_analysis.h"
 #include "core/hand_total.h"
 #include "dealer/banco.h"
 #include "player/player.h"
@@ -27,10 +28,7 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& se
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
-    state.banco_sum = SumaKarti(state, state.banco_count, state.banco_cards);
-    state.banco_soft = state.sum_soft;
-    state.player_sum = SumaKarti(state, state.player_count, state.player_cards);
-    state.player_soft = state.sum_soft;
+    store_hand_totals(state);
     require_valid_total(state.banco_sum, "banco");
     require_valid_total(state.player_sum, "player");
 
@@ -38,6 +36,7 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& se
     Calculation calculation;
     calculation.banco = Banco(state, reports, words);
     calculation.player = Player(state, reports, words);
+    calculation.analysis = analysis::analyse(analysis::table_of(state));
     calculation.report_errors = reports.commit();
     return calculation;
 }

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis_panel.h"
 #include "calculate.h"
 #include "core/card_entry.h"
 #include "core/engine_run.h"
-#include "core/exact_walk.h"
 #include "core/table_state.h"
+#include "exact_chances.h"
 #include "table_text.h"
 
 namespace tavolix {
@@ -28,6 +29,7 @@ struct Form1Captions {
     std::string Label12;  // dealer, Prima carta
     std::string Label13;  // player, Prima carta
     std::string Label14 = rule_line(1);
+    AnalysisPanel analysis;  // Frame5, "Analisi esatta"
 };
 
 // The behaviour of the window Form1 without the window: it owns the one
@@ -77,7 +79,8 @@ class Form1Model {
     TableView view() const;
 
     // The path-weighted chances of the table as last calculated, which the
-    // window does not show.
+    // window does not show: from the exact analysis, the dealer drawing
+    // nothing once the rule says stand, the player taking at least one card.
     struct ExactChances {
         OutcomeChances banco;
         OutcomeChances player;
@@ -105,6 +108,8 @@ class Form1Model {
 
   private:
     void show_hand(Side side, Integer total);
+    void clear_hand(Side side);
+    void clear_panel(Side side);
 
     TableState state_;
     Form1Captions captions_;

@@ -30,6 +30,7 @@ EngineRun Player(TableState& state, ReportSet& reports, const ModelWords& words 
 // Returns the number of finished draw sequences.
 std::int64_t player_figures(TableState& state, DrawPath path);
 
+
 // The player's stopping rule: kDrawAgain, kStandColumn or kBust.
 int player_outcome(Integer total, Integer stand_at);
 

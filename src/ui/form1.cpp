@@ -11,6 +11,7 @@
 #include "form1_descriptions.h"
 #include "form1_layout.h"
 #include "i18n/translation.h"
+#include "model/analysis_panel.h"
 #include "model/table_text.h"
 #include "window_fonts.h"
 
@@ -26,6 +27,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), model_({}, i18n::translated_mod
         QMessageBox::warning(this, windowTitle(), message);
     };
     controls_ = build_form1_controls(*this);
+    analysis_ = build_analysis_controls(*this);
+    analysis_.Frame5->setTitle(tr("Analisi esatta"));
+    analysis_.Command5->setText(tr("Analisi >>"));
     controls_.Label17->setText(home_page_address());
     controls_.Label19->setText(manual_page_address());
     bind_events();
@@ -50,6 +54,7 @@ void Form1::bind_events() {
     connect(controls_.Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
+    connect(analysis_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     bind_pad(controls_.Frame1, Side::Banco, &Form1::Command1_Click);
     bind_pad(controls_.Frame2, Side::Player, &Form1::Command2_Click);
 }
@@ -203,10 +208,14 @@ void Form1::undo_last_card() {
     show_captions();
 }
 
-// The same plain text that tavolix-calc prints for this table.
+// The same plain text that tavolix-calc prints for this table, with the
+// analysis as --analysis adds it when its panel is open.
 void Form1::copy_results() {
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(table_text(model_.view(), model_.words())));
+    std::string text = table_text(model_.view(), model_.words());
+    if (analysis_open_) {
+        text += "\n" + analysis_text(model_.captions().analysis);
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void Form1::open_manual() {
@@ -219,6 +228,14 @@ void Form1::open_manual() {
 
 void Form1::show_about() {
     QMessageBox::about(this, tr("Informazioni su Tavolix"), about_text());
+}
+
+void Form1::Command5_Click() {
+    analysis_open_ = !analysis_open_;
+    setFixedSize(to_pixels(analysis_open_ ? kWidenedClientWidth : kClientWidth),
+                 to_pixels(kClientHeight));
+    analysis_.Frame5->setVisible(analysis_open_);
+    analysis_.Command5->setText(analysis_open_ ? tr("<< Analisi") : tr("Analisi >>"));
 }
 
 void Form1::show_captions() {
@@ -236,6 +253,7 @@ void Form1::show_captions() {
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
     show(controls_.Label14, captions.Label14);
+    show_analysis(analysis_, captions.analysis);
     describe_captions(controls_);
 }
 

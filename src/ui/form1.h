@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "analysis_controls.h"
 #include "form1_controls.h"
 #include "model/form1_model.h"
 #include "web_links.h"
@@ -19,6 +20,7 @@ class Form1 : public QWidget {
     explicit Form1(QWidget* parent = nullptr);
 
     const Form1Model& model() const { return model_; }
+    bool analysis_open() const { return analysis_open_; }
 
     // Where the two web links and the manual hand their addresses; the
     // default browser unless replaced.
@@ -38,6 +40,7 @@ class Form1 : public QWidget {
     void Combo2_Click(int ListIndex);
     void Label17_Click();
     void Label19_Click();
+    void Command5_Click();  // "Analisi >>" / "<< Analisi": widens or narrows the window
     void open_link(const QString& address);
 
     void remove_last_card(Side side);
@@ -55,6 +58,8 @@ class Form1 : public QWidget {
 
     Form1Model model_;
     Form1Controls controls_;
+    AnalysisControls analysis_;
+    bool analysis_open_ = false;
     UrlOpener open_url_ = default_url_opener();
     Notifier notify_open_failure_;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "card_pad.h"
+#include "core/card_entry.h"
 #include "form1_layout.h"
 #include "theme_colours.h"
 #include "window_fonts.h"
@@ -94,14 +95,6 @@ QWidget* make_control(QWidget& parent, const ControlSpec& control) {
     return nullptr;
 }
 
-void build_control(QWidget& form, const ControlSpec& control) {
-    QWidget* widget = make_control(container_of(form, control.container), control);
-    widget->setObjectName(QString::fromLatin1(control.name));
-    widget->setGeometry(box_in_pixels(control.box));
-    widget->setFont(make_font(control.font));
-    set_text_colour(*widget, text_colour(control.text_colour));
-}
-
 void build_line(QWidget& form, const LineSpec& drawn) {
     auto* line = new QFrame(&container_of(form, drawn.container));
     line->setObjectName(QString::fromLatin1(drawn.name));
@@ -123,8 +116,10 @@ void build_line(QWidget& form, const LineSpec& drawn) {
 void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
     QWidget& pad = find_control<QWidget>(form, frame);
     for (const PadPosition& position : card_pad()) {
-        const int index = dealer ? position.dealer_index : position.player_index;
-        ClickLabel* label = make_label(pad, QString::fromLatin1(position.caption));
+        const int index = pad_index(dealer ? Side::Banco : Side::Player, position.face);
+        const std::string_view caption = kFaceNames[position.face];
+        ClickLabel* label = make_label(
+            pad, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
         label->setObjectName(QStringLiteral("Label3"));
         label->setProperty(kPadIndexProperty, index);
         label->setAccessibleRole(QAccessible::Button);
@@ -136,6 +131,14 @@ void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& con
 }
 
 }  // namespace
+
+void build_control(QWidget& form, const ControlSpec& control) {
+    QWidget* widget = make_control(container_of(form, control.container), control);
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(box_in_pixels(control.box));
+    widget->setFont(make_font(control.font));
+    set_text_colour(*widget, text_colour(control.text_colour));
+}
 
 Form1Controls build_form1_controls(QWidget& form) {
     Form1Controls controls;

@@ -10,6 +10,7 @@
 
 #include "card_pad.h"
 #include "click_label.h"
+#include "form1_layout.h"
 
 namespace tavolix::ui {
 
@@ -42,6 +43,9 @@ struct Form1Controls {
 };
 
 inline constexpr const char* kPadIndexProperty = "Index";
+
+// Creates one control as laid out, inside its container, which must exist.
+void build_control(QWidget& form, const ControlSpec& control);
 
 // Creates every control of the window inside `form` as laid out, the card pads
 // and the lines included, with Command3 hidden.

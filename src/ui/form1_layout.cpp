@@ -158,16 +158,12 @@ constexpr std::array kLines{
     LineSpec{"Line5", nullptr, 120, 4560, 8520, 4560, true, {}},
 };
 
-// The dealer's pad is numbered in face order from the ace, the player's from
-// the king down with the ace last; card entry relies on exactly this.
 constexpr std::array kPad{
-    PadPosition{120, 255, "2", 1, 24},   PadPosition{360, 255, "3", 2, 23},
-    PadPosition{600, 255, "4", 3, 22},   PadPosition{840, 255, "5", 4, 21},
-    PadPosition{1080, 255, "6", 5, 20},  PadPosition{1320, 255, "7", 6, 19},
-    PadPosition{1560, 255, "8", 7, 18},  PadPosition{1800, 255, "9", 8, 17},
-    PadPosition{2040, 375, "10", 9, 16}, PadPosition{2400, 255, "J", 10, 15},
-    PadPosition{2640, 255, "Q", 11, 14}, PadPosition{2880, 255, "K", 12, 13},
-    PadPosition{3120, 255, "A", 0, 25},
+    PadPosition{120, 255, 2},     PadPosition{360, 255, 3},   PadPosition{600, 255, 4},
+    PadPosition{840, 255, 5},     PadPosition{1080, 255, 6},  PadPosition{1320, 255, 7},
+    PadPosition{1560, 255, 8},    PadPosition{1800, 255, 9},  PadPosition{2040, 375, 10},
+    PadPosition{2400, 255, 11},   PadPosition{2640, 255, 12}, PadPosition{2880, 255, 13},
+    PadPosition{3120, 255, kAce},
 };
 
 // The pads first, each before its own cancel button. A control that this build

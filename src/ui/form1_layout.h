@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 
+#include "core/table_state.h"
+
 // What Form1 shows and where, as data: every position and size is in twips
 // (1/1440 inch), the unit the window was designed in.
 namespace tavolix::ui {
@@ -60,14 +62,12 @@ struct LineSpec {
     std::optional<Rgb> colour;
 };
 
-// One position of a card pad, left to right, and the Label3 index it has in
-// each pad.
+// One position of a card pad, left to right, and the face it stands for in
+// both pads; card entry numbers the labels.
 struct PadPosition {
     int left;
     int width;
-    const char* caption;
-    int dealer_index;
-    int player_index;
+    Integer face;
 };
 
 // Captions are the Italian source texts of the translations, context "Form1".
