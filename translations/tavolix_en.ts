@@ -248,6 +248,18 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
 <context>
     <name>tavolix::ui::Form1</name>
     <message>
+        <source>Analisi esatta</source>
+        <translation>Exact analysis</translation>
+    </message>
+    <message>
+        <source>Analisi &gt;&gt;</source>
+        <translation>Analysis &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Analisi</source>
+        <translation>&lt;&lt; Analysis</translation>
+    </message>
+    <message>
         <source>Annulla ultima carta</source>
         <translation>Undo last card</translation>
     </message>

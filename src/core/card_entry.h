@@ -32,11 +32,6 @@ constexpr PadCard pad_card(int index) {
     }
     return {Side::Banco, 0};
 }
-// The pad label of a face (1..13) in a side's pad: pad_card's inverse.
-constexpr int pad_index(Side side, Integer face) {
-    return side == Side::Banco ? face - 1 : 26 - face;
-}
-
 // The fields of one side's hand in the state.
 struct HandFields {
     Integer& count;

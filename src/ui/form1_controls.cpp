@@ -175,6 +175,7 @@ Form1Controls build_form1_controls(QWidget& form) {
 
     // Screen readers name the list by the label before it.
     find_control<QLabel>(form, "Label11").setBuddy(controls.Combo1);
+    find_control<QLabel>(form, "Label20").setBuddy(controls.Combo2);
 
     // The calculate button exists for its handler only; nothing shows it.
     controls.Command3->hide();
