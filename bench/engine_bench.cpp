@@ -5,10 +5,9 @@
 
 #include "core/card_entry.h"
 #include "dealer/banco.h"
-#include "dealer/dealer_exact.h"
 #include "model/calculate.h"
+#include "model/exact_chances.h"
 #include "player/player.h"
-#include "player/player_exact.h"
 
 namespace tavolix {
 namespace {

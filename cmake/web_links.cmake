@@ -9,7 +9,7 @@
 # window lives by (src/ui/web_link_rule.cpp): the rule is built against Qt and
 # run here, so that the build accepts exactly what Qt will open.
 function(tavolix_check_web_links home manual)
-    set(checked "${home}\n${manual}")
+    set(checked "${home} ${manual}")  # no valid address holds a blank
     if(DEFINED CACHE{TAVOLIX_WEB_LINKS_CHECKED} AND "$CACHE{TAVOLIX_WEB_LINKS_CHECKED}" STREQUAL checked)
         return()
     endif()

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/table_request.h"
+#include "test_names.h"
 
 namespace tavolix::cli {
 namespace {
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HandCase{"10,8", {10, 8}}, HandCase{"A", {1}}, HandCase{"a,K,2", {1, 13, 2}},
                       HandCase{"j,q,k,J,Q,K", {11, 12, 13, 11, 12, 13}},
                       HandCase{"2,3,4,5,6,7,8,9,10", {2, 3, 4, 5, 6, 7, 8, 9, 10}},
-                      HandCase{" 10 , 8\t", {10, 8}}, HandCase{"", {}}, HandCase{"  ", {}}));
+                      HandCase{" 10 , 8\t", {10, 8}}, HandCase{"", {}}, HandCase{"  ", {}}),
+    [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 struct BadHandCase {
     std::string text;
@@ -72,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadHandCase{std::string(23, 'X') + "\u00e0",
                     "card 1 \"" + std::string(23, 'X') + "...\"" + kNotAFace},
         BadHandCase{"\xff\xc3", "card 1 \"\\xff\\xc3\"" + kNotAFace},
-        BadHandCase{"\u009b2J", "card 1 \"\\xc2\\x9b2J\"" + kNotAFace}));
+        BadHandCase{"\u009b2J", "card 1 \"\\xc2\\x9b2J\"" + kNotAFace}),
+    [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 class ParseStand : public ::testing::TestWithParam<std::pair<const char*, int>> {};
 
@@ -84,7 +87,10 @@ TEST_P(ParseStand, accepts_every_threshold_of_the_list) {
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, ParseStand,
                          ::testing::Values(std::pair{"12", 12}, std::pair{"17", 17},
-                                           std::pair{"21", 21}, std::pair{" 20 ", 20}));
+                                           std::pair{"21", 21}, std::pair{" 20 ", 20}),
+                         [](const auto& row) {
+                             return testing::row_name(row.index, row.param.first);
+                         });
 
 class ParseBadStand : public ::testing::TestWithParam<const char*> {};
 
@@ -95,7 +101,8 @@ TEST_P(ParseBadStand, refuses_anything_but_a_whole_number_from_12_to_21) {
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, ParseBadStand,
                          ::testing::Values("11", "22", "0", "-17", "+17", "17.0", "1e1", "x", "",
-                                           "17x", "99999999999999999999", "0x11"));
+                                           "17x", "99999999999999999999", "0x11"),
+                         [](const auto& row) { return testing::row_name(row.index, row.param); });
 
 TEST(ParseTable, needs_one_dealer_card_and_two_player_cards) {
     EXPECT_EQ(error_of(parse_table("", "10,8", 17)), "dealer hand \"\": needs at least 1 card");
@@ -142,7 +149,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, ParseBatchLine,
                                            LineCase{"  5\t10,9\t\t12  ", {5}, {10, 9}, 12},
                                            LineCase{"a,6 k,2\r", {1, 6}, {13, 2}, 17},
                                            LineCase{"10 10,8 21 8", {10}, {10, 8}, 21, 8},
-                                           LineCase{"10 10,8 12\t1", {10}, {10, 8}, 12, 1}));
+                                           LineCase{"10 10,8 12\t1", {10}, {10, 8}, 12, 1}),
+                         [](const auto& row) {
+                             return testing::row_name(row.index, row.param.line);
+                         });
 
 TEST(ParseBatchLine, takes_the_default_threshold_when_the_line_gives_none) {
     const auto result = parse_batch_line("10 10,8", 13);
@@ -157,7 +167,8 @@ TEST_P(SkippedBatchLine, is_blank_or_a_comment) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, SkippedBatchLine,
-                         ::testing::Values("", "   ", "\t", "\r", "#", "# 10 10,8", "  #10 10,8"));
+                         ::testing::Values("", "   ", "\t", "\r", "#", "# 10 10,8", "  #10 10,8"),
+                         [](const auto& row) { return testing::row_name(row.index, row.param); });
 
 struct BadLineCase {
     const char* line;
@@ -183,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A comment takes a whole line; within a table line it is more fields.
         BadLineCase{"A 2,3 19 # note", "expected DEALER PLAYER [STAND [DECKS]], found 5 fields"},
         // Blanks separate the fields, so a hand cannot hold one.
-        BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}));
+        BadLineCase{"10 10, 8", "threshold \"8\" is not a whole number from 12 to 21"}),
+    [](const auto& row) { return testing::row_name(row.index, row.param.line); });
 
 }  // namespace
 }  // namespace tavolix::cli

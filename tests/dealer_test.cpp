@@ -8,10 +8,11 @@
 
 #include "core/draw_walk.h"
 #include "dealer/banco.h"
-#include "dealer/dealer_exact.h"
 #include "dealer/dealer_report.h"
+#include "model/exact_chances.h"
 #include "report_dir.h"
 #include "table_fixtures.h"
+#include "test_names.h"
 
 namespace tavolix {
 namespace {
@@ -93,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(SixteenAndAround, DealerRule,
                                            RuleCase{15, 12, kDrawAgain},
                                            RuleCase{17, 18, kDealerLoses}, RuleCase{17, 17, kPush},
                                            RuleCase{21, 20, kDealerWins}, RuleCase{22, 20, kBust},
-                                           RuleCase{12, 4, kDrawAgain}));
+                                           RuleCase{12, 4, kDrawAgain}),
+                         testing::described_row<RuleCase>);
 
 TEST(Banco, stands_on_a_drawn_soft_17_and_compares) {
     TableState state = make_table({1, 5}, {10, 8});  // soft 16 against 18 draws

@@ -7,9 +7,8 @@
 
 #include "core/card_entry.h"
 #include "dealer/banco.h"
-#include "dealer/dealer_exact.h"
+#include "model/exact_chances.h"
 #include "player/player.h"
-#include "player/player_exact.h"
 #include "table_fixtures.h"
 
 namespace tavolix {
@@ -146,35 +145,6 @@ TEST_P(SeveralDecks, engines_count_the_whole_shoe_on_random_tables) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DeckCounts, SeveralDecks, ::testing::Range(1, kMaxDecks + 1));
-
-// The exact chances merged by the cards drawn, which a shoe of several decks
-// needs, against the sum sequence by sequence.
-TEST(SeveralDecks, exact_chances_merged_by_cards_match_the_sum_by_sequence) {
-    std::mt19937 rng(8);
-    for (int i = 0; i < (kSanitized ? 60 : 300); ++i) {
-        const Table table = random_table(rng, 1 + static_cast<int>(rng() % kMaxDecks));
-        if (table.banco.empty() || table.player.size() < 2) {
-            continue;
-        }
-        const TableState state = table.state();
-        DeckCounts left = cards_left(state);
-        int cards = 0;
-        for (const int count : left) {
-            cards += count;
-        }
-        const auto rule = [&state](Integer total) {
-            return dealer_outcome(total, state.player_sum);
-        };
-        OutcomeChances by_sequence{};
-        OutcomeChances merged{};
-        detail::exact_draws(left, cards, state.banco_sum, state.banco_soft, 1.0, rule, by_sequence);
-        detail::exact_levels(left, cards, state.banco_sum, state.banco_soft, rule, merged);
-        for (int column = 0; column < kStatColumns; ++column) {
-            ASSERT_NEAR(merged[column], by_sequence[column], 1e-13)
-                << table.describe() << " column " << column;
-        }
-    }
-}
 
 // The longest hands and draw sequences at eight decks: a hand of 21 aces and
 // the candidate card above it, and the tables that draw deepest. The sanitizer

@@ -12,6 +12,7 @@
 #include "player/player.h"
 #include "report_dir.h"
 #include "table_fixtures.h"
+#include "test_names.h"
 
 namespace tavolix {
 namespace {
@@ -109,7 +110,8 @@ TEST_P(DrawTallySmallTables, engines_give_the_walks_figures_at_every_threshold) 
     EXPECT_EQ(tables, 550);
 }
 
-INSTANTIATE_TEST_SUITE_P(DealerCards, DrawTallySmallTables, ::testing::Range(1, 11));
+INSTANTIATE_TEST_SUITE_P(DealerCards, DrawTallySmallTables, ::testing::Range(1, 11),
+                         [](const auto& row) { return "dealer_" + std::to_string(row.param); });
 
 // A hand as card entry builds it: faces clicked at random, refused when the
 // fifth of a face or over 21. Drawing only from low faces piles the same
@@ -198,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OverfullTable{{1, 1, 1, 1}, {1, 1, 1, 1, 2}, 21},  // eight aces
                       OverfullTable{{2, 2, 2, 2}, {2, 2, 2, 1, 1}, 21},  // seven twos
                       OverfullTable{{3, 3, 3}, {3, 3, 2, 2}, 17},
-                      OverfullTable{{1, 2, 2, 2, 2}, {2, 2, 2, 2, 1, 1}, 20}));
+                      OverfullTable{{1, 2, 2, 2, 2}, {2, 2, 2, 2, 1, 1}, 20}),
+    testing::described_row<OverfullTable>);
 
 // Reports on, the engines walk every sequence for the combination lines; the
 // figures must not depend on which way they were counted.

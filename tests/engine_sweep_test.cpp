@@ -5,6 +5,7 @@
 #include "dealer/banco.h"
 #include "player/player.h"
 #include "table_fixtures.h"
+#include "test_names.h"
 
 namespace tavolix {
 namespace {
@@ -99,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OverfullTable{{1, 1, 1, 1}, {1, 1, 1, 1}, 21},     // eight aces
                       OverfullTable{{7, 7, 7}, {7, 7, 7}, 21},           // six sevens
                       OverfullTable{{2, 2, 2, 2}, {2, 2, 2, 1, 1}, 21},  // seven twos
-                      OverfullTable{{3, 3, 3}, {3, 3, 2, 2}, 17}));
+                      OverfullTable{{3, 3, 3}, {3, 3, 2, 2}, 17}),
+    testing::described_row<OverfullTable>);
 
 }  // namespace
 }  // namespace tavolix

@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "dealer/banco.h"
-#include "dealer/dealer_exact.h"
+#include "model/form1_model.h"
 #include "player/player.h"
-#include "player/player_exact.h"
 #include "table_fixtures.h"
 
 namespace tavolix {
@@ -14,17 +13,32 @@ namespace {
 
 using testing::make_table;
 
-double dealer_total(const OutcomeChances& chances) {
-    return chances[kDealerWins] + chances[kPush] + chances[kDealerLoses] + chances[kBust];
+// The path-weighted figures of a table as the model gives them beside the
+// panels, with the dealer's and the player's engine runs for comparison.
+struct Weighted {
+    Form1Model::ExactChances exact;
+    Calculation calculation;
+};
+
+Weighted weighted(const std::vector<int>& banco, const std::vector<int>& player, int stand_at) {
+    Form1Model model;
+    model.Form_Load();
+    model.Combo1_Click(stand_at - 12);
+    for (const int face : banco) {
+        model.Label3_Click(face - 1);
+    }
+    for (const int face : player) {
+        model.Label3_Click(26 - face);
+    }
+    return {model.exact_chances(), *model.last_calculation()};
 }
 
 TEST(PlayerExact, weights_each_sequence_by_its_own_probability) {
     // The averaged figure for this table is about 0.541891: positions 2 to 4
     // have several entries of unequal probability.
-    const OutcomeChances chances = player_exact(make_table({10}, {10, 2}, 17));
-    EXPECT_NEAR(chances[kStandColumn], 0.541265, 5e-7);
-    EXPECT_NEAR(chances[kBust], 0.458735, 5e-7);
-    EXPECT_EQ(chances[kDrawAgain], 0);
+    const auto chances = weighted({10}, {10, 2}, 17).exact.player;
+    EXPECT_NEAR(chances[kStandColumn], 0.5412654886, 5e-11);
+    EXPECT_NEAR(chances[kBust], 0.4587345114, 5e-11);
 }
 
 // Tables where every sequence ends at the first card drawn: there the
@@ -40,78 +54,46 @@ class OnePositionTables : public ::testing::TestWithParam<SinglePathCase> {};
 
 TEST_P(OnePositionTables, give_the_engines_figures_exactly) {
     const auto& table = GetParam();
-    TableState dealer_state = make_table(table.banco, table.player, table.stand_at);
-    const OutcomeChances dealer = dealer_exact(dealer_state);
-    Banco(dealer_state);
-    ASSERT_EQ(dealer_state.draw_depth, 1);
+    const Weighted figures = weighted(table.banco, table.player, table.stand_at);
+    const EngineRun& dealer = figures.calculation.banco;
+    ASSERT_EQ(dealer.draw_depth, 1);
     for (int column = kDealerWins; column <= kBust; ++column) {
-        EXPECT_DOUBLE_EQ(dealer[column], dealer_state.draw_stats[0][column]) << column;
+        EXPECT_NEAR(figures.exact.banco[column], dealer.draw_stats[0][column], 1e-15) << column;
     }
-
-    TableState player_state = make_table(table.banco, table.player, table.stand_at);
-    const OutcomeChances player = player_exact(player_state);
-    Player(player_state);
-    ASSERT_EQ(player_state.draw_depth, 1);
-    EXPECT_DOUBLE_EQ(player[kStandColumn], player_state.draw_stats[0][kStandColumn]);
-    EXPECT_DOUBLE_EQ(player[kBust], player_state.draw_stats[0][kBust]);
+    const EngineRun& player = figures.calculation.player;
+    ASSERT_EQ(player.draw_depth, 1);
+    EXPECT_NEAR(figures.exact.player[kStandColumn], player.draw_stats[0][kStandColumn], 1e-15);
+    EXPECT_NEAR(figures.exact.player[kBust], player.draw_stats[0][kBust], 1e-15);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, OnePositionTables,
     ::testing::Values(
-        // Aces and twos stand on 20 and 21, the rest bust: 8 of 49.
-        SinglePathCase{"dealer_10_7_player_10_9", {10, 7}, {10, 9}, 17},
+        // A dealer 16 against 19 draws once and stops; the player stands on
+        // an ace or a two, 8 cards of 48.
+        SinglePathCase{"dealer_10_6_player_10_9", {10, 6}, {10, 9}, 17},
         // The dealer stands on 17 and draws nothing; the player takes one card.
         SinglePathCase{"dealer_10_7_player_10_8", {10, 7}, {10, 8}, 17},
-        SinglePathCase{"dealer_k_q_player_j_9_2_hard_21", {13, 12}, {11, 9, 2}, 21}),
+        SinglePathCase{"dealer_k_6_player_j_9_2_hard_21", {13, 6}, {11, 9, 2}, 21}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(PlayerExact, counts_eight_of_forty_nine_for_ten_nine_against_five) {
-    const OutcomeChances chances = player_exact(make_table({5}, {10, 9}, 17));
-    EXPECT_DOUBLE_EQ(chances[kStandColumn], 8.0 / 49.0);
-    EXPECT_DOUBLE_EQ(chances[kBust], 41.0 / 49.0);
+// The window's dealer engine draws a card even onto a hand that stands; the
+// exact figures follow the rule, so a dealer already standing draws nothing.
+TEST(DealerExact, leaves_a_dealer_who_already_stands_as_he_is) {
+    const auto against_21 = weighted({10, 7}, {10, 9, 2}, 17).exact.banco;
+    EXPECT_EQ(against_21[kDealerLoses], 1.0);
+    EXPECT_EQ(against_21[kBust], 0.0);
+    // A 16 stands against a player's 16 or less, and draws against 17.
+    EXPECT_EQ(weighted({10, 6}, {10, 6}, 17).exact.banco[kPush], 1.0);
+    EXPECT_GT(weighted({10, 6}, {10, 7}, 17).exact.banco[kBust], 0.5);
 }
 
 TEST(DealerExact, stays_close_to_the_averaged_worked_example) {
-    TableState state = make_table({10}, {10, 8});
-    const OutcomeChances chances = dealer_exact(state);
-    Banco(state);
+    const Weighted figures = weighted({10}, {10, 8}, 17);
     for (int column = kDealerWins; column <= kBust; ++column) {
-        EXPECT_NEAR(chances[column], state.draw_stats[0][column], 5e-4) << column;
-        EXPECT_NE(chances[column], state.draw_stats[0][column]) << column;
-    }
-}
-
-TEST(ExactChances, leave_out_a_value_the_hands_hold_more_of_than_the_deck) {
-    // Four aces with the dealer and one with the player: no ace can be drawn,
-    // so a soft 12 of the player can only improve by 2 to 10.
-    const TableState state = make_table({1, 1, 1, 1}, {1, 1}, 21);
-    EXPECT_EQ(cards_left(state)[1], 0);
-    const OutcomeChances player = player_exact(state);
-    EXPECT_NEAR(player[kStandColumn] + player[kBust], 1.0, 1e-12);
-    EXPECT_NEAR(dealer_total(dealer_exact(state)), 1.0, 1e-12);
-}
-
-// Every table of one dealer card and two player cards at every threshold.
-TEST(ExactChances, add_up_to_one_for_every_small_table) {
-    for (int dealer = 1; dealer <= 10; ++dealer) {
-        for (int first = 1; first <= 10; ++first) {
-            for (int second = first; second <= 10; ++second) {
-                const std::string name = "dealer " + std::to_string(dealer) + ", player " +
-                                         std::to_string(first) + " " + std::to_string(second);
-                ASSERT_NEAR(dealer_total(dealer_exact(make_table({dealer}, {first, second}))), 1.0,
-                            1e-12)
-                    << name;
-                for (int stand_at = 12; stand_at <= 21; ++stand_at) {
-                    const OutcomeChances player =
-                        player_exact(make_table({dealer}, {first, second}, stand_at));
-                    ASSERT_NEAR(player[kStandColumn] + player[kBust], 1.0, 1e-12)
-                        << name << " at " << stand_at;
-                    ASSERT_GE(player[kStandColumn], 0) << name;
-                    ASSERT_GE(player[kBust], 0) << name;
-                }
-            }
-        }
+        const double averaged = figures.calculation.banco.draw_stats[0][column];
+        EXPECT_NEAR(figures.exact.banco[column], averaged, 5e-4) << column;
+        EXPECT_NE(figures.exact.banco[column], averaged) << column;
     }
 }
 

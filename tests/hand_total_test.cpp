@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/hand_total.h"
+#include "test_names.h"
 
 namespace tavolix {
 namespace {
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TotalCase{{1, 10, 1}, 12, 0}, TotalCase{{1, 6, 10, 1}, 18, 0},
                       TotalCase{{5, 5, 1}, 21, 1}, TotalCase{{10, 10, 5}, 25, 0},
                       TotalCase{{1, 1, 1, 1}, 14, 1}, TotalCase{{1, 1, 1, 1, 10}, 14, 0},
-                      TotalCase{{1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3}, 21, 0}));
+                      TotalCase{{1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3}, 21, 0}),
+    testing::described_row<TotalCase>);
 
 // The card-by-card rule must agree with the usual best total for every hand,
 // whatever the order of its cards.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_entry.h"
 #include "model/form1_model.h"
 #include "report_dir.h"
 
@@ -60,10 +61,10 @@ TEST_P(ManualFigures, are_the_panels_the_window_shows_for_the_hand) {
     model.Form_Load();
     model.Combo1_Click(hand.stand_at - 12);
     for (const int face : hand.banco_faces) {
-        model.Label3_Click(face - 1);
+        model.Label3_Click(pad_index(Side::Banco, static_cast<Integer>(face)));
     }
     for (const int face : hand.player_faces) {
-        model.Label3_Click(26 - face);
+        model.Label3_Click(pad_index(Side::Player, static_cast<Integer>(face)));
     }
     ASSERT_GE(model.calculations(), 1);
 

@@ -6,6 +6,7 @@
 
 #include "comma_locale.h"
 #include "core/number_text.h"
+#include "test_names.h"
 
 namespace tavolix {
 namespace {
@@ -33,9 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{0.005f, "   0.00"},  // 0.005f lies just below a half
                       FormatCase{0.125f, "   0.13"},  // an exact half rounds away from zero
                       FormatCase{-0.125f, "  -0.13"}, FormatCase{-42.5f, " -42.50"},
-                      FormatCase{99.995f, " 100.00"},         // the carry reaches the integer part
-                      FormatCase{1000.0f, "1000.00"},         // as wide as the field: no blank
-                      FormatCase{123456.78f, "123456.78"}));  // wider: never cut
+                      FormatCase{99.995f, " 100.00"},        // the carry reaches the integer part
+                      FormatCase{1000.0f, "1000.00"},        // as wide as the field: no blank
+                      FormatCase{123456.78f, "123456.78"}),  // wider: never cut
+    testing::described_row<FormatCase>);
 
 TEST(FormatDec, pads_to_other_widths_and_never_below_zero) {
     EXPECT_EQ(FormatDec(5.0f, 0, "0.00"), "5.00");

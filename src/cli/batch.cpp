@@ -51,7 +51,7 @@ void write_line(std::ostream& out, const QJsonObject& object) {
 }  // namespace
 
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
-              int default_decks) {
+              int default_decks, bool with_analysis) {
     bool all_good = true;
     long long number = 0;
     std::array<char, kLongestBatchLine + 1> buffer{};
@@ -86,7 +86,7 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int defaul
             all_good = false;
             write_line(out, error_json(number, error->message));
         } else {
-            write_line(out, table_json(std::get<TableOutcome>(result)));
+            write_line(out, table_json(std::get<TableOutcome>(result), with_analysis));
         }
         if (!out) {
             return fail(err, stream_failure("cannot write standard output", errno),

@@ -14,7 +14,8 @@ inline constexpr std::size_t kLongestBatchLine = 4096;
 // answered by {"line": N, "error": "..."} (N counts every input line from 1)
 // and the run goes on. Returns the exit status: a failure to read `in` or to
 // write `out` ends the run, with a message on `err`.
+// With the analysis, each table's object carries it too.
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
-              int default_decks);
+              int default_decks, bool with_analysis = false);
 
 }  // namespace tavolix::cli

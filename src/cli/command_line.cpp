@@ -9,6 +9,7 @@
 #include "batch.h"
 #include "core/message_text.h"
 #include "exit_status.h"
+#include "i18n/translation.h"
 #include "json_output.h"
 #include "message.h"
 #include "model/table_text.h"
@@ -40,6 +41,10 @@ struct Options {
     QCommandLineOption reports{QStringLiteral("reports"),
                                QStringLiteral("Also write the four report files into DIR."),
                                QStringLiteral("DIR")};
+    QCommandLineOption analysis{
+        QStringLiteral("analysis"),
+        QStringLiteral("Also give the exact analysis: each threshold 12..21 against the "
+                       "dealer, and whether to stand, take a card or double now.")};
     QCommandLineOption batch{
         QStringLiteral("batch"),
         QStringLiteral("Read \"DEALER PLAYER [STAND [DECKS]]\" lines from standard input and "
@@ -53,7 +58,8 @@ void describe(QCommandLineParser& parser, const Options& options) {
         "list of faces (A,2,...,10,J,Q,K), entered in that order as on the card pads; a hand "
         "holds at most 4 cards of a face per deck, and both hands together no more cards of a "
         "value than the shoe has."));
-    parser.addOptions({options.stand, options.decks, options.json, options.reports, options.batch});
+    parser.addOptions({options.stand, options.decks, options.json, options.analysis,
+                       options.reports, options.batch});
     parser.addPositionalArgument(QStringLiteral("DEALER"),
                                  QStringLiteral("The dealer's cards, e.g. 10 or A,6."));
     parser.addPositionalArgument(QStringLiteral("PLAYER"),
@@ -91,8 +97,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
                         (hands.size() == 1 ? " argument" : " arguments") + " (see --help)",
                     kExitBadInput);
     }
-    auto request =
-        parse_table(argument_bytes(hands[0]), argument_bytes(hands[1]), stand_at, decks);
+    auto request = parse_table(argument_bytes(hands[0]), argument_bytes(hands[1]), stand_at, decks);
     if (const auto* error = std::get_if<InputError>(&request)) {
         return fail(err, error->message, kExitBadInput);
     }
@@ -118,10 +123,13 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
     if (!outcome.report_errors.empty()) {
         status = kExitReportFailed;
     }
+    const bool with_analysis = parser.isSet(options.analysis);
     const QByteArray figures =
         parser.isSet(options.json)
-            ? QJsonDocument(table_json(outcome)).toJson(QJsonDocument::Indented)
-            : QByteArray::fromStdString(table_text(outcome.view));
+            ? QJsonDocument(table_json(outcome, with_analysis)).toJson(QJsonDocument::Indented)
+            : QByteArray::fromStdString(
+                  table_text(outcome.view, i18n::translated_model_words()) +
+                  (with_analysis ? "\n" + analysis_text(outcome.analysis_panel) : std::string()));
     return write_output(out, err, figures, status);
 }
 
@@ -166,7 +174,7 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
     if (parser.isSet(options.reports)) {
         return fail(err, "--reports cannot be used with --batch", kExitBadInput);
     }
-    return run_batch(in, out, err, stand_at, decks);
+    return run_batch(in, out, err, stand_at, decks, parser.isSet(options.analysis));
 }
 
 }  // namespace tavolix::cli

@@ -1,5 +1,6 @@
 #include "json_output.h"
 
+#include <QJsonArray>
 #include <QString>
 #include <span>
 
@@ -47,9 +48,35 @@ QJsonObject side_json(const SideView& shown, const SideOutcome& side,
     };
 }
 
+QJsonObject outcome_json(const analysis::Outcome& outcome) {
+    return {{"win", outcome.win}, {"push", outcome.push}, {"lose", outcome.lose}};
+}
+
+QJsonObject analysis_json(const HandAnalysis& analysis) {
+    QJsonArray rows;
+    for (int n = analysis::kLowestThreshold; n <= analysis::kHighestThreshold; ++n) {
+        QJsonObject row = outcome_json(analysis.row(n));
+        row.insert(QLatin1String("n"), n);
+        row.insert(QLatin1String("ev"), analysis.row(n).ev());
+        rows.append(row);
+    }
+    return {
+        {"stand_at", rows},
+        {"best_stand_at", analysis.best_stand_at},
+        {"actions",
+         QJsonObject{
+             {"stand", analysis.stand_ev},
+             {"hit", analysis.hit_ev},
+             {"double", analysis.double_ev ? QJsonValue(*analysis.double_ev) : QJsonValue()},
+         }},
+        {"advice", QLatin1String(advice_key(analysis.advice))},
+        {"advice_outcome", outcome_json(analysis.advice_outcome)},
+    };
+}
+
 }  // namespace
 
-QJsonObject table_json(const TableOutcome& outcome) {
+QJsonObject table_json(const TableOutcome& outcome, bool with_analysis) {
     QJsonObject table{
         {"stand_at", outcome.view.stand_at},
         {"banco", side_json(outcome.view.banco, outcome.banco, kBancoKeys)},
@@ -58,6 +85,9 @@ QJsonObject table_json(const TableOutcome& outcome) {
     // A table without "decks" is a one-deck table, as it has always been.
     if (outcome.view.decks != kDefaultDecks) {
         table.insert(QLatin1String("decks"), outcome.view.decks);
+    }
+    if (with_analysis) {
+        table.insert(QLatin1String("analysis"), analysis_json(outcome.analysis));
     }
     return table;
 }

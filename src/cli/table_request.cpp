@@ -12,9 +12,6 @@ namespace tavolix::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 14> kFaceNames = {"",  "A", "2", "3",  "4", "5", "6",
-                                                         "7", "8", "9", "10", "J", "Q", "K"};
-
 constexpr std::string_view kBlanks = " \t";
 
 std::string_view trimmed(std::string_view text) {

@@ -11,15 +11,12 @@
 #include <stdexcept>
 
 #include "core/card_entry.h"
+#include "i18n/translation.h"
 #include "model/form1_model.h"
 
 namespace tavolix::cli {
 
 namespace {
-
-int pad_index(Side side, Integer face) {
-    return side == Side::Banco ? face - 1 : 26 - face;
-}
 
 // "4" or "24 (6 decks)": how many cards of a value the shoe has.
 std::string shoe_cards(const TableState& state, Integer value) {
@@ -129,7 +126,8 @@ std::variant<TableOutcome, InputError> run_table(
     ReportProgress progress;
     Form1Model model(report_directory ? ReportSettings{.directory = *report_directory,
                                                        .progress = progress.reporter()}
-                                      : ReportSettings{});
+                                      : ReportSettings{},
+                     i18n::translated_model_words());
     model.Form_Load();
     // Picking the threshold and the decks before any card leaves one calculation, on the
     // card that completes the hands, instead of a second one afterwards.
@@ -161,6 +159,8 @@ std::variant<TableOutcome, InputError> run_table(
         side_outcome(calculation->banco, state.banco_sum, state.banco_soft, exact.banco);
     outcome.player =
         side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
+    outcome.analysis = calculation->analysis;
+    outcome.analysis_panel = model.captions().analysis;
     outcome.report_errors = calculation->report_errors;
     return outcome;
 }

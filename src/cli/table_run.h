@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/exact_walk.h"
 #include "core/table_state.h"
+#include "model/form1_model.h"
 #include "model/table_text.h"
 #include "table_request.h"
 
@@ -29,6 +29,8 @@ struct TableOutcome {
     TableView view;  // the window's texts and threshold
     SideOutcome banco;
     SideOutcome player;
+    HandAnalysis analysis;         // the exact analysis of the table
+    AnalysisPanel analysis_panel;  // and its texts, as the window's panel shows them
     std::vector<std::string> report_errors;
 };
 

@@ -1,25 +1,45 @@
 #pragma once
 
+#include "model_words.h"
 #include "table_state.h"
 
 namespace tavolix {
 
 enum class Side { Banco, Player };
 
-// What a label of the card pads stands for: indexes 0..12 are the dealer's
-// faces A, 2, ..., K; indexes 13..25 the player's faces K, Q, ..., 2, A.
+// The Label3 index of a face on a side's pad: the dealer's labels 0..12 are
+// the faces A, 2, ..., K; the player's labels 13..25 the faces K, Q, ..., 2, A.
+inline constexpr int kPadLabels = 26;
+constexpr int pad_index(Side side, Integer face) {
+    return side == Side::Banco ? face - kAce : kPadLabels - face;
+}
+constexpr bool is_pad_index(int index) {
+    return index >= 0 && index < kPadLabels;
+}
+
+// What a label of the card pads stands for; only for a pad index.
 struct PadCard {
     Side side;
     Integer face;
 };
-inline constexpr int kPadLabels = 26;
-constexpr bool is_pad_index(int index) {
-    return index >= 0 && index < kPadLabels;
-}
 constexpr PadCard pad_card(int index) {
-    return index <= 12 ? PadCard{Side::Banco, static_cast<Integer>(index + 1)}
-                       : PadCard{Side::Player, static_cast<Integer>(26 - index)};
+    for (const Side side : {Side::Banco, Side::Player}) {
+        for (Integer face = kAce; face <= kKing; ++face) {
+            if (pad_index(side, face) == index) {
+                return {side, face};
+            }
+        }
+    }
+    return {Side::Banco, 0};
 }
+// The fields of one side's hand in the state.
+struct HandFields {
+    Integer& count;
+    HandArray& faces;
+    HandArray& cards;
+    std::string& text;
+};
+HandFields hand_of(TableState& state, Side side);
 
 enum class CardEntry {
     Accepted,
@@ -36,12 +56,17 @@ enum class CardEntry {
 // above the count).
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total);
 
+// Takes the last card of that side's hand back, if it holds one: the count,
+// card values and text are those the hand had before that card, and `total`
+// receives the hand's total then. Returns false for an empty hand.
+bool remove_last_card(TableState& state, Side side, Integer& total);
+
 // Whether both hands as they stand could have been entered with `decks`
 // decks in the shoe: no face more than 4 x decks times in one hand, and no
 // more cards of a value in the two hands than the shoe has.
 bool hands_fit_shoe(const TableState& state, Integer decks);
 
 // The "Somma =" caption of a hand total.
-std::string total_caption(Integer total);
+std::string total_caption(Integer total, const ModelWords& words = {});
 
 }  // namespace tavolix

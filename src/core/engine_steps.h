@@ -7,6 +7,7 @@
 #include "draw_tally.h"
 #include "draw_walk.h"
 #include "engine_run.h"
+#include "model_words.h"
 #include "report_file.h"
 
 namespace tavolix {
@@ -23,6 +24,11 @@ struct EngineRules {
     std::span<const int> outcome_columns;
     const char* combinations_file;
     const char* results_file;
+    // One combinations line for a finished sequence, the results file's
+    // lines, and the result panel's texts.
+    void (*write_line)(ReportFile& file, const TableState& state, int column, Integer total);
+    void (*write_results)(const TableState& state, ReportFile& file);
+    PanelTexts (*panel)(const TableState& state, const ModelWords& words);
     // The outcome the hand already has before any card, or kDrawAgain when it
     // must draw: a hand that already ends by its rule draws nothing.
     int settled_column = kDrawAgain;
@@ -64,36 +70,45 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
     return finished;
 }
 
+
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's
 // order, so only the walk can write it; without reports the faster tally
 // gives the same figures. The reports join `reports`, whose owner commits
 // them.
-//   write_line(file, column, total)  one combinations line
-//   write_results(file)              the results file
-//   panel(state)                     the result panel's texts
-template <class Rule, class WriteLine, class WriteResults, class Panel>
+template <class Rule>
 EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportSet& reports,
-                     WriteLine write_line, WriteResults write_results, Panel panel) {
+                     const ModelWords& words) {
     EngineRun run;
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
     } else {
         ReportFile& combinations = reports.add(engine.combinations_file);
         run.sequences = tally_engine(state, engine, DrawPath::walk, [&](int column, Integer total) {
-            write_line(combinations, column, total);
+            engine.write_line(combinations, state, column, total);
             reports.count_line();
         });
         const ContinueRatios ratios = continue_ratios(state);
         for (const int column : engine.outcome_columns) {
             combine_outcome(state, ratios, column);
         }
-        write_results(reports.add(engine.results_file));
+        engine.write_results(state, reports.add(engine.results_file));
     }
     // Kept with the run: the next engine re-creates the shared work fields.
     run.draw_stats = state.draw_stats;
     run.draw_depth = state.draw_depth;
-    run.panel = panel(state);
+    run.panel = engine.panel(state, words);
+    return run;
+}
+
+// The same run with report files of its own, committed as a set at its end.
+// The panel is written in `words`.
+template <class Rule>
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
+                     const ReportSettings& settings, const ModelWords& words) {
+    ReportSet reports(settings);
+    EngineRun run = run_engine(state, engine, reports, words);
+    run.report_errors = reports.commit();
     return run;
 }
 

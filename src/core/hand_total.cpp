@@ -15,4 +15,11 @@ Integer SumaKarti(TableState& state, const Integer& broj_karti, const HandArray&
     return total;
 }
 
+void store_hand_totals(TableState& state) {
+    state.banco_sum = SumaKarti(state, state.banco_count, state.banco_cards);
+    state.banco_soft = state.sum_soft;
+    state.player_sum = SumaKarti(state, state.player_count, state.player_cards);
+    state.player_soft = state.sum_soft;
+}
+
 }  // namespace tavolix

@@ -10,6 +10,10 @@ namespace tavolix {
 // Leaves in state.sum_soft whether an ace is counted as 11.
 Integer SumaKarti(TableState& state, const Integer& broj_karti, const HandArray& Carte);
 
+// Stores both hands' totals and soft flags (banco_sum, banco_soft,
+// player_sum, player_soft) from their cards.
+void store_hand_totals(TableState& state);
+
 // One step of the same rule, for the engines that extend a total card by card.
 inline void add_card(Integer& total, Integer& soft, Integer value) {
     total = static_cast<Integer>(total + value);

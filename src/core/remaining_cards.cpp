@@ -30,4 +30,13 @@ Integer surplus_on_table(const TableState& state, Integer carta) {
     return left < 0 ? static_cast<Integer>(-left) : Integer{0};
 }
 
+DeckCounts cards_left(const TableState& state) {
+    DeckCounts left{};
+    for (Integer value = 1; value <= 10; ++value) {
+        const Integer count = Ostalo_karata(state, value, Integer{1});
+        left[value] = count > 0 ? count : 0;
+    }
+    return left;
+}
+
 }  // namespace tavolix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "table_state.h"
 
 namespace tavolix {
@@ -14,5 +16,11 @@ Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integ
 // card entry checks each hand alone, so the dealer may hold four aces and the
 // player a fifth. 0 for any table the shoe can deal.
 Integer surplus_on_table(const TableState& state, Integer carta);
+
+// Cards of each value 1..10 left in the shoe before the first draw, index 0
+// unused. Two hands that together hold more cards of a value than the shoe
+// leave none of it, not a negative count.
+using DeckCounts = std::array<int, 11>;
+DeckCounts cards_left(const TableState& state);
 
 }  // namespace tavolix

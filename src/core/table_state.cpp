@@ -4,7 +4,9 @@ namespace tavolix {
 
 void reset_to_start(TableState& state) {
     state.write_reports = 0;
-    state.face_names = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    for (std::size_t face = 0; face < kFaceNames.size(); ++face) {
+        state.face_names[face] = kFaceNames[face];
+    }
     state.banco_text.clear();
     state.player_text.clear();
     state.stand_at = 17;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tavolix {
 
@@ -40,6 +41,10 @@ using DrawStats = std::array<std::array<double, kStatColumns>, kSlots>;
 // Face numbers 1..13 (A, 2..10, J, Q, K) as clicked; card values 1..10.
 inline constexpr Integer kAce = 1;
 inline constexpr Integer kKing = 13;
+// The text of each face number as the pads and the hands show it; index 0
+// is no face.
+inline constexpr std::array<std::string_view, 14> kFaceNames = {"",  "A", "2", "3",  "4", "5", "6",
+                                                                "7", "8", "9", "10", "J", "Q", "K"};
 inline constexpr Integer card_value(Integer face) {
     return face < 10 ? face : Integer{10};
 }

@@ -1,7 +1,6 @@
 #include "banco.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "core/engine_steps.h"
 #include "dealer_panel.h"
@@ -26,6 +25,9 @@ EngineRules<DealerRule> dealer_rules(const TableState& state) {
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,
+        .write_line = write_dealer_combination,
+        .write_results = write_dealer_results,
+        .panel = dealer_panel,
         .settled_column = dealer_outcome(state.banco_sum, state.player_sum),
     };
 }
@@ -52,20 +54,12 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
-EngineRun Banco(TableState& state, const ReportSettings& settings) {
-    ReportSet reports(settings);
-    EngineRun run = Banco(state, reports);
-    run.report_errors = reports.commit();
-    return run;
+EngineRun Banco(TableState& state, const ReportSettings& settings, const ModelWords& words) {
+    return run_engine(state, dealer_rules(state), settings, words);
 }
 
-EngineRun Banco(TableState& state, ReportSet& reports) {
-    return run_engine(
-        state, dealer_rules(state), reports,
-        [&state](ReportFile& file, int column, Integer total) {
-            write_dealer_combination(file, state, column, total);
-        },
-        [&state](ReportFile& file) { write_dealer_results(state, file); }, dealer_panel);
+EngineRun Banco(TableState& state, ReportSet& reports, const ModelWords& words) {
+    return run_engine(state, dealer_rules(state), reports, words);
 }
 
 }  // namespace tavolix

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "analysis/table_analysis.h"
 #include "core/hand_total.h"
 #include "dealer/banco.h"
 #include "player/player.h"
@@ -22,21 +23,20 @@ void require_valid_total(Integer total, const char* hand) {
 
 }  // namespace
 
-std::optional<Calculation> calculate(TableState& state, const ReportSettings& settings) {
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& settings,
+                                     const ModelWords& words) {
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
-    state.banco_sum = SumaKarti(state, state.banco_count, state.banco_cards);
-    state.banco_soft = state.sum_soft;
-    state.player_sum = SumaKarti(state, state.player_count, state.player_cards);
-    state.player_soft = state.sum_soft;
+    store_hand_totals(state);
     require_valid_total(state.banco_sum, "banco");
     require_valid_total(state.player_sum, "player");
 
     ReportSet reports(settings);
     Calculation calculation;
-    calculation.banco = Banco(state, reports);
-    calculation.player = Player(state, reports);
+    calculation.banco = Banco(state, reports, words);
+    calculation.player = Player(state, reports, words);
+    calculation.analysis = analysis::analyse(analysis::table_of(state));
     calculation.report_errors = reports.commit();
     return calculation;
 }

@@ -1,11 +1,13 @@
 #include "form1_model.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/card_entry.h"
 #include "core/hand_total.h"
-#include "dealer/dealer_exact.h"
-#include "player/player_exact.h"
+#include "core/remaining_cards.h"
+#include "dealer/banco.h"
+#include "player/player.h"
 
 #ifndef TAVOLIX_WRITE_REPORTS
 #define TAVOLIX_WRITE_REPORTS 0
@@ -13,15 +15,51 @@
 
 namespace tavolix {
 
-std::string rule_line(int decks) {
-    const std::string rule = "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. ";
-    return rule + (decks == 1 ? "Un mazzo" : std::to_string(decks) + " mazzi") + " in gioco .";
+namespace {
+
+void forget_side(std::vector<Side>& entered, Side side) {
+    std::erase(entered, side);
 }
 
-Form1Model::Form1Model(ReportSettings reports) : reports_(std::move(reports)) {}
+// The captions of one side: its cards, its total and its result panel.
+struct SideCaptions {
+    std::string& cards;
+    std::string& total;
+    std::string& all;
+    std::string& first;
+};
+
+SideCaptions captions_of(Form1Captions& captions, Side side) {
+    if (side == Side::Banco) {
+        return {captions.Label4, captions.Label7, captions.Label9, captions.Label12};
+    }
+    return {captions.Label5, captions.Label8, captions.Label10, captions.Label13};
+}
+
+}  // namespace
+
+std::string rule_line(int decks, const ModelWords& words) {
+    if (decks == 1) {
+        return words.rule_one_deck;
+    }
+    std::string line = words.rule_decks;
+    const auto mark = line.find("%1");
+    if (mark != std::string::npos) {
+        line.replace(mark, 2, std::to_string(decks));
+    }
+    return line;
+}
+
+Form1Model::Form1Model(ReportSettings reports, ModelWords words)
+    : reports_(std::move(reports)), words_(std::move(words)) {
+    captions_.Label7 = words_.total;
+    captions_.Label8 = words_.total;
+    captions_.Label14 = rule_line(1, words_);
+}
 
 void Form1Model::Form_Load() {
     reset_to_start(state_);
+    entered_.clear();
     state_.write_reports = TAVOLIX_WRITE_REPORTS;
     captions_.Label4 = state_.banco_text;
     captions_.Label5 = state_.player_text;
@@ -38,11 +76,8 @@ void Form1Model::Form_Load() {
         deck_items_.push_back(std::to_string(decks));
     }
     deck_list_index_ = state_.deck_count - kMinDecks;
-    captions_.Label14 = rule_line(state_.deck_count);
-    state_.banco_sum = SumaKarti(state_, state_.banco_count, state_.banco_cards);
-    state_.banco_soft = state_.sum_soft;
-    state_.player_sum = SumaKarti(state_, state_.player_count, state_.player_cards);
-    state_.player_soft = state_.sum_soft;
+    captions_.Label14 = rule_line(state_.deck_count, words_);
+    store_hand_totals(state_);
 }
 
 void Form1Model::Label3_Click(int Index) {
@@ -68,38 +103,43 @@ void Form1Model::Label3_Click(int Index) {
             last_card_ = LastCard::Accepted;
             break;
     }
-    if (card.side == Side::Banco) {
-        captions_.Label4 = state_.banco_text;
-        captions_.Label7 = total_caption(total);
-    } else {
-        captions_.Label5 = state_.player_text;
-        captions_.Label8 = total_caption(total);
-    }
+    entered_.push_back(card.side);
+    show_hand(card.side, total);
     if (state_.banco_count >= 1 && state_.player_count >= 2) {
         Command3_Click();
     }
 }
 
 void Form1Model::Command1_Click() {
-    state_.banco_count = 0;
-    state_.banco_text.clear();
-    captions_.Label4 = state_.banco_text;
-    captions_.Label7 = "Somma =";
-    captions_.Label9.clear();
-    captions_.Label12.clear();
+    clear_hand(Side::Banco);
 }
 
 void Form1Model::Command2_Click() {
-    state_.player_count = 0;
-    state_.player_text.clear();
-    captions_.Label5 = state_.player_text;
-    captions_.Label8 = "Somma =";
-    captions_.Label10.clear();
-    captions_.Label13.clear();
+    clear_hand(Side::Player);
+}
+
+void Form1Model::clear_hand(Side side) {
+    forget_side(entered_, side);
+    const HandFields hand = hand_of(state_, side);
+    hand.count = 0;
+    hand.text.clear();
+    const SideCaptions captions = captions_of(captions_, side);
+    captions.cards = hand.text;
+    captions.total = words_.total;
+    clear_panel(side);
+}
+
+// A side whose hand is no longer complete shows no results, and the analysis,
+// which needs both hands, goes with them.
+void Form1Model::clear_panel(Side side) {
+    const SideCaptions captions = captions_of(captions_, side);
+    captions.all.clear();
+    captions.first.clear();
+    captions_.analysis = {};
 }
 
 void Form1Model::Command3_Click() {
-    auto calculation = calculate(state_, reports_);
+    auto calculation = calculate(state_, reports_, words_);
     if (!calculation) {
         return;
     }
@@ -108,6 +148,7 @@ void Form1Model::Command3_Click() {
     captions_.Label12 = calculation->banco.panel.prima_carta;
     captions_.Label10 = calculation->player.panel.tutte_combinazioni;
     captions_.Label13 = calculation->player.panel.prima_carta;
+    captions_.analysis = analysis_panel(calculation->analysis, state_.stand_at);
     for (const auto& error : calculation->report_errors) {
         std::fprintf(stderr, "tavolix: %s\n", error.c_str());
     }
@@ -121,6 +162,7 @@ void Form1Model::Command4_Click() {
     captions_.Label12.clear();
     captions_.Label10.clear();
     captions_.Label13.clear();
+    captions_.analysis = {};
 }
 
 void Form1Model::Combo1_Click(int ListIndex) {
@@ -130,6 +172,37 @@ void Form1Model::Combo1_Click(int ListIndex) {
     combo_list_index_ = ListIndex;
     state_.stand_at = static_cast<Integer>(ListIndex + 12);
     Command3_Click();
+}
+
+void Form1Model::remove_last_card(Side side) {
+    Integer total = 0;
+    if (!tavolix::remove_last_card(state_, side, total)) {
+        return;
+    }
+    const auto last = std::find(entered_.rbegin(), entered_.rend(), side);
+    if (last != entered_.rend()) {
+        entered_.erase(std::next(last).base());
+    }
+    show_hand(side, total);
+    if (state_.banco_count >= 1 && state_.player_count >= 2) {
+        Command3_Click();
+    } else {
+        clear_panel(side);
+    }
+}
+
+// An empty hand shows the bare "Somma =", as at start-up.
+void Form1Model::show_hand(Side side, Integer total) {
+    const HandFields hand = hand_of(state_, side);
+    const SideCaptions captions = captions_of(captions_, side);
+    captions.cards = hand.text;
+    captions.total = hand.count == 0 ? words_.total : total_caption(total, words_);
+}
+
+void Form1Model::undo_last_card() {
+    if (!entered_.empty()) {
+        remove_last_card(entered_.back());
+    }
 }
 
 void Form1Model::Combo2_Click(int ListIndex) {
@@ -142,7 +215,7 @@ void Form1Model::Combo2_Click(int ListIndex) {
     }
     deck_list_index_ = ListIndex;
     state_.deck_count = decks;
-    captions_.Label14 = rule_line(decks);
+    captions_.Label14 = rule_line(decks, words_);
     Command3_Click();
 }
 
@@ -167,7 +240,17 @@ TableView Form1Model::view() const {
 }
 
 Form1Model::ExactChances Form1Model::exact_chances() const {
-    return {.banco = dealer_exact(state_), .player = player_exact(state_)};
+    ExactChances chances{};
+    if (last_calculation_) {
+        const HandAnalysis& analysis = last_calculation_->analysis;
+        chances.banco[kDealerWins] = analysis.dealer_now.wins;
+        chances.banco[kPush] = analysis.dealer_now.push;
+        chances.banco[kDealerLoses] = analysis.dealer_now.loses;
+        chances.banco[kBust] = analysis.dealer_now.busts;
+        chances.player[kStandColumn] = analysis.player_draw.stands;
+        chances.player[kBust] = analysis.player_draw.busts;
+    }
+    return chances;
 }
 
 }  // namespace tavolix

@@ -1,7 +1,6 @@
 #include "player.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "core/engine_steps.h"
 #include "player_panel.h"
@@ -26,6 +25,9 @@ EngineRules<PlayerRule> player_rules(const TableState& state) {
         .outcome_columns = kPlayerOutcomes,
         .combinations_file = kPlayerCombinationsFile,
         .results_file = kPlayerResultsFile,
+        .write_line = write_player_combination,
+        .write_results = write_player_results,
+        .panel = player_panel,
         // Whatever the hand, the question is what taking a card now brings.
         .settled_column = kDrawAgain,
     };
@@ -47,20 +49,12 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
-EngineRun Player(TableState& state, const ReportSettings& settings) {
-    ReportSet reports(settings);
-    EngineRun run = Player(state, reports);
-    run.report_errors = reports.commit();
-    return run;
+EngineRun Player(TableState& state, const ReportSettings& settings, const ModelWords& words) {
+    return run_engine(state, player_rules(state), settings, words);
 }
 
-EngineRun Player(TableState& state, ReportSet& reports) {
-    return run_engine(
-        state, player_rules(state), reports,
-        [&state](ReportFile& file, int column, Integer total) {
-            write_player_combination(file, state, column, total);
-        },
-        [&state](ReportFile& file) { write_player_results(state, file); }, player_panel);
+EngineRun Player(TableState& state, ReportSet& reports, const ModelWords& words) {
+    return run_engine(state, player_rules(state), reports, words);
 }
 
 }  // namespace tavolix

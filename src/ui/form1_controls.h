@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <array>
 
+#include "card_pad.h"
 #include "click_label.h"
+#include "form1_layout.h"
 
 namespace tavolix::ui {
 
@@ -19,6 +21,8 @@ inline constexpr int kPadLabelCount = 26;
 // objectName "Label3" and its index 0..25 in the dynamic property "Index".
 struct Form1Controls {
     std::array<ClickLabel*, kPadLabelCount> Label3{};  // by index
+    CardPad* Frame1 = nullptr;                         // the dealer's pad
+    CardPad* Frame2 = nullptr;                         // the player's pad
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label7 = nullptr;
@@ -39,6 +43,9 @@ struct Form1Controls {
 };
 
 inline constexpr const char* kPadIndexProperty = "Index";
+
+// Creates one control as laid out, inside its container, which must exist.
+void build_control(QWidget& form, const ControlSpec& control);
 
 // Creates every control of the window inside `form` as laid out, the card pads
 // and the lines included, with Command3 hidden.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <span>
+
+#include "core/table_state.h"
 
 // What Form1 shows and where, as data: every position and size is in twips
 // (1/1440 inch), the unit the window was designed in.
@@ -59,17 +62,16 @@ struct LineSpec {
     std::optional<Rgb> colour;
 };
 
-// One position of a card pad, left to right, and the Label3 index it has in
-// each pad.
+// One position of a card pad, left to right, and the face it stands for in
+// both pads; card entry numbers the labels.
 struct PadPosition {
     int left;
     int width;
-    const char* caption;
-    int dealer_index;
-    int player_index;
+    Integer face;
 };
 
-inline constexpr const char* kWindowTitle = "Tavolix - V 1.0, 10/2011";
+// Captions are the Italian source texts of the translations, context "Form1".
+inline constexpr const char* kWindowTitle = QT_TRANSLATE_NOOP("Form1", "Tavolix - V 1.0, 10/2011");
 inline constexpr int kClientWidth = 8685;
 inline constexpr int kClientHeight = 5430;
 inline constexpr FontSpec kWindowFont{FontName::MsSansSerif, 12, true};
@@ -83,5 +85,8 @@ inline constexpr int kPadHeight = 255;
 std::span<const ControlSpec> form1_controls();
 std::span<const LineSpec> form1_lines();
 std::span<const PadPosition> card_pad();
+// The names of the focusable controls in tab order; the window opens with the
+// focus on the first.
+std::span<const char* const> tab_order();
 
 }  // namespace tavolix::ui

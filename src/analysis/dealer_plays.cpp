@@ -1,0 +1,243 @@
+#include "dealer_plays.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "core/hand_total.h"
+
+namespace tavolix::analysis {
+
+namespace {
+
+// Bounds that no dealer hand comes near: its hard total stays below 27.
+constexpr int kMostDraws = 32;
+constexpr int kMostOfValue = 32;
+
+// Where the ways to draw `count` cards of `value` stand in the table of
+// falling factorials; value 0 is the factor 1 of the root.
+std::int16_t step_factor(int value, int count) {
+    return static_cast<std::int16_t>(value * kMostOfValue + count);
+}
+
+constexpr int rule_index(On16 on_16) {
+    return on_16 == On16::stands ? 0 : 1;
+}
+
+}  // namespace
+
+DealerPlays::DealerPlays(Integer banco_total, Integer banco_soft, const DeckCounts& fullest_shoe) {
+    // A hand of the dealer that still draws, with the number of orders of its
+    // cards in which every shorter hand drew too, under each rule on 16.
+    struct Drawing {
+        CardCode code;
+        Integer total;
+        Integer soft;
+        std::array<double, 2> orders;
+    };
+    std::vector<Drawing> hands{{0, banco_total, banco_soft, {1.0, 1.0}}};
+    CodeIndex index(1024);
+    index.find_or_add(0);
+    std::array<std::vector<Standing>, 2> standing;
+
+    // Every hand is added by one with a card fewer, so by the time it is
+    // reached here all the hands that lead to it have passed on their orders.
+    for (std::size_t i = 0; i < hands.size(); ++i) {
+        const Drawing hand = hands[i];
+        bool draws = false;
+        for (const On16 on_16 : {On16::stands, On16::draws}) {
+            const double orders = hand.orders[rule_index(on_16)];
+            if (orders == 0) {
+                continue;
+            }
+            if (dealer_draws(hand.total, on_16)) {
+                draws = true;
+            } else {
+                standing[rule_index(on_16)].push_back({hand.code, hand.total, orders});
+            }
+        }
+        if (!draws) {
+            continue;
+        }
+        for (int value = 1; value <= 10; ++value) {
+            if (fullest_shoe[value] - count_in(hand.code, value) < 1) {
+                continue;
+            }
+            Integer total = hand.total;
+            Integer soft = hand.soft;
+            add_card(total, soft, static_cast<Integer>(value));
+            if (total > 21) {
+                continue;
+            }
+            const CardCode code = hand.code + one_card(value);
+            const auto [next, added] = index.find_or_add(code);
+            if (added) {
+                hands.push_back({code, total, soft, {0.0, 0.0}});
+            }
+            for (const On16 on_16 : {On16::stands, On16::draws}) {
+                if (dealer_draws(hand.total, on_16)) {
+                    hands[next].orders[rule_index(on_16)] += hand.orders[rule_index(on_16)];
+                }
+            }
+        }
+    }
+    for (const On16 on_16 : {On16::stands, On16::draws}) {
+        standing_[rule_index(on_16)] = tree_of(std::move(standing[rule_index(on_16)]));
+    }
+}
+
+DealerPlays::StandingHands DealerPlays::tree_of(std::vector<Standing> hands) {
+    std::sort(hands.begin(), hands.end(),
+              [](const Standing& a, const Standing& b) { return a.code < b.code; });
+
+    // First in preorder, where a hand shares the steps of the hand before it
+    // as far as their counts agree.
+    struct Step {
+        int parent;
+        int depth;
+        int value;
+        int count;
+    };
+    std::vector<Step> steps{{-1, 0, 0, 0}};
+    struct Hand {
+        int step;
+        int cards;
+        int final_index;
+        double orders;
+    };
+    std::vector<Hand> ends;
+    std::vector<int> path;  // the steps below the root of the hand placed last
+    StandingHands tree;
+    for (const Standing& hand : hands) {
+        std::array<std::pair<int, int>, 10> own{};
+        int length = 0;
+        int cards = 0;
+        for (int value = 10; value >= 1; --value) {
+            if (const int count = count_in(hand.code, value); count > 0) {
+                own[length++] = {value, count};
+                cards += count;
+                tree.most_of_value[value] = std::max(tree.most_of_value[value], count);
+            }
+        }
+        assert(cards < kMostDraws);
+        tree.most_cards = std::max(tree.most_cards, cards);
+        std::size_t shared = 0;
+        while (shared < path.size() && static_cast<int>(shared) < length &&
+               steps[path[shared]].value == own[shared].first &&
+               steps[path[shared]].count == own[shared].second) {
+            ++shared;
+        }
+        path.resize(shared);
+        for (int depth = static_cast<int>(shared); depth < length; ++depth) {
+            const int parent = path.empty() ? 0 : path.back();
+            path.push_back(static_cast<int>(steps.size()));
+            steps.push_back({parent, depth + 1, own[depth].first, own[depth].second});
+        }
+        ends.push_back({path.empty() ? 0 : path.back(), cards, hand.final_total - 16, hand.orders});
+    }
+
+    // Then the steps with children level by level, parents before children.
+    std::vector<bool> has_children(steps.size(), false);
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        has_children[steps[i].parent] = true;
+    }
+    has_children[0] = true;
+    std::array<std::vector<int>, 11> by_depth;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (has_children[i]) {
+            by_depth[steps[i].depth].push_back(static_cast<int>(i));
+        }
+    }
+    std::vector<int> place(steps.size(), 0);
+    for (const auto& level : by_depth) {
+        for (const int step : level) {
+            place[step] = static_cast<int>(tree.parent.size());
+            tree.parent.push_back(steps[step].parent < 0 ? 0 : place[steps[step].parent]);
+            tree.factor.push_back(step_factor(steps[step].value, steps[step].count));
+        }
+    }
+
+    // And the hands by cards drawn and final total, each group in the order
+    // of its steps.
+    std::array<std::array<std::vector<Hand>, 6>, kMostDraws> groups;
+    for (const Hand& end : ends) {
+        groups[end.cards][end.final_index].push_back(end);
+    }
+    for (int cards = 0; cards < kMostDraws; ++cards) {
+        for (int final_index = 0; final_index < 6; ++final_index) {
+            const auto& group = groups[cards][final_index];
+            if (group.empty()) {
+                continue;
+            }
+            tree.endings.push_back({cards, final_index, tree.hand_step.size(), 0});
+            for (const Hand& end : group) {
+                const Step& step = steps[end.step];
+                if (has_children[end.step]) {
+                    tree.hand_step.push_back(place[end.step]);
+                    tree.hand_factor.push_back(step_factor(0, 0));
+                } else {
+                    tree.hand_step.push_back(place[step.parent]);
+                    tree.hand_factor.push_back(step_factor(step.value, step.count));
+                }
+                tree.hand_orders.push_back(end.orders);
+            }
+            tree.endings.back().last = tree.hand_step.size();
+        }
+    }
+    return tree;
+}
+
+DealerFinals DealerPlays::finals(const DeckCounts& shoe, int cards, On16 on_16) const {
+    const StandingHands& tree = standing_[rule_index(on_16)];
+
+    // falling[v * kMostOfValue + m]: the ways to draw m given cards of value v
+    // in order; the root's factor, at index 0, is 1.
+    std::array<double, 11 * kMostOfValue> falling;
+    falling[0] = 1.0;
+    for (int value = 1; value <= 10; ++value) {
+        double ways = 1.0;
+        for (int count = 1; count <= tree.most_of_value[value]; ++count) {
+            ways *= std::max(0, shoe[value] - count + 1);
+            falling[value * kMostOfValue + count] = ways;
+        }
+    }
+
+    const std::size_t steps = tree.parent.size();
+    reached_.resize(steps);
+    double* reached = reached_.data();
+    reached[0] = 1.0;
+    const int* parent = tree.parent.data();
+    const std::int16_t* factor = tree.factor.data();
+    for (std::size_t i = 1; i < steps; ++i) {
+        reached[i] = reached[parent[i]] * falling[factor[i]];
+    }
+
+    // The ways to draw k cards in order from the whole shoe, for each k.
+    std::array<double, kMostDraws> ordered_draws;
+    ordered_draws[0] = 1.0;
+    for (int drawn = 1; drawn <= tree.most_cards; ++drawn) {
+        ordered_draws[drawn] = ordered_draws[drawn - 1] * std::max(0, cards - drawn + 1);
+    }
+
+    DealerFinals finals;
+    double standing = 0;
+    const int* step = tree.hand_step.data();
+    const std::int16_t* own = tree.hand_factor.data();
+    const double* orders = tree.hand_orders.data();
+    for (const auto& ending : tree.endings) {
+        if (ordered_draws[ending.cards] <= 0) {
+            continue;
+        }
+        // Four sums in turn, so that no addition waits on the one before.
+        std::array<double, 4> ways{};
+        for (std::size_t hand = ending.first; hand < ending.last; ++hand) {
+            ways[hand % 4] += reached[step[hand]] * falling[own[hand]] * orders[hand];
+        }
+        const double chance = (ways[0] + ways[1] + ways[2] + ways[3]) / ordered_draws[ending.cards];
+        finals.chance[ending.final_index] += chance;
+        standing += chance;
+    }
+    finals.chance[DealerFinals::kBust] = 1.0 - standing;
+    return finals;
+}
+
+}  // namespace tavolix::analysis

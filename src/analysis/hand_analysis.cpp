@@ -1,0 +1,111 @@
+#include "hand_analysis.h"
+
+#include <cassert>
+
+#include "core/hand_total.h"
+#include "dealer_plays.h"
+#include "play_choice.h"
+#include "player_hands.h"
+#include "settle.h"
+
+namespace tavolix::analysis {
+
+namespace {
+
+std::pair<Integer, Integer> total_of(const std::vector<Integer>& cards) {
+    Integer total = 0;
+    Integer soft = 0;
+    for (const Integer value : cards) {
+        add_card(total, soft, value);
+    }
+    return {total, soft};
+}
+
+}  // namespace
+
+HandAnalysis analyse(const Table& table) {
+    assert(!table.banco.empty() && table.player.size() >= 2);
+    const auto [banco_total, banco_soft] = total_of(table.banco);
+    const auto [player_total, player_soft] = total_of(table.player);
+    assert(banco_total <= 21 && player_total <= 21);
+    int shoe_cards = 0;
+    for (int value = 1; value <= 10; ++value) {
+        shoe_cards += table.shoe[value];
+    }
+
+    const DealerPlays dealer(banco_total, banco_soft, table.shoe);
+    const std::vector<PlayerHand> hands = player_hands(player_total, player_soft, table.shoe);
+    const int stand_at = table.stand_at;
+
+    // Per hand: standing there, each threshold's way on from there, the
+    // better of standing and drawing at every turn, and the chance to bust
+    // drawing on to the window's threshold.
+    std::vector<Outcome> stand(hands.size());
+    std::vector<std::array<Outcome, kThresholds>> rows(hands.size());
+    std::vector<Outcome> best(hands.size());
+    std::vector<double> busts_drawing(hands.size());
+    HandAnalysis analysis;
+    Outcome first_hit;
+    Outcome first_double;
+    double first_busts = 0;
+
+    for (int i = static_cast<int>(hands.size()) - 1; i >= 0; --i) {
+        const PlayerHand& hand = hands[i];
+        DeckCounts left = table.shoe;
+        for (int value = 1; value <= 10; ++value) {
+            left[value] -= count_in(hand.drawn, value);
+        }
+        const int cards = shoe_cards - hand.cards;
+        const DealerFinals finals = dealer.finals(left, cards, dealer_on_16(hand.total));
+        stand[i] = settle(finals, hand.total);
+        if (i == 0) {
+            analysis.dealer_now = dealer_view(finals, hand.total);
+        }
+
+        const int first_drawing = std::max(kLowestThreshold, hand.total + 1) - kLowestThreshold;
+        Outcome hit;
+        Outcome doubled;
+        std::array<Outcome, kThresholds> drawn{};
+        double busts = 0;
+        for (int value = 1; value <= 10; ++value) {
+            if (left[value] < 1) {
+                continue;
+            }
+            const double chance = static_cast<double>(left[value]) / cards;
+            const int next = hand.next[value];
+            if (next < 0) {
+                hit.lose += chance;
+                doubled.lose += chance;
+                busts += chance;
+                for (int row = first_drawing; row < kThresholds; ++row) {
+                    drawn[row].lose += chance;
+                }
+                continue;
+            }
+            add_scaled(hit, best[next], chance);
+            add_scaled(doubled, stand[next], chance);
+            busts += chance * busts_drawing[next];
+            for (int row = first_drawing; row < kThresholds; ++row) {
+                add_scaled(drawn[row], rows[next][row], chance);
+            }
+        }
+        for (int row = 0; row < kThresholds; ++row) {
+            rows[i][row] = row < first_drawing ? stand[i] : drawn[row];
+        }
+        best[i] = better(stand[i], hit);
+        busts_drawing[i] = hand.total >= stand_at ? 0.0 : busts;
+        if (i == 0) {
+            first_hit = hit;
+            first_double = doubled;
+            first_busts = busts;
+        }
+    }
+
+    analysis.stand_at = rows[0];
+    analysis.player_draw = {.stands = 1.0 - first_busts, .busts = first_busts};
+    choose_plays(analysis, stand[0], first_hit,
+                 table.player.size() == 2 ? std::optional<Outcome>(first_double) : std::nullopt);
+    return analysis;
+}
+
+}  // namespace tavolix::analysis

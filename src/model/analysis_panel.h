@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "calculate.h"
+
+namespace tavolix {
+
+// The texts of the panel "Analisi esatta": one row per threshold 12..21 with
+// the chances to win, push and lose and the EV, the best row and the row of
+// the threshold chosen marked, then the advice and the EV of each play. All
+// empty while there is nothing to show.
+struct AnalysisPanel {
+    std::string heading;                 // the columns' names, aligned with the rows
+    std::array<std::string, 10> rows{};  // thresholds 12..21
+    int best_row = -1;                   // 0..9, -1 with no analysis
+    int chosen_row = -1;
+    std::string legend;   // what the two marks mean
+    std::string advice;   // "Consiglio: CARTA"
+    std::string actions;  // the EV of each play, one line each
+
+    bool empty() const { return best_row < 0; }
+};
+
+AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at);
+
+// The panel as plain text, one line each, heading first; empty for an
+// empty panel.
+std::string analysis_text(const AnalysisPanel& panel);
+
+// The advice as one word for machines: "stand", "hit" or "double".
+const char* advice_key(analysis::Play play);
+
+}  // namespace tavolix

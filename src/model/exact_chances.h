@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+
+#include "core/table_state.h"
+
+namespace tavolix {
+
+// Chances by draw_stats column, as the engines' row 0 holds them.
+using OutcomeChances = std::array<double, kStatColumns>;
+
+// The figures each panel's averages approximate, with every draw sequence
+// weighted by its own probability, from the exact analysis: the dealer
+// against the player's total as it stands (columns 1..4), drawing nothing
+// once the rule says stand; the player taking one card and drawing on while
+// below stand_at (columns 1 and 4).
+OutcomeChances dealer_exact(const TableState& state);
+OutcomeChances player_exact(const TableState& state);
+
+}  // namespace tavolix

@@ -1,0 +1,76 @@
+#include "analysis_controls.h"
+
+#include <array>
+
+#include "display_text.h"
+#include "form1_controls.h"
+
+namespace tavolix::ui {
+
+namespace {
+
+using enum ControlKind;
+using enum FontName;
+
+constexpr FontSpec kButton{MsSansSerif, 8.25};
+constexpr FontSpec kFrame{MsSansSerif, 8.25};
+constexpr FontSpec kAdvice{MsSansSerif, 9.75, true};
+constexpr FontSpec kPanel{CourierNew, 9};
+
+// The captions that the window translates are set by Form1.
+constexpr std::array kAnalysisControls{
+    ControlSpec{"Command5", Button, nullptr, {7680, 4680, 975, 375}, "", kButton, {}},
+    ControlSpec{"Frame5", Frame, nullptr, {8700, 120, 5700, 4320}, "", kFrame, {}},
+    ControlSpec{"Label21", Label, "Frame5", {120, 240, 5460, 240}, "", kPanel, {}},
+    ControlSpec{"Label22", Label, "Frame5", {120, 480, 5460, 2460}, "", kPanel, {}},
+    ControlSpec{"Label23", Label, "Frame5", {120, 2940, 5460, 240}, "", kPanel, {}},
+    ControlSpec{"Label24", Label, "Frame5", {120, 3240, 5460, 300}, "", kAdvice, {}},
+    ControlSpec{"Label25", Label, "Frame5", {120, 3540, 5460, 720}, "", kPanel, {}},
+};
+
+}  // namespace
+
+std::span<const ControlSpec> analysis_controls() {
+    return kAnalysisControls;
+}
+
+AnalysisControls build_analysis_controls(QWidget& form) {
+    for (const ControlSpec& control : kAnalysisControls) {
+        build_control(form, control);
+    }
+    AnalysisControls controls;
+    controls.Command5 = form.findChild<QPushButton*>(QStringLiteral("Command5"));
+    controls.Frame5 = form.findChild<QGroupBox*>(QStringLiteral("Frame5"));
+    controls.Label21 = form.findChild<QLabel*>(QStringLiteral("Label21"));
+    controls.Label22 = form.findChild<QLabel*>(QStringLiteral("Label22"));
+    controls.Label23 = form.findChild<QLabel*>(QStringLiteral("Label23"));
+    controls.Label24 = form.findChild<QLabel*>(QStringLiteral("Label24"));
+    controls.Label25 = form.findChild<QLabel*>(QStringLiteral("Label25"));
+    controls.Label22->setTextFormat(Qt::RichText);
+    controls.Frame5->hide();
+    return controls;
+}
+
+void show_analysis(const AnalysisControls& controls, const AnalysisPanel& panel) {
+    controls.Label21->setText(display_text(panel.heading));
+    QString rows;
+    for (int row = 0; row < static_cast<int>(panel.rows.size()) && !panel.empty(); ++row) {
+        QString line =
+            QString::fromStdString(panel.rows[static_cast<std::size_t>(row)]).toHtmlEscaped();
+        if (row == panel.best_row) {
+            line = QStringLiteral("<b>") + line + QStringLiteral("</b>");
+        }
+        if (row == panel.chosen_row) {
+            line = QStringLiteral("<u>") + line + QStringLiteral("</u>");
+        }
+        rows += (row > 0 ? QStringLiteral("<br>") : QString()) + line;
+    }
+    controls.Label22->setText(rows.isEmpty() ? QString()
+                                             : QStringLiteral("<div style=\"white-space:pre\">") +
+                                                   rows + QStringLiteral("</div>"));
+    controls.Label23->setText(display_text(panel.legend));
+    controls.Label24->setText(display_text(panel.advice));
+    controls.Label25->setText(display_text(panel.actions));
+}
+
+}  // namespace tavolix::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include "form1_layout.h"
+#include "model/analysis_panel.h"
+
+namespace tavolix::ui {
+
+// The exact analysis beside the window: the button Command5 in the footer,
+// where the hidden Command3 stands, and the panel Frame5 to the right of the
+// window's own width, shown only while the window is widened for it.
+struct AnalysisControls {
+    QPushButton* Command5 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QLabel* Label21 = nullptr;  // the columns' names
+    QLabel* Label22 = nullptr;  // a row per threshold 12..21
+    QLabel* Label23 = nullptr;  // what the marks mean
+    QLabel* Label24 = nullptr;  // "Consiglio: ..."
+    QLabel* Label25 = nullptr;  // the EV of each play
+};
+
+// How wide the window is with the panel open.
+inline constexpr int kWidenedClientWidth = 14520;
+
+std::span<const ControlSpec> analysis_controls();
+
+// Creates the button and the hidden panel inside `form`.
+AnalysisControls build_analysis_controls(QWidget& form);
+
+// The model's texts in the panel, the best row in bold and the chosen
+// threshold's row underlined, beside their marks.
+void show_analysis(const AnalysisControls& controls, const AnalysisPanel& panel);
+
+}  // namespace tavolix::ui

@@ -1,0 +1,80 @@
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include "window_fixture.h"
+
+namespace tavolix::ui::testing {
+namespace {
+
+// The rows as the panel shows them, without the marking in bold.
+QStringList shown_rows(const QLabel* rows) {
+    QTextDocument document;
+    document.setHtml(rows->text());
+    QStringList lines = document.toPlainText().split(QChar(0x2028));
+    lines = lines.join(QLatin1Char('\n')).split(QLatin1Char('\n'));
+    return lines;
+}
+
+TEST_F(Form1Test, widens_for_the_analysis_and_narrows_back) {
+    auto* button = control<QPushButton>("Command5");
+    EXPECT_EQ(button->text(), QStringLiteral("Analisi >>"));
+    EXPECT_FALSE(control("Frame5")->isVisible());
+    click(button);
+    EXPECT_EQ(form->width(), 14520 / 15);
+    EXPECT_TRUE(control("Frame5")->isVisible());
+    EXPECT_EQ(control<QGroupBox>("Frame5")->title(), QStringLiteral("Analisi esatta"));
+    EXPECT_EQ(button->text(), QStringLiteral("<< Analisi"));
+    click(button);
+    EXPECT_EQ(form->size(), QSize(8685 / 15, 5430 / 15));
+    EXPECT_FALSE(control("Frame5")->isVisible());
+    EXPECT_EQ(button->text(), QStringLiteral("Analisi >>"));
+}
+
+// Dealer 10, player 10 and 8 at 17: standing on 18 is best, and every
+// threshold up to 18 stands, so the lowest of them, 12, is marked best.
+TEST_F(Form1Test, fills_the_analysis_with_the_other_panels_and_clears_it_with_them) {
+    click(control("Command5"));
+    play_worked_example();
+    const QStringList rows = shown_rows(control<QLabel>("Label22"));
+    ASSERT_EQ(rows.size(), 10);
+    EXPECT_TRUE(rows[0].startsWith(QStringLiteral("* 12"))) << rows[0].toStdString();
+    EXPECT_TRUE(rows[5].startsWith(QStringLiteral(" >17"))) << rows[5].toStdString();
+    EXPECT_EQ(control<QLabel>("Label24")->text(), QStringLiteral("Consiglio: STAI"));
+    EXPECT_TRUE(control<QLabel>("Label22")->text().contains(QStringLiteral("<b>")));
+    click(control("Command4"));
+    for (const char* name : {"Label21", "Label22", "Label23", "Label24", "Label25"}) {
+        EXPECT_EQ(control<QLabel>(name)->text(), QString()) << name;
+    }
+}
+
+TEST_F(Form1Test, fits_every_text_of_the_analysis_into_its_box) {
+    click(control("Command5"));
+    // A two-card hand, so the double's line is there too.
+    click_card(true, QStringLiteral("2"));
+    click_card(false, QStringLiteral("A"));
+    click_card(false, QStringLiteral("A"));
+    const auto* button = control<QPushButton>("Command5");
+    EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width());
+    for (const char* name : {"Label21", "Label22", "Label23", "Label24", "Label25"}) {
+        const auto* label = control<QLabel>(name);
+        QFont font = label->font();
+        font.setBold(true);  // the best row is bold
+        const QFontMetrics metrics(font);
+        const QStringList lines = label->textFormat() == Qt::RichText
+                                      ? shown_rows(label)
+                                      : label->text().split(QLatin1Char('\n'));
+        ASSERT_FALSE(lines.first().isEmpty()) << name;
+        for (const QString& line : lines) {
+            EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << name;
+        }
+        EXPECT_LE((lines.size() - 1) * metrics.lineSpacing() + metrics.height(), label->height())
+            << name;
+        EXPECT_LE(label->geometry().bottom(), control("Frame5")->height()) << name;
+    }
+    EXPECT_LE(control("Frame5")->geometry().right(), form->width());
+}
+
+}  // namespace
+}  // namespace tavolix::ui::testing
