@@ -303,25 +303,69 @@ TEST(CalcJson, writes_numbers_that_read_back_to_the_same_double) {
 
 // ---- the readable text ----
 
-TEST(CalcText, shows_both_hands_and_the_panels_side_by_side) {
-    const CalcRun run = run_calc({"10", "10,8"});
+// In the system's language, as the window shows it.
+struct TextCase {
+    const char* language;
+    QStringList environment;
+    std::string text;
+};
+
+class CalcText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(CalcText, shows_both_hands_and_the_panels_side_by_side) {
+    const CalcRun run = run_calc({"10", "10,8"}, {}, GetParam().environment);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "BANCO      10                      Somma = 10\n"
-              "GIOCATORE  10 8                    Somma = 18\n"
-              "Stare a => 17\n"
-              "\n"
-              "Probabilità Banco\n"
-              "Prima carta           Tutte combinazioni\n"
-              "Vincita =  44.90%     Vincita =  56.27%\n"
-              "Parità  =   6.12%     Parità  =   9.88%\n"
-              "Perdita =   8.16%     Perdita =  12.09%\n"
-              "                      Sballa  =  21.76%\n"
-              "\n"
-              "Probabilità Giocatore\n"
-              "Prima carta           Tutte combinazioni\n"
-              ">= 17  =  24.49%      >= 17  =  24.49%\n"
-              "Sballa =  75.51%      Sballa =  75.51%\n");
+    EXPECT_EQ(run.out, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calc, CalcText,
+    ::testing::Values(TextCase{"it",
+                               {},
+                               "BANCO      10                      Somma = 10\n"
+                               "GIOCATORE  10 8                    Somma = 18\n"
+                               "Stare a => 17\n"
+                               "\n"
+                               "Probabilità Banco\n"
+                               "Prima carta           Tutte combinazioni\n"
+                               "Vincita =  44.90%     Vincita =  56.27%\n"
+                               "Parità  =   6.12%     Parità  =   9.88%\n"
+                               "Perdita =   8.16%     Perdita =  12.09%\n"
+                               "                      Sballa  =  21.76%\n"
+                               "\n"
+                               "Probabilità Giocatore\n"
+                               "Prima carta           Tutte combinazioni\n"
+                               ">= 17  =  24.49%      >= 17  =  24.49%\n"
+                               "Sballa =  75.51%      Sballa =  75.51%\n"},
+                      TextCase{"en",
+                               {"LANGUAGE=en"},
+                               "DEALER     10                      Total = 10\n"
+                               "PLAYER     10 8                    Total = 18\n"
+                               "Stand =>   17\n"
+                               "\n"
+                               "Dealer's chances\n"
+                               "First card            All combinations\n"
+                               "Wins    =  44.90%     Wins    =  56.27%\n"
+                               "Push    =   6.12%     Push    =   9.88%\n"
+                               "Loses   =   8.16%     Loses   =  12.09%\n"
+                               "                      Busts   =  21.76%\n"
+                               "\n"
+                               "Player's chances\n"
+                               "First card            All combinations\n"
+                               ">= 17  =  24.49%      >= 17  =  24.49%\n"
+                               "Bust   =  75.51%      Bust   =  75.51%\n"}),
+    [](const auto& test) { return std::string(test.param.language); });
+
+// Scripts read the messages and the help, so these stay English.
+TEST(Calc, keeps_its_help_and_messages_english_in_every_language) {
+    for (const QStringList& arguments :
+         {QStringList{"--help"}, QStringList{"A,A,A,A,A", "10,8"}, QStringList{"--stand", "9"}}) {
+        const CalcRun italian = run_calc(arguments);
+        const CalcRun english = run_calc(arguments, {}, {"LANGUAGE=en"});
+        EXPECT_EQ(italian.out + italian.err, english.out + english.err)
+            << arguments.join(' ').toStdString();
+        EXPECT_FALSE((italian.out + italian.err).empty());
+    }
 }
 
 // ---- bad input ----

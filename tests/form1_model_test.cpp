@@ -301,5 +301,136 @@ TEST_F(Form1ModelTest, ignores_clicks_outside_the_pads) {
     EXPECT_EQ(model.state().banco_count + model.state().player_count, 0);
 }
 
+// Taking a card back leaves the table as if that card had never been
+// entered: the hands, texts and totals of a table that got only the other
+// cards, and its panels while the hands are complete; once they are not, the
+// side that lost the card has no panel and the other keeps what it showed.
+struct Step {
+    enum Kind { Card, RemoveBanco, RemovePlayer, Undo, CancelBanco } kind;
+    int index = 0;  // the pad label of a card
+};
+constexpr Step D(int face) {
+    return {Step::Card, pad_index(Side::Banco, static_cast<Integer>(face))};
+}
+constexpr Step P(int face) {
+    return {Step::Card, pad_index(Side::Player, static_cast<Integer>(face))};
+}
+constexpr Step kRemoveBanco{Step::RemoveBanco};
+constexpr Step kRemovePlayer{Step::RemovePlayer};
+constexpr Step kUndo{Step::Undo};
+constexpr Step kCancelBanco{Step::CancelBanco};
+
+struct TakeBackCase {
+    const char* name;
+    std::vector<Step> steps;  // the last one takes a card back
+    std::vector<Step> kept;   // the cards of the table it must equal
+};
+
+void PrintTo(const TakeBackCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class TakeBack : public ::testing::TestWithParam<TakeBackCase> {
+  protected:
+    static void play(Form1Model& model, const std::vector<Step>& steps) {
+        for (const Step& step : steps) {
+            switch (step.kind) {
+                case Step::Card:
+                    model.Label3_Click(step.index);
+                    break;
+                case Step::RemoveBanco:
+                    model.remove_last_card(Side::Banco);
+                    break;
+                case Step::RemovePlayer:
+                    model.remove_last_card(Side::Player);
+                    break;
+                case Step::Undo:
+                    model.undo_last_card();
+                    break;
+                case Step::CancelBanco:
+                    model.Command1_Click();
+                    break;
+            }
+        }
+    }
+};
+
+TEST_P(TakeBack, leaves_the_table_as_if_the_card_had_never_been_entered) {
+    const TakeBackCase& c = GetParam();
+    Form1Model model;
+    model.Form_Load();
+    play(model, {c.steps.begin(), c.steps.end() - 1});
+    const Form1Captions before = model.captions();
+    const Integer banco_before = model.state().banco_count;
+    const Integer player_before = model.state().player_count;
+    play(model, {c.steps.back()});
+    Form1Model never;
+    never.Form_Load();
+    play(never, c.kept);
+
+    const TableState& state = model.state();
+    const TableState& expected = never.state();
+    ASSERT_EQ(state.banco_count, expected.banco_count);
+    ASSERT_EQ(state.player_count, expected.player_count);
+    for (int i = 1; i <= state.banco_count; ++i) {
+        EXPECT_EQ(state.banco_faces[i], expected.banco_faces[i]) << i;
+        EXPECT_EQ(state.banco_cards[i], expected.banco_cards[i]) << i;
+    }
+    for (int i = 1; i <= state.player_count; ++i) {
+        EXPECT_EQ(state.player_faces[i], expected.player_faces[i]) << i;
+        EXPECT_EQ(state.player_cards[i], expected.player_cards[i]) << i;
+    }
+    const Form1Captions& now = model.captions();
+    const Form1Captions& fresh = never.captions();
+    EXPECT_EQ(state.banco_text, expected.banco_text);
+    EXPECT_EQ(state.player_text, expected.player_text);
+    EXPECT_EQ(now.Label4, fresh.Label4);
+    EXPECT_EQ(now.Label5, fresh.Label5);
+    EXPECT_EQ(now.Label7, fresh.Label7);
+    EXPECT_EQ(now.Label8, fresh.Label8);
+    if (expected.banco_count >= 1 && expected.player_count >= 2) {
+        EXPECT_EQ(now.Label9 + now.Label12 + now.Label10 + now.Label13,
+                  fresh.Label9 + fresh.Label12 + fresh.Label10 + fresh.Label13);
+        EXPECT_EQ(state.banco_sum, expected.banco_sum);
+        EXPECT_EQ(state.player_sum, expected.player_sum);
+    } else {
+        const bool banco_lost = state.banco_count < banco_before;
+        const bool player_lost = state.player_count < player_before;
+        EXPECT_EQ(now.Label9 + now.Label12, banco_lost ? "" : before.Label9 + before.Label12);
+        EXPECT_EQ(now.Label10 + now.Label13, player_lost ? "" : before.Label10 + before.Label13);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1Model, TakeBack,
+    ::testing::Values(
+        TakeBackCase{"players_last_card_recalculates",
+                     {D(10), P(10), P(5), P(3), kRemovePlayer},
+                     {D(10), P(10), P(5)}},
+        TakeBackCase{"dealers_last_card_recalculates",
+                     {D(10), D(2), P(10), P(8), kRemoveBanco},
+                     {D(10), P(10), P(8)}},
+        TakeBackCase{"dealers_only_card_clears_the_dealers_panel",
+                     {D(10), P(10), P(8), kRemoveBanco},
+                     {P(10), P(8)}},
+        TakeBackCase{"players_second_card_clears_the_players_panel",
+                     {D(10), P(10), P(8), kRemovePlayer},
+                     {D(10), P(10)}},
+        TakeBackCase{"undo_takes_the_last_card_of_either_hand",
+                     {D(10), P(10), P(8), D(5), kUndo},
+                     {D(10), P(10), P(8)}},
+        TakeBackCase{"undo_again_goes_on_back_in_order",
+                     {D(10), P(10), D(5), P(8), kUndo, kUndo},
+                     {D(10), P(10)}},
+        TakeBackCase{
+            "undo_passes_over_a_refused_card", {D(10), P(10), P(9), P(5), kUndo}, {D(10), P(10)}},
+        TakeBackCase{"undo_passes_over_a_cancelled_hand",
+                     {D(10), P(10), P(8), D(7), kCancelBanco, kUndo},
+                     {P(10)}},
+        TakeBackCase{
+            "an_empty_hand_has_nothing_to_take_back", {P(10), P(8), kRemoveBanco}, {P(10), P(8)}},
+        TakeBackCase{"undo_on_an_empty_table_does_nothing", {D(3), kRemoveBanco, kUndo}, {}}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
 }  // namespace
 }  // namespace tavolix

@@ -9,10 +9,11 @@
 namespace tavolix {
 namespace {
 
-// Thousands of random games of clicks, cancels, new games and thresholds.
-// After every step the hands keep their invariants; a step that calculated
-// shows what a fresh calculation of the same hands shows; any other step keeps
-// or clears the panels exactly as its command says.
+// Thousands of random games of clicks, cancels, new games, thresholds, cards
+// taken back and undone. After every step the hands keep their invariants; a
+// step that calculated shows what a fresh calculation of the same hands
+// shows; any other step keeps or clears the panels exactly as its command
+// says.
 TEST(Form1ModelRandom, keeps_every_invariant_through_random_play) {
     std::mt19937 random(12082026);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -23,17 +24,11 @@ TEST(Form1ModelRandom, keeps_every_invariant_through_random_play) {
         for (int step = 0; step < 30; ++step) {
             const auto action = checks::decode_action(static_cast<std::uint8_t>(byte(random)),
                                                       static_cast<std::uint8_t>(byte(random)));
-            const Form1Captions before = model.captions();
             const int calculations = model.calculations();
-            checks::perform(model, action);
             SCOPED_TRACE("game " + std::to_string(game) + " step " + std::to_string(step) + ": " +
                          action.describe());
+            ASSERT_EQ(checks::perform_and_check(model, action), "");
             const bool calculated = model.calculations() != calculations;
-            ASSERT_LE(model.calculations(), calculations + 1);
-            ASSERT_EQ(checks::broken_invariant(model), "");
-            ASSERT_EQ(checks::broken_panels(before, model, calculated, action.clears_banco(),
-                                            action.clears_player()),
-                      "");
             calculations_checked += calculated ? 1 : 0;
         }
     }

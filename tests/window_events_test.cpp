@@ -3,10 +3,14 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "i18n/translation.h"
 #include "window_fixture.h"
 
 namespace tavolix::ui::testing {
@@ -60,7 +64,23 @@ TEST_F(Form1Test, shows_the_player_panel_of_the_worked_example_line_by_line) {
               lines({"Tutte combinazioni", ">= 17  =  24.49%", "Sballa =  75.51%", ""}));
 }
 
-TEST_F(Form1Test, lines_up_the_percentages_of_each_panel_column) {
+// The window in the language a test names: Italian, the source, or the
+// English translation that ships with the program.
+class Form1InLanguage : public Form1Test, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(i18n::load_translation(translator_, {QLatin1String(GetParam())}),
+                  QLatin1String(GetParam()));
+        QCoreApplication::installTranslator(&translator_);
+        Form1Test::SetUp();
+    }
+    void TearDown() override { QCoreApplication::removeTranslator(&translator_); }
+
+  private:
+    QTranslator translator_;
+};
+
+TEST_P(Form1InLanguage, lines_up_the_percentages_of_each_panel_column) {
     play_worked_example();
     for (const char* name : {"Label9", "Label10", "Label12", "Label13"}) {
         const QFontMetrics metrics(control(name)->font());
@@ -76,8 +96,9 @@ TEST_F(Form1Test, lines_up_the_percentages_of_each_panel_column) {
 }
 
 // Labels cut off what does not fit, so every line of every label must fit
-// its box in the fonts this machine resolves.
-TEST_F(Form1Test, fits_every_text_into_its_box_during_a_game) {
+// its box in the fonts this machine resolves; so must the captions of the
+// buttons and frames.
+TEST_P(Form1InLanguage, fits_every_text_into_its_box_during_a_game) {
     play_worked_example();
     for (QLabel* label : form->findChildren<QLabel*>()) {
         if (label->textFormat() == Qt::RichText) {
@@ -98,6 +119,72 @@ TEST_F(Form1Test, fits_every_text_into_its_box_during_a_game) {
         const int height =
             static_cast<int>(shown.size() - 1) * metrics.lineSpacing() + metrics.height();
         EXPECT_LE(height, label->height()) << label->objectName().toStdString();
+    }
+    for (QPushButton* button : form->findChildren<QPushButton*>()) {
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
+            << button->text().toStdString();
+    }
+    for (QGroupBox* frame : form->findChildren<QGroupBox*>()) {
+        EXPECT_LE(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16,
+                  frame->width())
+            << frame->title().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, Form1InLanguage, ::testing::Values("it", "en"),
+                         [](const auto& row_info) { return std::string(row_info.param); });
+
+// Every text the window shows with words in it, the panels included, reads
+// differently in English: none was left out of the translation.
+TEST(Form1English, translates_every_text_with_words) {
+    const auto texts = [] {
+        Form1 form;
+        form.show();
+        for (const auto& [pad, face] :
+             {std::pair{"Frame1", "10"}, {"Frame2", "10"}, {"Frame2", "8"}}) {
+            for (QLabel* card : form.findChild<QWidget*>(QLatin1String(pad))
+                                    ->findChildren<QLabel*>(QStringLiteral("Label3"))) {
+                if (card->text() == QLatin1String(face)) {
+                    QTest::mouseClick(card, Qt::LeftButton);
+                }
+            }
+        }
+        std::map<QString, QString> shown;
+        for (QWidget* widget : form.findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                text = label->text();
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                text = button->text();
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                text = frame->title();
+            }
+            if (text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))) &&
+                !text.contains(QStringLiteral("://"))) {
+                shown[widget->objectName()] = text;
+            }
+        }
+        for (const QAction* action : form.actions()) {
+            shown[action->objectName()] = action->text();
+        }
+        return shown;
+    };
+    const std::map<QString, QString> italian = texts();
+    QTranslator english;
+    ASSERT_EQ(i18n::load_translation(english, {QStringLiteral("en")}), QStringLiteral("en"));
+    QCoreApplication::installTranslator(&english);
+    const std::map<QString, QString> translated = texts();
+    QCoreApplication::removeTranslator(&english);
+    ASSERT_GE(italian.size(), 20u);
+    // The analysis panel's rows and advice are the model's Italian texts; they
+    // have no English words yet.
+    const QStringList italian_only{QStringLiteral("Form1"),   QStringLiteral("Label21"),
+                                   QStringLiteral("Label22"), QStringLiteral("Label23"),
+                                   QStringLiteral("Label24"), QStringLiteral("Label25")};
+    for (const auto& [name, text] : italian) {
+        if (!italian_only.contains(name)) {
+            EXPECT_NE(translated.at(name), text) << name.toStdString();
+        }
     }
 }
 
@@ -245,19 +332,22 @@ TEST_F(Form1Test, picks_the_decks_and_goes_back_from_a_count_the_hands_do_not_fi
               QString(one_deck).replace(QStringLiteral("Un mazzo"), QStringLiteral("2 mazzi")));
 }
 
-TEST_F(Form1Test, tabs_through_the_buttons_and_the_lists_only_starting_at_the_first_button) {
+// Each pad comes before its own cancel button; labels and the other frames
+// take no focus.
+TEST_F(Form1Test, tabs_through_the_pads_buttons_and_lists_starting_at_the_dealers_pad) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<const char*> order{"Command1", "Command2", "Combo1",  "Combo2",
-                                         "Command4", "Command5", "Command1"};
+    const std::vector<const char*> order{"Frame1", "Command1", "Frame2",   "Command2", "Combo1",
+                                         "Combo2", "Command4", "Command5", "Frame1"};
     EXPECT_EQ(QApplication::focusWidget(), control(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), control(order[i])) << "after " << order[i - 1];
     }
     for (QWidget* widget : form->findChildren<QWidget*>()) {
-        if (qobject_cast<QLabel*>(widget) != nullptr ||
-            qobject_cast<QGroupBox*>(widget) != nullptr) {
+        const bool pad = widget == control("Frame1") || widget == control("Frame2");
+        if (!pad && (qobject_cast<QLabel*>(widget) != nullptr ||
+                     qobject_cast<QGroupBox*>(widget) != nullptr)) {
             EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->objectName().toStdString();
         }
     }

@@ -6,9 +6,15 @@
 #include <QStringList>
 #include <QUrl>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "ui/form1.h"
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tavolix::ui::testing {
 

@@ -9,6 +9,7 @@
 #include "batch.h"
 #include "core/message_text.h"
 #include "exit_status.h"
+#include "i18n/translation.h"
 #include "json_output.h"
 #include "message.h"
 #include "model/table_text.h"
@@ -127,7 +128,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
         parser.isSet(options.json)
             ? QJsonDocument(table_json(outcome, with_analysis)).toJson(QJsonDocument::Indented)
             : QByteArray::fromStdString(
-                  table_text(outcome.view) +
+                  table_text(outcome.view, i18n::translated_model_words()) +
                   (with_analysis ? "\n" + analysis_text(outcome.analysis_panel) : std::string()));
     return write_output(out, err, figures, status);
 }

@@ -7,6 +7,7 @@
 
 #include "argument_text.h"
 #include "command_line.h"
+#include "i18n/translation.h"
 #include "message.h"
 
 namespace {
@@ -29,6 +30,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavolix-calc"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVOLIX_VERSION));
+    // Messages and help stay English; the table's text follows the system's
+    // language, as the window does.
+    tavolix::i18n::install_system_translation(app);
     std::ios::sync_with_stdio(false);
     const int status = tavolix::cli::run_command_line(tavolix::cli::argument_texts(argc, argv),
                                                       std::cin, std::cout, std::cerr);

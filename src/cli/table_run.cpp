@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/card_entry.h"
+#include "i18n/translation.h"
 #include "model/form1_model.h"
 
 namespace tavolix::cli {
@@ -84,8 +85,9 @@ class StopSignalsHeld {
 
 std::variant<TableOutcome, InputError> run_table(
     const TableRequest& request, const std::optional<std::filesystem::path>& report_directory) {
-    Form1Model model(report_directory ? ReportSettings{.directory = *report_directory}
-                                      : ReportSettings{});
+    Form1Model model(
+        report_directory ? ReportSettings{.directory = *report_directory} : ReportSettings{},
+        i18n::translated_model_words());
     model.Form_Load();
     // Picking the threshold and the decks before any card leaves one calculation, on the
     // card that completes the hands, instead of a second one afterwards.

@@ -14,6 +14,18 @@ HandFields hand_of(TableState& state, Side side) {
     return {state.player_count, state.player_faces, state.player_cards, state.player_text};
 }
 
+namespace {
+
+void rebuild_text(const TableState& state, HandFields& hand) {
+    hand.text.clear();
+    for (int i = 1; i <= hand.count; ++i) {
+        hand.text += ' ';
+        hand.text += state.face_names[hand.faces[i]];
+    }
+}
+
+}  // namespace
+
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total) {
     HandFields hand = hand_of(state, side);
 
@@ -43,12 +55,19 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
         return CardEntry::RefusedBust;
     }
 
-    hand.text.clear();
-    for (int i = 1; i <= hand.count; ++i) {
-        hand.text += ' ';
-        hand.text += state.face_names[hand.faces[i]];
-    }
+    rebuild_text(state, hand);
     return CardEntry::Accepted;
+}
+
+bool remove_last_card(TableState& state, Side side, Integer& total) {
+    HandFields hand = hand_of(state, side);
+    if (hand.count < 1) {
+        return false;
+    }
+    --hand.count;
+    rebuild_text(state, hand);
+    total = SumaKarti(state, hand.count, hand.cards);
+    return true;
 }
 
 bool hands_fit_shoe(const TableState& state, Integer decks) {
@@ -73,8 +92,8 @@ bool hands_fit_shoe(const TableState& state, Integer decks) {
     return true;
 }
 
-std::string total_caption(Integer total) {
-    return "Somma = " + std::to_string(total);
+std::string total_caption(Integer total, const ModelWords& words) {
+    return words.total + " " + std::to_string(total);
 }
 
 }  // namespace tavolix

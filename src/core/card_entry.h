@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model_words.h"
 #include "table_state.h"
 
 namespace tavolix {
@@ -31,7 +32,6 @@ constexpr PadCard pad_card(int index) {
     }
     return {Side::Banco, 0};
 }
-
 // The fields of one side's hand in the state.
 struct HandFields {
     Integer& count;
@@ -56,12 +56,17 @@ enum class CardEntry {
 // above the count).
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total);
 
+// Takes the last card of that side's hand back, if it holds one: the count,
+// card values and text are those the hand had before that card, and `total`
+// receives the hand's total then. Returns false for an empty hand.
+bool remove_last_card(TableState& state, Side side, Integer& total);
+
 // Whether both hands as they stand could have been entered with `decks`
 // decks in the shoe: no face more than 4 x decks times in one hand, and no
 // more cards of a value in the two hands than the shoe has.
 bool hands_fit_shoe(const TableState& state, Integer decks);
 
 // The "Somma =" caption of a hand total.
-std::string total_caption(Integer total);
+std::string total_caption(Integer total, const ModelWords& words = {});
 
 }  // namespace tavolix

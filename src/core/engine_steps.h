@@ -7,6 +7,7 @@
 #include "draw_tally.h"
 #include "draw_walk.h"
 #include "engine_run.h"
+#include "model_words.h"
 #include "report_file.h"
 
 namespace tavolix {
@@ -27,7 +28,7 @@ struct EngineRules {
     // lines, and the result panel's texts.
     void (*write_line)(ReportFile& file, const TableState& state, int column, Integer total);
     void (*write_results)(const TableState& state, ReportFile& file);
-    PanelTexts (*panel)(const TableState& state);
+    PanelTexts (*panel)(const TableState& state, const ModelWords& words);
     // The outcome the hand already has before any card, or kDrawAgain when it
     // must draw: a hand that already ends by its rule draws nothing.
     int settled_column = kDrawAgain;
@@ -76,7 +77,8 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
 // gives the same figures. The reports join `reports`, whose owner commits
 // them.
 template <class Rule>
-EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportSet& reports) {
+EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportSet& reports,
+                     const ModelWords& words) {
     EngineRun run;
     if (state.write_reports == 0) {
         run.sequences = engine_figures(state, engine, DrawPath::tally);
@@ -94,16 +96,17 @@ EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine, ReportS
     // Kept with the run: the next engine re-creates the shared work fields.
     run.draw_stats = state.draw_stats;
     run.draw_depth = state.draw_depth;
-    run.panel = engine.panel(state);
+    run.panel = engine.panel(state, words);
     return run;
 }
 
 // The same run with report files of its own, committed as a set at its end.
+// The panel is written in `words`.
 template <class Rule>
 EngineRun run_engine(TableState& state, const EngineRules<Rule>& engine,
-                     const ReportSettings& settings) {
+                     const ReportSettings& settings, const ModelWords& words) {
     ReportSet reports(settings);
-    EngineRun run = run_engine(state, engine, reports);
+    EngineRun run = run_engine(state, engine, reports, words);
     run.report_errors = reports.commit();
     return run;
 }

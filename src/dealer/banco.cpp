@@ -54,12 +54,12 @@ std::int64_t dealer_figures(TableState& state, DrawPath path) {
     return engine_figures(state, dealer_rules(state), path);
 }
 
-EngineRun Banco(TableState& state, const ReportSettings& settings) {
-    return run_engine(state, dealer_rules(state), settings);
+EngineRun Banco(TableState& state, const ReportSettings& settings, const ModelWords& words) {
+    return run_engine(state, dealer_rules(state), settings, words);
 }
 
-EngineRun Banco(TableState& state, ReportSet& reports) {
-    return run_engine(state, dealer_rules(state), reports);
+EngineRun Banco(TableState& state, ReportSet& reports, const ModelWords& words) {
+    return run_engine(state, dealer_rules(state), reports, words);
 }
 
 }  // namespace tavolix

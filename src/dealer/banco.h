@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/engine_run.h"
+#include "core/model_words.h"
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -19,10 +20,12 @@ namespace tavolix {
 // Needs banco_count >= 1, player_count >= 2 and banco_sum, banco_soft,
 // player_sum fresh. Writes the dealer's report files when write_reports is set,
 // walking every sequence for them; otherwise counts by tally_draws.
-EngineRun Banco(TableState& state, const ReportSettings& reports = {});
+// Its panel is written in `words`.
+EngineRun Banco(TableState& state, const ReportSettings& reports = {},
+                const ModelWords& words = {});
 // The same run with its report files joining `reports`, for a caller that
 // commits them together with other reports.
-EngineRun Banco(TableState& state, ReportSet& reports);
+EngineRun Banco(TableState& state, ReportSet& reports, const ModelWords& words = {});
 
 // The dealer's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the four chances in row 0. Banco takes DrawPath::tally

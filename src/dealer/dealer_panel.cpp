@@ -14,13 +14,12 @@ using Percentages = std::array<std::optional<float>, 4>;  // win, push, lose, bu
 
 // A heading and one line per outcome; an outcome without a percentage leaves
 // an empty line, so the lines below keep their places.
-std::string panel_column(const char* heading, const Percentages& percentages) {
-    static constexpr const char* kOutcomeTexts[] = {
-        "Vincita =", "Parità  =", "Perdita =", "Sballa  ="};
-    std::string text = std::string(heading) + kPanelLineEnd;
+std::string panel_column(const std::string& heading, const Percentages& percentages,
+                         const ModelWords& words) {
+    std::string text = heading + kPanelLineEnd;
     for (std::size_t i = 0; i < percentages.size(); ++i) {
         if (percentages[i]) {
-            text += kOutcomeTexts[i];
+            text += words.dealer_outcomes[i];
             text += FormatDec(*percentages[i], 7, "0.00");
             text += '%';
         }
@@ -31,7 +30,7 @@ std::string panel_column(const char* heading, const Percentages& percentages) {
 
 }  // namespace
 
-PanelTexts dealer_panel(const TableState& state) {
+PanelTexts dealer_panel(const TableState& state, const ModelWords& words) {
     Percentages all;
     Percentages first;
     for (int h = kDealerWins; h <= kBust; ++h) {
@@ -42,8 +41,8 @@ PanelTexts dealer_panel(const TableState& state) {
             first[h - 1] = static_cast<float>(first_card_share(state.draw_stats, h) * 100);
         }
     }
-    return {.prima_carta = panel_column("Prima carta", first),
-            .tutte_combinazioni = panel_column("Tutte combinazioni", all)};
+    return {.prima_carta = panel_column(words.first_card, first, words),
+            .tutte_combinazioni = panel_column(words.all_sequences, all, words)};
 }
 
 }  // namespace tavolix

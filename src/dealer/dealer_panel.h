@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine_run.h"
+#include "core/model_words.h"
 #include "core/table_state.h"
 
 namespace tavolix {
@@ -8,6 +9,7 @@ namespace tavolix {
 // The dealer's result panel from the tallies a dealer run left in draw_stats:
 // "Tutte combinazioni" (Label9) from row 0, "Prima carta" (Label12) from
 // row 1. An outcome of exactly 0 leaves an empty line in its place.
-PanelTexts dealer_panel(const TableState& state);
+// The words are Italian unless a translation is given.
+PanelTexts dealer_panel(const TableState& state, const ModelWords& words = {});
 
 }  // namespace tavolix

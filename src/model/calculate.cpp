@@ -23,7 +23,8 @@ void require_valid_total(Integer total, const char* hand) {
 
 }  // namespace
 
-std::optional<Calculation> calculate(TableState& state, const ReportSettings& settings) {
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& settings,
+                                     const ModelWords& words) {
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
@@ -33,8 +34,8 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& se
 
     ReportSet reports(settings);
     Calculation calculation;
-    calculation.banco = Banco(state, reports);
-    calculation.player = Player(state, reports);
+    calculation.banco = Banco(state, reports, words);
+    calculation.player = Player(state, reports, words);
     calculation.analysis = analysis::analyse(analysis::table_of(state));
     calculation.report_errors = reports.commit();
     return calculation;

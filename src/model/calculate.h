@@ -6,6 +6,7 @@
 
 #include "analysis/hand_analysis.h"
 #include "core/engine_run.h"
+#include "core/model_words.h"
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -28,7 +29,8 @@ struct Calculation {
 // stores both hand totals and soft flags, then runs the dealer engine, the
 // player engine and the exact analysis. With fewer cards it does nothing and
 // returns nothing. While write_reports is set, both engines' report files
-// are committed together once both have run.
-std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports = {});
+// are committed together once both have run. The panels are written in `words`.
+std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports = {},
+                                     const ModelWords& words = {});
 
 }  // namespace tavolix

@@ -1,5 +1,6 @@
 #include "form1_model.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/card_entry.h"
@@ -15,6 +16,10 @@
 namespace tavolix {
 
 namespace {
+
+void forget_side(std::vector<Side>& entered, Side side) {
+    std::erase(entered, side);
+}
 
 // The captions of one side: its cards, its total and its result panel.
 struct SideCaptions {
@@ -33,15 +38,28 @@ SideCaptions captions_of(Form1Captions& captions, Side side) {
 
 }  // namespace
 
-std::string rule_line(int decks) {
-    const std::string rule = "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. ";
-    return rule + (decks == 1 ? "Un mazzo" : std::to_string(decks) + " mazzi") + " in gioco .";
+std::string rule_line(int decks, const ModelWords& words) {
+    if (decks == 1) {
+        return words.rule_one_deck;
+    }
+    std::string line = words.rule_decks;
+    const auto mark = line.find("%1");
+    if (mark != std::string::npos) {
+        line.replace(mark, 2, std::to_string(decks));
+    }
+    return line;
 }
 
-Form1Model::Form1Model(ReportSettings reports) : reports_(std::move(reports)) {}
+Form1Model::Form1Model(ReportSettings reports, ModelWords words)
+    : reports_(std::move(reports)), words_(std::move(words)) {
+    captions_.Label7 = words_.total;
+    captions_.Label8 = words_.total;
+    captions_.Label14 = rule_line(1, words_);
+}
 
 void Form1Model::Form_Load() {
     reset_to_start(state_);
+    entered_.clear();
     state_.write_reports = TAVOLIX_WRITE_REPORTS;
     captions_.Label4 = state_.banco_text;
     captions_.Label5 = state_.player_text;
@@ -58,7 +76,7 @@ void Form1Model::Form_Load() {
         deck_items_.push_back(std::to_string(decks));
     }
     deck_list_index_ = state_.deck_count - kMinDecks;
-    captions_.Label14 = rule_line(state_.deck_count);
+    captions_.Label14 = rule_line(state_.deck_count, words_);
     store_hand_totals(state_);
 }
 
@@ -85,9 +103,8 @@ void Form1Model::Label3_Click(int Index) {
             last_card_ = LastCard::Accepted;
             break;
     }
-    const SideCaptions side = captions_of(captions_, card.side);
-    side.cards = hand_of(state_, card.side).text;
-    side.total = total_caption(total);
+    entered_.push_back(card.side);
+    show_hand(card.side, total);
     if (state_.banco_count >= 1 && state_.player_count >= 2) {
         Command3_Click();
     }
@@ -102,19 +119,27 @@ void Form1Model::Command2_Click() {
 }
 
 void Form1Model::clear_hand(Side side) {
+    forget_side(entered_, side);
     const HandFields hand = hand_of(state_, side);
     hand.count = 0;
     hand.text.clear();
     const SideCaptions captions = captions_of(captions_, side);
     captions.cards = hand.text;
-    captions.total = "Somma =";
+    captions.total = words_.total;
+    clear_panel(side);
+}
+
+// A side whose hand is no longer complete shows no results, and the analysis,
+// which needs both hands, goes with them.
+void Form1Model::clear_panel(Side side) {
+    const SideCaptions captions = captions_of(captions_, side);
     captions.all.clear();
     captions.first.clear();
     captions_.analysis = {};
 }
 
 void Form1Model::Command3_Click() {
-    auto calculation = calculate(state_, reports_);
+    auto calculation = calculate(state_, reports_, words_);
     if (!calculation) {
         return;
     }
@@ -149,6 +174,37 @@ void Form1Model::Combo1_Click(int ListIndex) {
     Command3_Click();
 }
 
+void Form1Model::remove_last_card(Side side) {
+    Integer total = 0;
+    if (!tavolix::remove_last_card(state_, side, total)) {
+        return;
+    }
+    const auto last = std::find(entered_.rbegin(), entered_.rend(), side);
+    if (last != entered_.rend()) {
+        entered_.erase(std::next(last).base());
+    }
+    show_hand(side, total);
+    if (state_.banco_count >= 1 && state_.player_count >= 2) {
+        Command3_Click();
+    } else {
+        clear_panel(side);
+    }
+}
+
+// An empty hand shows the bare "Somma =", as at start-up.
+void Form1Model::show_hand(Side side, Integer total) {
+    const HandFields hand = hand_of(state_, side);
+    const SideCaptions captions = captions_of(captions_, side);
+    captions.cards = hand.text;
+    captions.total = hand.count == 0 ? words_.total : total_caption(total, words_);
+}
+
+void Form1Model::undo_last_card() {
+    if (!entered_.empty()) {
+        remove_last_card(entered_.back());
+    }
+}
+
 void Form1Model::Combo2_Click(int ListIndex) {
     if (ListIndex < 0 || ListIndex >= static_cast<int>(deck_items_.size())) {
         return;
@@ -159,7 +215,7 @@ void Form1Model::Combo2_Click(int ListIndex) {
     }
     deck_list_index_ = ListIndex;
     state_.deck_count = decks;
-    captions_.Label14 = rule_line(decks);
+    captions_.Label14 = rule_line(decks, words_);
     Command3_Click();
 }
 

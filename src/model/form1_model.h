@@ -15,7 +15,7 @@
 namespace tavolix {
 
 // The dealer's rule and the decks in play, as the window's rule line reads.
-std::string rule_line(int decks);
+std::string rule_line(int decks, const ModelWords& words = {});
 
 // The texts of every label that the program changes at run time, under the
 // window's own control names.
@@ -37,7 +37,8 @@ struct Form1Captions {
 // A view forwards each event here and then copies captions() into its labels.
 class Form1Model {
   public:
-    explicit Form1Model(ReportSettings reports = {});
+    // The captions and panels are written in `words`.
+    explicit Form1Model(ReportSettings reports = {}, ModelWords words = {});
 
     void Form_Load();
     void Label3_Click(int Index);      // the card pads, 0..25; any other index is ignored
@@ -50,6 +51,14 @@ class Form1Model {
     // do not fit is refused: the list's selection stays where it was.
     void Combo2_Click(int ListIndex);
 
+    // Take a card back, leaving the table as if it had never been entered:
+    // the hand's text and total go back one card; the results are calculated
+    // again while both hands are complete, and while they are not that side's
+    // results go, as its cancel button clears them. Nothing happens when there
+    // is no card to take back.
+    void remove_last_card(Side side);  // that hand's last card
+    void undo_last_card();             // the last card entered on either hand, again and again
+
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
     int combo_list_index() const { return combo_list_index_; }
@@ -57,6 +66,8 @@ class Form1Model {
     int deck_list_index() const { return deck_list_index_; }
 
     const TableState& state() const { return state_; }
+    // The words its captions and panels are written in.
+    const ModelWords& words() const { return words_; }
 
     // Calculates once with the report files written, whatever the build's
     // switch says, then puts the switch back: for a caller that checks a
@@ -64,7 +75,7 @@ class Form1Model {
     void calculate_writing_reports();
 
     // The labels' texts and the threshold, as the window shows them; the
-    // same table as plain text is table_text(view()).
+    // same table as plain text is table_text(view(), words()).
     TableView view() const;
 
     // The path-weighted chances of the table as last calculated, which the
@@ -96,7 +107,9 @@ class Form1Model {
     Integer last_card_total() const { return last_card_total_; }
 
   private:
+    void show_hand(Side side, Integer total);
     void clear_hand(Side side);
+    void clear_panel(Side side);
 
     TableState state_;
     Form1Captions captions_;
@@ -109,6 +122,9 @@ class Form1Model {
     std::optional<Calculation> last_calculation_;
     LastCard last_card_ = LastCard::None;
     Integer last_card_total_ = 0;
+    ModelWords words_;
+    // The side of every card now on the table, in the order entered.
+    std::vector<Side> entered_;
 };
 
 }  // namespace tavolix

@@ -78,16 +78,16 @@ std::string panel_block(std::string_view frame, const PanelTexts& panel) {
 
 }  // namespace
 
-std::string table_text(const TableView& view) {
-    std::string text = hand_line("BANCO", view.banco) + hand_line("GIOCATORE", view.player) +
-                       left_justified("Stare a =>", kHeadingWidth) + std::to_string(view.stand_at) +
+std::string table_text(const TableView& view, const ModelWords& words) {
+    std::string text = hand_line(words.banco, view.banco) + hand_line(words.giocatore, view.player) +
+                       left_justified(words.stand_at, kHeadingWidth) + std::to_string(view.stand_at) +
                        '\n';
     // One deck is what the table has always meant; only a bigger shoe is named.
     if (view.decks != 1) {
-        text += left_justified("Mazzi =>", kHeadingWidth) + std::to_string(view.decks) + '\n';
+        text += left_justified(words.decks, kHeadingWidth) + std::to_string(view.decks) + '\n';
     }
-    return text + '\n' + panel_block("Probabilità Banco", view.banco.panel) + '\n' +
-           panel_block("Probabilità Giocatore", view.player.panel);
+    return text + '\n' + panel_block(words.banco_panel, view.banco.panel) + '\n' +
+           panel_block(words.player_panel, view.player.panel);
 }
 
 }  // namespace tavolix

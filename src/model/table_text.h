@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/engine_run.h"
+#include "core/model_words.h"
 
 namespace tavolix {
 
@@ -24,7 +25,8 @@ struct TableView {
 // The table as the window shows it, in plain text: both hands with their
 // totals, the threshold, the decks when more than one, then each result panel with its first-card
 // column on the left and its all-sequences column on the right. Lines end with a plain newline;
-// columns are measured in characters, not bytes.
-std::string table_text(const TableView& view);
+// columns are measured in characters, not bytes. The headings are written in `words`, the
+// language of the view's own texts.
+std::string table_text(const TableView& view, const ModelWords& words = {});
 
 }  // namespace tavolix

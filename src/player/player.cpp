@@ -49,12 +49,12 @@ std::int64_t player_figures(TableState& state, DrawPath path) {
     return engine_figures(state, player_rules(state), path);
 }
 
-EngineRun Player(TableState& state, const ReportSettings& settings) {
-    return run_engine(state, player_rules(state), settings);
+EngineRun Player(TableState& state, const ReportSettings& settings, const ModelWords& words) {
+    return run_engine(state, player_rules(state), settings, words);
 }
 
-EngineRun Player(TableState& state, ReportSet& reports) {
-    return run_engine(state, player_rules(state), reports);
+EngineRun Player(TableState& state, ReportSet& reports, const ModelWords& words) {
+    return run_engine(state, player_rules(state), reports, words);
 }
 
 }  // namespace tavolix

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/engine_run.h"
+#include "core/model_words.h"
 #include "core/report_file.h"
 #include "core/table_state.h"
 
@@ -16,10 +17,12 @@ namespace tavolix {
 // Needs player_count >= 2, banco_count >= 1 and player_sum, player_soft
 // fresh. Writes the player's report files when write_reports is set, walking
 // every sequence for them; otherwise counts by tally_draws.
-EngineRun Player(TableState& state, const ReportSettings& reports = {});
+// Its panel is written in `words`.
+EngineRun Player(TableState& state, const ReportSettings& reports = {},
+                 const ModelWords& words = {});
 // The same run with its report files joining `reports`, for a caller that
 // commits them together with other reports.
-EngineRun Player(TableState& state, ReportSet& reports);
+EngineRun Player(TableState& state, ReportSet& reports, const ModelWords& words = {});
 
 // The player's figures alone, no panel and no report: draw_stats rows 1..12,
 // draw_depth, and the two chances in row 0. Player takes DrawPath::tally

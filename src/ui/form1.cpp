@@ -1,16 +1,26 @@
 #include "form1.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QMessageBox>
 
 #include "display_text.h"
+#include "form1_descriptions.h"
 #include "form1_layout.h"
+#include "i18n/translation.h"
+#include "model/analysis_panel.h"
+#include "model/table_text.h"
 #include "window_fonts.h"
 
 namespace tavolix::ui {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+// The model writes its captions and panels in the language installed.
+Form1::Form1(QWidget* parent) : QWidget(parent), model_({}, i18n::translated_model_words()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(tr(kWindowTitle));
     setFixedSize(to_pixels(kClientWidth), to_pixels(kClientHeight));
     setFont(make_font(kWindowFont));
     notify_open_failure_ = [this](const QString& message) {
@@ -23,9 +33,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     controls_.Label17->setText(home_page_address());
     controls_.Label19->setText(manual_page_address());
     bind_events();
+    add_actions();
     set_tab_order();
     Form_Load();
-    controls_.Command1->setFocus();
+    describe_controls(*this, controls_, model_.state().face_names);
 }
 
 void Form1::bind_events() {
@@ -44,14 +55,77 @@ void Form1::bind_events() {
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
     connect(analysis_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    bind_pad(controls_.Frame1, Side::Banco, &Form1::Command1_Click);
+    bind_pad(controls_.Frame2, Side::Player, &Form1::Command2_Click);
+}
+
+// A face typed on a pad is a click on that face's label of the pad.
+void Form1::bind_pad(CardPad* pad, Side side, void (Form1::*cancel)()) {
+    connect(pad, &CardPad::faceTyped, this,
+            [this, side](int face) { Label3_Click(pad_index(side, static_cast<Integer>(face))); });
+    connect(pad, &CardPad::removeLastRequested, this, [this, side] { remove_last_card(side); });
+    connect(pad, &CardPad::cancelRequested, this, cancel);
+}
+
+// One list of actions serves the keyboard and the context menu; there is no
+// menu bar, so the window keeps its layout.
+void Form1::add_actions() {
+    // The usual key first, then whatever else the desktop binds to the
+    // standard action (some desktops bind none to Quit).
+    struct ActionSpec {
+        const char* name;
+        const char* text;
+        QKeySequence::StandardKey key;
+        QKeyCombination usual;
+        void (Form1::*run)();
+    };
+    static constexpr ActionSpec kActions[] = {
+        {"actionCopy", QT_TR_NOOP("Copia risultati"), QKeySequence::Copy, Qt::CTRL | Qt::Key_C,
+         &Form1::copy_results},
+        {"actionUndo", QT_TR_NOOP("Annulla ultima carta"), QKeySequence::Undo, Qt::CTRL | Qt::Key_Z,
+         &Form1::undo_last_card},
+        {"actionNewGame", QT_TR_NOOP("Nuova partita"), QKeySequence::New, Qt::CTRL | Qt::Key_N,
+         &Form1::Command4_Click},
+        {"actionManual", QT_TR_NOOP("Manuale"), QKeySequence::HelpContents,
+         QKeyCombination(Qt::Key_F1), &Form1::open_manual},
+        {"actionAbout", QT_TR_NOOP("Informazioni su Tavolix"), QKeySequence::UnknownKey,
+         QKeyCombination(), &Form1::show_about},
+        {"actionQuit", QT_TR_NOOP("Esci"), QKeySequence::Quit, Qt::CTRL | Qt::Key_Q,
+         &Form1::close_window},
+    };
+    for (const ActionSpec& spec : kActions) {
+        auto* action = new QAction(tr(spec.text), this);
+        action->setObjectName(QLatin1String(spec.name));
+        QList<QKeySequence> keys;
+        if (spec.usual != QKeyCombination()) {
+            keys << QKeySequence(spec.usual);
+        }
+        for (const QKeySequence& bound : QKeySequence::keyBindings(spec.key)) {
+            if (!keys.contains(bound)) {
+                keys << bound;
+            }
+        }
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, spec.run);
+        addAction(action);
+    }
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void Form1::set_tab_order() {
-    setTabOrder(controls_.Command1, controls_.Command2);
-    setTabOrder(controls_.Command2, controls_.Combo1);
-    setTabOrder(controls_.Combo1, controls_.Combo2);
-    setTabOrder(controls_.Combo2, controls_.Command4);
-    setTabOrder(controls_.Command4, analysis_.Command5);
+    QWidget* previous = nullptr;
+    for (const char* name : tab_order()) {
+        QWidget* next = findChild<QWidget*>(QLatin1String(name));
+        if (next == nullptr) {
+            continue;
+        }
+        if (previous == nullptr) {
+            next->setFocus();
+        } else {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
 }
 
 void Form1::Form_Load() {
@@ -63,6 +137,8 @@ void Form1::Form_Load() {
         controls_.Combo1->addItem(QString::fromStdString(item));
     }
     controls_.Combo1->setCurrentIndex(model_.combo_list_index());
+    controls_.Frame1->setFaceNames(model_.state().face_names);
+    controls_.Frame2->setFaceNames(model_.state().face_names);
     controls_.Combo2->clear();
     for (const std::string& item : model_.deck_items()) {
         controls_.Combo2->addItem(QString::fromStdString(item));
@@ -122,6 +198,38 @@ void Form1::open_link(const QString& address) {
     }
 }
 
+void Form1::remove_last_card(Side side) {
+    model_.remove_last_card(side);
+    show_captions();
+}
+
+void Form1::undo_last_card() {
+    model_.undo_last_card();
+    show_captions();
+}
+
+// The same plain text that tavolix-calc prints for this table, with the
+// analysis as --analysis adds it when its panel is open.
+void Form1::copy_results() {
+    std::string text = table_text(model_.view(), model_.words());
+    if (analysis_open_) {
+        text += "\n" + analysis_text(model_.captions().analysis);
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void Form1::open_manual() {
+    const QUrl manual = manual_address(QCoreApplication::applicationDirPath());
+    if (!open_url_(manual)) {
+        notify_open_failure_(
+            tr("Impossibile avviare il browser per aprire %1.").arg(manual.toDisplayString()));
+    }
+}
+
+void Form1::show_about() {
+    QMessageBox::about(this, tr("Informazioni su Tavolix"), about_text());
+}
+
 void Form1::Command5_Click() {
     analysis_open_ = !analysis_open_;
     setFixedSize(to_pixels(analysis_open_ ? kWidenedClientWidth : kClientWidth),
@@ -146,6 +254,7 @@ void Form1::show_captions() {
     show(controls_.Label13, captions.Label13);
     show(controls_.Label14, captions.Label14);
     show_analysis(analysis_, captions.analysis);
+    describe_captions(controls_);
 }
 
 }  // namespace tavolix::ui

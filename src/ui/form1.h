@@ -12,7 +12,7 @@ namespace tavolix::ui {
 // The one window of the program. It holds no behaviour of its own: every event
 // goes to its handler in Form1Model, and the window then shows the model's
 // captions. The load handler runs in the constructor, before the window is
-// first shown.
+// first shown. Keys and the context menu reach the same handlers as the mouse.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -22,8 +22,8 @@ class Form1 : public QWidget {
     const Form1Model& model() const { return model_; }
     bool analysis_open() const { return analysis_open_; }
 
-    // Where the two web links hand their addresses; the default browser unless
-    // replaced.
+    // Where the two web links and the manual hand their addresses; the
+    // default browser unless replaced.
     void setUrlOpener(UrlOpener opener) { open_url_ = std::move(opener); }
     // How the window tells the user that no browser could be started; a
     // warning box unless replaced.
@@ -43,7 +43,16 @@ class Form1 : public QWidget {
     void Command5_Click();  // "Analisi >>" / "<< Analisi": widens or narrows the window
     void open_link(const QString& address);
 
+    void remove_last_card(Side side);
+    void undo_last_card();
+    void copy_results();
+    void open_manual();
+    void show_about();
+    void close_window() { close(); }
+
     void bind_events();
+    void bind_pad(CardPad* pad, Side side, void (Form1::*cancel)());
+    void add_actions();
     void set_tab_order();
     void show_captions();
 

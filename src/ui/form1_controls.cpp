@@ -1,11 +1,14 @@
 #include "form1_controls.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <stdexcept>
 #include <string>
 
+#include "card_pad.h"
 #include "core/card_entry.h"
 #include "form1_layout.h"
+#include "theme_colours.h"
 #include "window_fonts.h"
 
 namespace tavolix::ui {
@@ -16,11 +19,17 @@ QRect box_in_pixels(const TwipsBox& box) {
     return {to_pixels(box.left), to_pixels(box.top), to_pixels(box.width), to_pixels(box.height)};
 }
 
-QColor text_colour(const std::optional<Rgb>& colour) {
+QColor designed_colour(const std::optional<Rgb>& colour) {
     if (!colour) {
         return QApplication::palette().color(QPalette::WindowText);
     }
     return {colour->red, colour->green, colour->blue};
+}
+
+// A text keeps its designed colour on a light theme and stays readable on a
+// dark one.
+QColor text_colour(const std::optional<Rgb>& colour) {
+    return readable_colour(designed_colour(colour), QApplication::palette());
 }
 
 // Every control gets its colour explicitly, the default one included, so that
@@ -60,12 +69,20 @@ ClickLabel* make_label(QWidget& parent, const QString& caption) {
     return label;
 }
 
+bool is_pad(const char* name) {
+    const QLatin1String frame(name);
+    return frame == QLatin1String(kDealerPad) || frame == QLatin1String(kPlayerPad);
+}
+
 QWidget* make_control(QWidget& parent, const ControlSpec& control) {
-    const QString caption = QString::fromUtf8(control.caption);
+    const QString caption = QCoreApplication::translate("Form1", control.caption);
     switch (control.kind) {
         case ControlKind::Label:
             return make_label(parent, caption);
         case ControlKind::Frame:
+            if (is_pad(control.name)) {
+                return new CardPad(caption, &parent);
+            }
             return new QGroupBox(caption, &parent);
         case ControlKind::Button:
             return new QPushButton(caption, &parent);
@@ -92,7 +109,8 @@ void build_line(QWidget& form, const LineSpec& drawn) {
     const int length = to_pixels(horizontal ? drawn.x2 - drawn.x1 : drawn.y2 - drawn.y1);
     line->setGeometry(horizontal ? QRect(x1, y1 - stroke / 2, length, stroke)
                                  : QRect(x1 - stroke / 2, y1, stroke, length));
-    set_text_colour(*line, text_colour(drawn.colour));
+    // A line is no text: it keeps its designed colour on every theme.
+    set_text_colour(*line, designed_colour(drawn.colour));
 }
 
 void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
@@ -104,6 +122,7 @@ void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& con
             pad, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
         label->setObjectName(QStringLiteral("Label3"));
         label->setProperty(kPadIndexProperty, index);
+        label->setAccessibleRole(QAccessible::Button);
         label->setGeometry(box_in_pixels({position.left, kPadTop, position.width, kPadHeight}));
         label->setFont(make_font(kWindowFont));
         set_text_colour(*label, text_colour(std::nullopt));
@@ -142,6 +161,10 @@ Form1Controls build_form1_controls(QWidget& form) {
     controls.Label13 = &find_control<QLabel>(form, "Label13");
     controls.Label17 = &find_control<ClickLabel>(form, "Label17");
     controls.Label19 = &find_control<ClickLabel>(form, "Label19");
+    controls.Label17->setAccessibleRole(QAccessible::Link);
+    controls.Label19->setAccessibleRole(QAccessible::Link);
+    controls.Frame1 = &find_control<CardPad>(form, kDealerPad);
+    controls.Frame2 = &find_control<CardPad>(form, kPlayerPad);
     controls.Command1 = &find_control<QPushButton>(form, "Command1");
     controls.Command2 = &find_control<QPushButton>(form, "Command2");
     controls.Command3 = &find_control<QPushButton>(form, "Command3");
@@ -149,6 +172,10 @@ Form1Controls build_form1_controls(QWidget& form) {
     controls.Combo1 = &find_control<QComboBox>(form, "Combo1");
     controls.Combo2 = &find_control<QComboBox>(form, "Combo2");
     controls.Label14 = &find_control<QLabel>(form, "Label14");
+
+    // Screen readers name the list by the label before it.
+    find_control<QLabel>(form, "Label11").setBuddy(controls.Combo1);
+    find_control<QLabel>(form, "Label20").setBuddy(controls.Combo2);
 
     // The calculate button exists for its handler only; nothing shows it.
     controls.Command3->hide();

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 
+#include "card_pad.h"
 #include "click_label.h"
 #include "form1_layout.h"
 
@@ -20,6 +21,8 @@ inline constexpr int kPadLabelCount = 26;
 // objectName "Label3" and its index 0..25 in the dynamic property "Index".
 struct Form1Controls {
     std::array<ClickLabel*, kPadLabelCount> Label3{};  // by index
+    CardPad* Frame1 = nullptr;                         // the dealer's pad
+    CardPad* Frame2 = nullptr;                         // the player's pad
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label7 = nullptr;

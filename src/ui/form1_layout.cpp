@@ -1,5 +1,6 @@
 #include "form1_layout.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace tavolix::ui {
@@ -21,31 +22,89 @@ constexpr Rgb kDarkRed{64, 0, 0};
 constexpr Rgb kMaroon{128, 0, 0};
 constexpr Rgb kGreen{0, 128, 0};
 
-constexpr const char* kPadCaption = "Scegli le carte cliccando i relativi simboli";
+constexpr const char* kPadCaption =
+    QT_TRANSLATE_NOOP("Form1", "Scegli le carte cliccando i relativi simboli");
 
 // The link captions are the addresses, which the build sets (web_links.h).
 constexpr std::array kControls{
-    ControlSpec{"Label1", Label, nullptr, {120, 120, 975, 255}, "BANCO", kSans975Bold, {}},
-    ControlSpec{"Command1", Button, nullptr, {1680, 120, 1935, 375}, "Annulla carte", kSans975, {}},
-    ControlSpec{"Label7", Label, nullptr, {3960, 120, 2295, 255}, "Somma =", kWindowFont, kBlue},
+    ControlSpec{"Label1",
+                Label,
+                nullptr,
+                {120, 120, 975, 255},
+                QT_TRANSLATE_NOOP("Form1", "BANCO"),
+                kSans975Bold,
+                {}},
+    ControlSpec{"Command1",
+                Button,
+                nullptr,
+                {1680, 120, 1935, 375},
+                QT_TRANSLATE_NOOP("Form1", "Annulla carte"),
+                kSans975,
+                {}},
+    ControlSpec{"Label7",
+                Label,
+                nullptr,
+                {3960, 120, 2295, 255},
+                QT_TRANSLATE_NOOP("Form1", "Somma ="),
+                kWindowFont,
+                kBlue},
     // The decks in play, in the dealer's row where the player's has the threshold.
-    ControlSpec{"Label20", Label, nullptr, {6840, 120, 975, 255}, "Mazzi =>", kSans975, {}},
+    ControlSpec{"Label20",
+                Label,
+                nullptr,
+                {6840, 120, 975, 255},
+                QT_TRANSLATE_NOOP("Form1", "Mazzi =>"),
+                kSans975,
+                {}},
     ControlSpec{"Combo2", List, nullptr, {7800, 120, 735, 315}, "", kSans825, {}},
     ControlSpec{"Frame1", Frame, nullptr, {120, 480, 3495, 735}, kPadCaption, kSans825, kDarkRed},
-    ControlSpec{
-        "Frame3", Frame, nullptr, {3840, 480, 4695, 1455}, "Probabilità Banco", kSans825, {}},
+    ControlSpec{"Frame3",
+                Frame,
+                nullptr,
+                {3840, 480, 4695, 1455},
+                QT_TRANSLATE_NOOP("Form1", "Probabilità Banco"),
+                kSans825,
+                {}},
     ControlSpec{"Label12", Label, "Frame3", {120, 240, 1935, 1095}, "", kPanel, {}},
     ControlSpec{"Label9", Label, "Frame3", {2520, 240, 1935, 1095}, "", kPanel, {}},
     ControlSpec{"Label4", Label, nullptr, {120, 1320, 3495, 375}, "", kWindowFont, kBlue},
-    ControlSpec{"Label2", Label, nullptr, {120, 2160, 1335, 255}, "GIOCATORE", kSans975Bold, {}},
-    ControlSpec{
-        "Command2", Button, nullptr, {1680, 2160, 1935, 375}, "Annulla carte", kSans975, {}},
-    ControlSpec{"Label8", Label, nullptr, {3840, 2160, 2295, 255}, "Somma =", kWindowFont, kBlue},
-    ControlSpec{"Label11", Label, nullptr, {6840, 2160, 975, 255}, "Stare a =>", kSans975, {}},
+    ControlSpec{"Label2",
+                Label,
+                nullptr,
+                {120, 2160, 1335, 255},
+                QT_TRANSLATE_NOOP("Form1", "GIOCATORE"),
+                kSans975Bold,
+                {}},
+    ControlSpec{"Command2",
+                Button,
+                nullptr,
+                {1680, 2160, 1935, 375},
+                QT_TRANSLATE_NOOP("Form1", "Annulla carte"),
+                kSans975,
+                {}},
+    ControlSpec{"Label8",
+                Label,
+                nullptr,
+                {3840, 2160, 2295, 255},
+                QT_TRANSLATE_NOOP("Form1", "Somma ="),
+                kWindowFont,
+                kBlue},
+    ControlSpec{"Label11",
+                Label,
+                nullptr,
+                {6840, 2160, 975, 255},
+                QT_TRANSLATE_NOOP("Form1", "Stare a =>"),
+                kSans975,
+                {}},
     ControlSpec{"Combo1", List, nullptr, {7800, 2160, 735, 315}, "", kSans825, {}},
     ControlSpec{"Frame2", Frame, nullptr, {120, 2520, 3495, 735}, kPadCaption, kSans825, kDarkRed},
-    ControlSpec{
-        "Frame4", Frame, nullptr, {3840, 2520, 4695, 1335}, "Probabilità Giocatore", kSans825, {}},
+    ControlSpec{"Frame4",
+                Frame,
+                nullptr,
+                {3840, 2520, 4695, 1335},
+                QT_TRANSLATE_NOOP("Form1", "Probabilità Giocatore"),
+                kSans825,
+                {}},
     ControlSpec{"Label13", Label, "Frame4", {120, 240, 1935, 975}, "", kPanel, {}},
     ControlSpec{"Label10", Label, "Frame4", {2520, 240, 2055, 975}, "", kPanel, {}},
     ControlSpec{"Label5", Label, nullptr, {120, 3360, 3495, 375}, "", kWindowFont, kBlue},
@@ -54,17 +113,40 @@ constexpr std::array kControls{
         Label,
         nullptr,
         {120, 4080, 6135, 255},
-        "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .",
+        QT_TRANSLATE_NOOP(
+            "Form1",
+            "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco ."),
         kSans825,
         {}},
-    ControlSpec{
-        "Command4", Button, nullptr, {6360, 4080, 2175, 375}, "Nuova partita", kSans975, {}},
-    ControlSpec{
-        "Label16", Label, nullptr, {120, 4680, 1935, 255}, "Scaricato gratis da", kFooter, {}},
+    ControlSpec{"Command4",
+                Button,
+                nullptr,
+                {6360, 4080, 2175, 375},
+                QT_TRANSLATE_NOOP("Form1", "Nuova partita"),
+                kSans975,
+                {}},
+    ControlSpec{"Label16",
+                Label,
+                nullptr,
+                {120, 4680, 1935, 255},
+                QT_TRANSLATE_NOOP("Form1", "Scaricato gratis da"),
+                kFooter,
+                {}},
     ControlSpec{"Label17", Label, nullptr, {2280, 4680, 2655, 255}, "", kLink, kMaroon},
-    ControlSpec{"Command3", Button, nullptr, {7680, 4680, 975, 375}, "ELABORA", kSans825, {}},
-    ControlSpec{
-        "Label18", Label, nullptr, {120, 5040, 1935, 255}, "Il manuale si trova qui", kFooter, {}},
+    ControlSpec{"Command3",
+                Button,
+                nullptr,
+                {7680, 4680, 975, 375},
+                QT_TRANSLATE_NOOP("Form1", "ELABORA"),
+                kSans825,
+                {}},
+    ControlSpec{"Label18",
+                Label,
+                nullptr,
+                {120, 5040, 1935, 255},
+                QT_TRANSLATE_NOOP("Form1", "Il manuale si trova qui"),
+                kFooter,
+                {}},
     ControlSpec{"Label19", Label, nullptr, {2280, 5040, 5655, 255}, "", kLink, kMaroon},
 };
 
@@ -84,6 +166,11 @@ constexpr std::array kPad{
     PadPosition{3120, 255, kAce},
 };
 
+// The pads first, each before its own cancel button. A control that this build
+// does not have is left out.
+constexpr std::array kTabOrder{kDealerPad, "Command1", kPlayerPad, "Command2",
+                               "Combo1",   "Combo2",   "Command4", "Command5"};
+
 }  // namespace
 
 std::span<const ControlSpec> form1_controls() {
@@ -94,6 +181,9 @@ std::span<const LineSpec> form1_lines() {
 }
 std::span<const PadPosition> card_pad() {
     return kPad;
+}
+std::span<const char* const> tab_order() {
+    return kTabOrder;
 }
 
 }  // namespace tavolix::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <span>
 
@@ -69,7 +70,8 @@ struct PadPosition {
     Integer face;
 };
 
-inline constexpr const char* kWindowTitle = "Tavolix - V 1.0, 10/2011";
+// Captions are the Italian source texts of the translations, context "Form1".
+inline constexpr const char* kWindowTitle = QT_TRANSLATE_NOOP("Form1", "Tavolix - V 1.0, 10/2011");
 inline constexpr int kClientWidth = 8685;
 inline constexpr int kClientHeight = 5430;
 inline constexpr FontSpec kWindowFont{FontName::MsSansSerif, 12, true};
@@ -83,5 +85,8 @@ inline constexpr int kPadHeight = 255;
 std::span<const ControlSpec> form1_controls();
 std::span<const LineSpec> form1_lines();
 std::span<const PadPosition> card_pad();
+// The names of the focusable controls in tab order; the window opens with the
+// focus on the first.
+std::span<const char* const> tab_order();
 
 }  // namespace tavolix::ui

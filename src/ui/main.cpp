@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "form1.h"
+#include "i18n/translation.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ QIcon window_icon() {
 int main(int argc, char* argv[]) {
     // The window takes no arguments of its own; Qt reads its platform options.
     QApplication app(argc, argv);
+    tavolix::i18n::install_qt_translation(app, tavolix::i18n::install_system_translation(app));
     QApplication::setWindowIcon(window_icon());
     tavolix::ui::Form1 window;
     window.show();

@@ -1,6 +1,8 @@
 #include "web_links.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 
 #include "web_link_addresses.h"
 
@@ -15,6 +17,15 @@ QString home_page_address() {
 }
 QString manual_page_address() {
     return QStringLiteral(TAVOLIX_MANUAL_URL);
+}
+
+QUrl manual_address(const QString& program_directory) {
+    const QFileInfo installed(QDir(program_directory),
+                              QStringLiteral(TAVOLIX_DOC_FROM_BIN "/manuale.html"));
+    if (installed.isFile()) {
+        return QUrl::fromLocalFile(installed.canonicalFilePath());
+    }
+    return QUrl(manual_page_address(), QUrl::StrictMode);
 }
 
 }  // namespace tavolix::ui

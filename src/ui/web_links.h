@@ -23,4 +23,9 @@ UrlOpener default_url_opener();
 QString home_page_address();
 QString manual_page_address();
 
+// The manual that F1 opens: the copy installed with the program, found from
+// the directory that holds the program, when it is there; else the manual
+// page on the web.
+QUrl manual_address(const QString& program_directory);
+
 }  // namespace tavolix::ui

@@ -11,7 +11,18 @@ namespace tavolix::checks {
 // threshold, the byte after it): the random tests and the fuzzer play the
 // same actions.
 struct UserAction {
-    enum Kind { Card, CancelBanco, CancelPlayer, NewGame, Threshold, Calculate, Decks } kind;
+    enum Kind {
+        Card,
+        CancelBanco,
+        CancelPlayer,
+        NewGame,
+        Threshold,
+        Calculate,
+        RemoveBanco,   // Backspace on the dealer's pad
+        RemovePlayer,  // Backspace on the player's pad
+        Undo,          // the last card entered, on either hand
+        Decks,
+    } kind;
     int argument = 0;  // the pad index, or the list index of the threshold or the decks
 
     bool clears_banco() const { return kind == CancelBanco || kind == NewGame; }
@@ -22,5 +33,11 @@ struct UserAction {
 // Pad clicks take most of the byte range, so random input builds real hands.
 UserAction decode_action(std::uint8_t byte, std::uint8_t next);
 void perform(Form1Model& model, const UserAction& action);
+
+// Performs the action and checks what must hold after it: at most one
+// calculation; the hands' invariants; the panels as the action leaves them;
+// a card taken back exactly when there was one to take. Returns what broke,
+// or an empty text.
+std::string perform_and_check(Form1Model& model, const UserAction& action);
 
 }  // namespace tavolix::checks

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+#include "core/model_words.h"
+
+namespace tavolix::i18n {
+
+// Loads into `translator` the program's translation for the first of
+// `languages` (most wanted first, as QLocale::uiLanguages() gives them) that
+// has one, and returns that language's code. Italian, the language the
+// program is written in, ends the search: a language list that reaches it
+// before any translation, or has none, gives "it" and loads nothing.
+QString load_translation(QTranslator& translator, const QStringList& languages);
+
+// Installs on the application the program's translation that the system's
+// languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) ask for. Returns the
+// language chosen.
+QString install_system_translation(QCoreApplication& application);
+
+// Qt's own texts (dialog buttons, for one) in `language`, where Qt has them.
+void install_qt_translation(QCoreApplication& application, const QString& language);
+
+// The model's words in the language now installed.
+ModelWords translated_model_words();
+
+}  // namespace tavolix::i18n
