@@ -3,8 +3,11 @@
 #include <initializer_list>
 #include <vector>
 
+#include "analysis/hand_analysis.h"
+#include "analysis/table_analysis.h"
 #include "core/card_entry.h"
 #include "dealer/banco.h"
+#include "model/analysis_panel.h"
 #include "model/calculate.h"
 #include "model/exact_chances.h"
 #include "player/player.h"
@@ -106,6 +109,42 @@ void eight_deck_walk(benchmark::State& bench) {
     }
 }
 BENCHMARK(eight_deck_walk)->Unit(benchmark::kMillisecond);
+
+// A click on the table whose analysis has the most hands to play out, player
+// A,A against a dealer 2 standing at 21: both engines, the exact analysis and
+// its panel, as the window calculates.
+void analysis_click(benchmark::State& bench, int decks) {
+    TableState state = entered_table({2}, {1, 1}, 21, decks);
+    for (auto _ : bench) {
+        const auto calculation = calculate(state);
+        const AnalysisPanel panel = analysis_panel(calculation->analysis, state.stand_at);
+        benchmark::DoNotOptimize(panel.best_row);
+    }
+}
+BENCHMARK_CAPTURE(analysis_click, one_deck, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(analysis_click, eight_decks, 8)->Unit(benchmark::kMillisecond);
+
+// The memoised analysis against the plain walk that checks it, on a table
+// small enough for the walk: a 9 against a dealer 10, one deck.
+constexpr long long kPlainLimit = 2'000'000;
+
+void small_analysis(benchmark::State& bench, bool plainly) {
+    const analysis::Table table = analysis::table_of(entered_table({10}, {5, 4}, 17));
+    for (auto _ : bench) {
+        if (plainly) {
+            const auto result = analysis::analyse_plainly(table, kPlainLimit);
+            if (!result) {
+                bench.SkipWithError("the table is too big for the plain walk");
+                break;
+            }
+            benchmark::DoNotOptimize(result->hit_ev);
+        } else {
+            benchmark::DoNotOptimize(analysis::analyse(table).hit_ev);
+        }
+    }
+}
+BENCHMARK_CAPTURE(small_analysis, plain, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(small_analysis, memoised, false)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tavolix
