@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+//
 // Run by the configuration: checks the two web link addresses, each read
 // from a file named on the command line, with the window's own rule.
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+//
 // The analysis walked the slow way, as the rules read: every order of every
 // draw, the dealer's hand played out afresh behind every player's hand.
 #include <cassert>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+//
 // Plays the input as a tavolix-calc invocation: arguments one per line up to
 // the first NUL byte, standard input after it. Whatever the arguments, the tool
 // must end with a known status, say why in one line when it refuses, write

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+//
 // Plays the input as clicks and keys on the window's model: pad labels, both
 // cancels, new game, thresholds, calculate, a hand's last card taken back and
 // undo. After every action the hands must keep their invariants, and the
