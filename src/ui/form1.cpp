@@ -96,20 +96,20 @@ void Form1::add_actions() {
         {"actionQuit", QT_TR_NOOP("Esci"), QKeySequence::Quit, Qt::CTRL | Qt::Key_Q,
          &Form1::close_window},
     };
-    for (const ActionSpec& spec : kActions) {
-        auto* action = new QAction(tr(spec.text), this);
-        action->setObjectName(QLatin1String(spec.name));
+    for (const ActionSpec& entry : kActions) {
+        auto* action = new QAction(tr(entry.text), this);
+        action->setObjectName(QLatin1String(entry.name));
         QList<QKeySequence> keys;
-        if (spec.usual != QKeyCombination()) {
-            keys << QKeySequence(spec.usual);
+        if (entry.usual != QKeyCombination()) {
+            keys << QKeySequence(entry.usual);
         }
-        for (const QKeySequence& bound : QKeySequence::keyBindings(spec.key)) {
+        for (const QKeySequence& bound : QKeySequence::keyBindings(entry.key)) {
             if (!keys.contains(bound)) {
                 keys << bound;
             }
         }
         action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, spec.run);
+        connect(action, &QAction::triggered, this, entry.run);
         addAction(action);
     }
     setContextMenuPolicy(Qt::ActionsContextMenu);
