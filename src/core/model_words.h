@@ -25,9 +25,10 @@ struct AnalysisWords {
 };
 
 // Every word that the hands' captions, the result panels, the exact analysis
-// and the table's summary are made of, in Italian as the window was designed. A front end may
-// put a translation in their place; the outcome words of one panel share one
-// width in every language, so the percentages after them stay in a column.
+// and the table's summary are made of, in Italian as the window was designed.
+// A front end may put a translation in their place; the outcome words of one
+// panel share one width in every language, so the percentages after them stay
+// in a column.
 struct ModelWords {
     std::string total = "Somma =";
     std::string first_card = "Prima carta";
