@@ -17,19 +17,9 @@
 namespace tavolix {
 namespace {
 
+using testing::describe_table;
+using testing::kSanitized;
 using testing::make_table;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
 
 struct Table {
     std::vector<int> banco;
@@ -38,15 +28,7 @@ struct Table {
     int decks = 1;
 
     std::string describe() const {
-        std::string text = std::to_string(decks) + " decks, dealer";
-        for (const int face : banco) {
-            text += ' ' + std::to_string(face);
-        }
-        text += ", player";
-        for (const int face : player) {
-            text += ' ' + std::to_string(face);
-        }
-        return text + " at " + std::to_string(stand_at);
+        return std::to_string(decks) + " decks, " + describe_table(banco, player, stand_at);
     }
     TableState state() const { return make_table(banco, player, stand_at, decks); }
 };
