@@ -22,7 +22,7 @@ constexpr FontSpec kPanel{CourierNew, 9};
 
 // The captions that the window translates are set by Form1.
 constexpr std::array kAnalysisControls{
-    ControlSpec{"Command5", Button, nullptr, {7680, 4680, 975, 375}, "", kButton, {}},
+    ControlSpec{"Command5", Button, nullptr, {7440, 4680, 1215, 375}, "", kButton, {}},
     ControlSpec{"Frame5", Frame, nullptr, {8700, 120, 5700, 4320}, "", kFrame, {}},
     ControlSpec{"Label21", Label, "Frame5", {120, 240, 5460, 240}, "", kPanel, {}},
     ControlSpec{"Label22", Label, "Frame5", {120, 480, 5460, 2460}, "", kPanel, {}},

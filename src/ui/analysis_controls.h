@@ -14,8 +14,10 @@
 namespace tavolix::ui {
 
 // The exact analysis beside the window: the button Command5 in the footer,
-// where the hidden Command3 stands, and the panel Frame5 to the right of the
-// window's own width, shown only while the window is widened for it.
+// where the hidden Command3 stands and a little wider to the left, so that its
+// English caption keeps clear of a style's focus frame; and the panel Frame5
+// to the right of the window's own width, shown only while the window is
+// widened for it.
 struct AnalysisControls {
     QPushButton* Command5 = nullptr;
     QGroupBox* Frame5 = nullptr;
