@@ -311,6 +311,7 @@ struct TextCase {
     const char* language;
     QStringList environment;
     std::string text;
+    std::string analysis_heading;  // the analysis's title and columns
 };
 
 class CalcText : public ::testing::TestWithParam<TextCase> {};
@@ -319,6 +320,13 @@ TEST_P(CalcText, shows_both_hands_and_the_panels_side_by_side) {
     const CalcRun run = run_calc({"10", "10,8"}, {}, GetParam().environment);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, GetParam().text);
+}
+
+TEST_P(CalcText, follows_the_table_with_the_analysis_in_the_same_language) {
+    const CalcRun run = run_calc({"--analysis", "10", "10,8"}, {}, GetParam().environment);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string start = GetParam().text + '\n' + GetParam().analysis_heading;
+    EXPECT_EQ(run.out.substr(0, start.size()), start);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -339,7 +347,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "Probabilità Giocatore\n"
                                "Prima carta           Tutte combinazioni\n"
                                ">= 17  =  24.49%      >= 17  =  24.49%\n"
-                               "Sballa =  75.51%      Sballa =  75.51%\n"},
+                               "Sballa =  75.51%      Sballa =  75.51%\n",
+                               "Analisi esatta\n   N    Vince     Pari    Perde      EV\n"},
                       TextCase{"en",
                                {"LANGUAGE=en"},
                                "DEALER     10                      Total = 10\n"
@@ -356,7 +365,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "Player's chances\n"
                                "First card            All combinations\n"
                                ">= 17  =  24.49%      >= 17  =  24.49%\n"
-                               "Bust   =  75.51%      Bust   =  75.51%\n"}),
+                               "Bust   =  75.51%      Bust   =  75.51%\n",
+                               "Exact analysis\n   N      Win     Push     Lose      EV\n"}),
     [](const auto& test) { return std::string(test.param.language); });
 
 // Scripts read the messages and the help, so these stay English.

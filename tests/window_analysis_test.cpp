@@ -52,7 +52,9 @@ TEST_F(Form1Test, fills_the_analysis_with_the_other_panels_and_clears_it_with_th
     }
 }
 
-TEST_F(Form1Test, fits_every_text_of_the_analysis_into_its_box) {
+// The columns' names stand over their columns: the panel's font has one
+// width for every character, so the heading is as wide as every row.
+TEST_P(Form1InLanguage, fits_every_text_of_the_analysis_into_its_box_in_line_with_its_heading) {
     click(control("Command5"));
     // A two-card hand, so the double's line is there too.
     click_card(true, QStringLiteral("2"));
@@ -77,6 +79,11 @@ TEST_F(Form1Test, fits_every_text_of_the_analysis_into_its_box) {
         EXPECT_LE(label->geometry().bottom(), control("Frame5")->height()) << name;
     }
     EXPECT_LE(control("Frame5")->geometry().right(), form->width());
+    const QFontMetrics metrics(control("Label22")->font());
+    const int heading = metrics.horizontalAdvance(control<QLabel>("Label21")->text());
+    for (const QString& row : shown_rows(control<QLabel>("Label22"))) {
+        EXPECT_EQ(metrics.horizontalAdvance(row), heading) << row.toStdString();
+    }
 }
 
 }  // namespace

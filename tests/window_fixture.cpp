@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include "i18n/translation.h"
+
 namespace tavolix::ui::testing {
 
 void Form1Test::SetUp() {
@@ -45,6 +47,17 @@ void Form1Test::play_worked_example() const {
 
 QStringList Form1Test::shown_lines(const char* name) const {
     return control<QLabel>(name)->text().split(QLatin1Char('\n'));
+}
+
+void Form1InLanguage::SetUp() {
+    ASSERT_EQ(i18n::load_translation(translator_, {QLatin1String(GetParam())}),
+              QLatin1String(GetParam()));
+    QCoreApplication::installTranslator(&translator_);
+    Form1Test::SetUp();
+}
+
+void Form1InLanguage::TearDown() {
+    QCoreApplication::removeTranslator(&translator_);
 }
 
 }  // namespace tavolix::ui::testing

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <QTranslator>
 #include <QUrl>
 #include <memory>
 #include <ostream>
@@ -48,6 +49,17 @@ class Form1Test : public ::testing::Test {
     std::vector<QUrl> opened;
     bool browser_starts = true;
     QStringList notices;
+};
+
+// The window in the language a test names: Italian, the source, or the
+// English translation that ships with the program.
+class Form1InLanguage : public Form1Test, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+  private:
+    QTranslator translator_;
 };
 
 }  // namespace tavolix::ui::testing

@@ -244,13 +244,53 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <source>Probabilità Giocatore</source>
         <translation>Player&apos;s chances</translation>
     </message>
-</context>
-<context>
-    <name>tavolix::ui::Form1</name>
     <message>
         <source>Analisi esatta</source>
         <translation>Exact analysis</translation>
     </message>
+    <message>
+        <source>Vince</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>Pari</source>
+        <translation>Push</translation>
+    </message>
+    <message>
+        <source>Perde</source>
+        <translation>Lose</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>migliore</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>soglia scelta</source>
+        <translation>chosen threshold</translation>
+    </message>
+    <message>
+        <source>Consiglio:</source>
+        <translation>Advice:</translation>
+    </message>
+    <message>
+        <source>STAI</source>
+        <translation>STAND</translation>
+    </message>
+    <message>
+        <source>CARTA</source>
+        <translation>HIT</translation>
+    </message>
+    <message>
+        <source>RADDOPPIA</source>
+        <translation>DOUBLE</translation>
+    </message>
+</context>
+<context>
+    <name>tavolix::ui::Form1</name>
     <message>
         <source>Analisi &gt;&gt;</source>
         <translation>Analysis &gt;&gt;</translation>

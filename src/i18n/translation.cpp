@@ -16,6 +16,22 @@ std::string word(const char* text) {
     return QCoreApplication::translate("ModelWords", text).toStdString();
 }
 
+AnalysisWords translated_analysis_words() {
+    AnalysisWords translated;
+    translated.title = word(QT_TRANSLATE_NOOP("ModelWords", "Analisi esatta"));
+    translated.outcomes = {word(QT_TRANSLATE_NOOP("ModelWords", "Vince")),
+                           word(QT_TRANSLATE_NOOP("ModelWords", "Pari")),
+                           word(QT_TRANSLATE_NOOP("ModelWords", "Perde"))};
+    translated.ev = word(QT_TRANSLATE_NOOP("ModelWords", "EV"));
+    translated.best = word(QT_TRANSLATE_NOOP("ModelWords", "migliore"));
+    translated.chosen = word(QT_TRANSLATE_NOOP("ModelWords", "soglia scelta"));
+    translated.advice = word(QT_TRANSLATE_NOOP("ModelWords", "Consiglio:"));
+    translated.stand = word(QT_TRANSLATE_NOOP("ModelWords", "STAI"));
+    translated.hit = word(QT_TRANSLATE_NOOP("ModelWords", "CARTA"));
+    translated.double_down = word(QT_TRANSLATE_NOOP("ModelWords", "RADDOPPIA"));
+    return translated;
+}
+
 }  // namespace
 
 QString load_translation(QTranslator& translator, const QStringList& languages) {
@@ -72,6 +88,7 @@ ModelWords translated_model_words() {
         "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. %1 mazzi in gioco ."));
     translated.banco_panel = word(QT_TRANSLATE_NOOP("ModelWords", "Probabilità Banco"));
     translated.player_panel = word(QT_TRANSLATE_NOOP("ModelWords", "Probabilità Giocatore"));
+    translated.analysis = translated_analysis_words();
     return translated;
 }
 

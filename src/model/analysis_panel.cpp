@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "table_text.h"
+
 namespace tavolix {
 
 namespace {
@@ -24,32 +26,39 @@ std::string signed_ev(double ev) {
     return text.data();
 }
 
+// Right-aligned by characters, so a translated column name with an accent
+// keeps its column.
+std::string right(const std::string& text, std::size_t width) {
+    const std::size_t length = characters(text);
+    return length < width ? std::string(width - length, ' ') + text : text;
+}
+
 std::string columns(const std::string& mark, const std::string& threshold, const std::string& win,
                     const std::string& push, const std::string& lose, const std::string& ev) {
-    auto right = [](const std::string& text, std::size_t width) {
-        return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-    };
     return right(mark, 2) + right(threshold, 2) + "  " + right(win, 7) + "  " + right(push, 7) +
            "  " + right(lose, 7) + "  " + right(ev, 6);
 }
 
-const char* play_word(analysis::Play play) {
+const std::string& play_word(analysis::Play play, const AnalysisWords& words) {
     switch (play) {
         case analysis::Play::stand:
-            return "STAI";
+            break;
         case analysis::Play::hit:
-            return "CARTA";
+            return words.hit;
         case analysis::Play::double_down:
-            return "RADDOPPIA";
+            return words.double_down;
     }
-    return "";
+    return words.stand;
 }
 
 }  // namespace
 
-AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at) {
+AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
+                             const AnalysisWords& words) {
     AnalysisPanel panel;
-    panel.heading = columns("", "N", "Vince", "Pari", "Perde", "EV");
+    panel.title = words.title;
+    panel.heading =
+        columns("", "N", words.outcomes[0], words.outcomes[1], words.outcomes[2], words.ev);
     panel.best_row = analysis.best_stand_at - analysis::kLowestThreshold;
     panel.chosen_row = stand_at - analysis::kLowestThreshold;
     for (int row = 0; row < analysis::kThresholds; ++row) {
@@ -60,12 +69,12 @@ AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at) {
             columns(mark, std::to_string(row + analysis::kLowestThreshold), percent(outcome.win),
                     percent(outcome.push), percent(outcome.lose), signed_ev(outcome.ev()));
     }
-    panel.legend = "* migliore   > soglia scelta";
-    panel.advice = std::string("Consiglio: ") + play_word(analysis.advice);
-    panel.actions =
-        "EV: STAI " + signed_ev(analysis.stand_ev) + "  CARTA " + signed_ev(analysis.hit_ev);
+    panel.legend = "* " + words.best + "   > " + words.chosen;
+    panel.advice = words.advice + ' ' + play_word(analysis.advice, words);
+    panel.actions = words.ev + ": " + words.stand + ' ' + signed_ev(analysis.stand_ev) + "  " +
+                    words.hit + ' ' + signed_ev(analysis.hit_ev);
     if (analysis.double_ev) {
-        panel.actions += "  RADDOPPIA " + signed_ev(*analysis.double_ev);
+        panel.actions += "  " + words.double_down + ' ' + signed_ev(*analysis.double_ev);
     }
     return panel;
 }
@@ -74,7 +83,7 @@ std::string analysis_text(const AnalysisPanel& panel) {
     if (panel.empty()) {
         return {};
     }
-    std::string text = "Analisi esatta\n" + panel.heading + '\n';
+    std::string text = panel.title + '\n' + panel.heading + '\n';
     for (const std::string& row : panel.rows) {
         text += row + '\n';
     }

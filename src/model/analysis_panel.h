@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calculate.h"
+#include "core/model_words.h"
 
 namespace tavolix {
 
@@ -15,6 +16,7 @@ namespace tavolix {
 // the threshold chosen marked, then the advice and the EV of each play. All
 // empty while there is nothing to show.
 struct AnalysisPanel {
+    std::string title;                   // "Analisi esatta"
     std::string heading;                 // the columns' names, aligned with the rows
     std::array<std::string, 10> rows{};  // thresholds 12..21
     int best_row = -1;                   // 0..9, -1 with no analysis
@@ -26,7 +28,9 @@ struct AnalysisPanel {
     bool empty() const { return best_row < 0; }
 };
 
-AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at);
+// In `words`, Italian unless a front end translates them.
+AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
+                             const AnalysisWords& words = {});
 
 // The panel as plain text, one line each, heading first; empty for an
 // empty panel.

@@ -15,13 +15,6 @@ constexpr std::size_t kHeadingWidth = 11;  // "GIOCATORE" and a gap
 constexpr std::size_t kHandWidth = 24;     // the longest hand text of one deck, eleven cards
 constexpr std::size_t kColumnWidth = 22;   // the longest panel line and a gap
 
-// Characters, not bytes: "Parità" takes as much room as "Vincita".
-std::size_t characters(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    }));
-}
-
 std::string left_justified(std::string_view text, std::size_t width) {
     std::string out(text);
     const std::size_t length = characters(text);
@@ -81,10 +74,16 @@ std::string panel_block(std::string_view frame, const PanelTexts& panel) {
 
 }  // namespace
 
+std::size_t characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
 std::string table_text(const TableView& view, const ModelWords& words) {
-    std::string text = hand_line(words.banco, view.banco) + hand_line(words.giocatore, view.player) +
-                       left_justified(words.stand_at, kHeadingWidth) + std::to_string(view.stand_at) +
-                       '\n';
+    std::string text =
+        hand_line(words.banco, view.banco) + hand_line(words.giocatore, view.player) +
+        left_justified(words.stand_at, kHeadingWidth) + std::to_string(view.stand_at) + '\n';
     // One deck is what the table has always meant; only a bigger shoe is named.
     if (view.decks != 1) {
         text += left_justified(words.decks, kHeadingWidth) + std::to_string(view.decks) + '\n';

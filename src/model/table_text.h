@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/engine_run.h"
 #include "core/model_words.h"
@@ -31,5 +32,9 @@ struct TableView {
 // columns are measured in characters, not bytes. The headings are written in `words`, the
 // language of the view's own texts.
 std::string table_text(const TableView& view, const ModelWords& words = {});
+
+// How many characters a UTF-8 text has, the width it takes in a column:
+// "Parità" takes as much room as "Vincita".
+std::size_t characters(std::string_view text);
 
 }  // namespace tavolix

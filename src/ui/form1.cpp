@@ -31,7 +31,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), model_({}, i18n::translated_mod
     };
     controls_ = build_form1_controls(*this);
     analysis_ = build_analysis_controls(*this);
-    analysis_.Frame5->setTitle(tr("Analisi esatta"));
+    analysis_.Frame5->setTitle(QString::fromStdString(model_.words().analysis.title));
     analysis_.Command5->setText(tr("Analisi >>"));
     controls_.Label17->setText(home_page_address());
     controls_.Label19->setText(manual_page_address());
