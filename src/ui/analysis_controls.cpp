@@ -3,42 +3,13 @@
 
 #include "analysis_controls.h"
 
-#include <array>
-
 #include "display_text.h"
 #include "form1_controls.h"
 
 namespace tavolix::ui {
 
-namespace {
-
-using enum ControlKind;
-using enum FontName;
-
-constexpr FontSpec kButton{MsSansSerif, 8.25};
-constexpr FontSpec kFrame{MsSansSerif, 8.25};
-constexpr FontSpec kAdvice{MsSansSerif, 9.75, true};
-constexpr FontSpec kPanel{CourierNew, 9};
-
-// The captions that the window translates are set by Form1.
-constexpr std::array kAnalysisControls{
-    ControlSpec{"Command5", Button, nullptr, {7680, 4680, 975, 375}, "", kButton, {}},
-    ControlSpec{"Frame5", Frame, nullptr, {8700, 120, 5700, 4320}, "", kFrame, {}},
-    ControlSpec{"Label21", Label, "Frame5", {120, 240, 5460, 240}, "", kPanel, {}},
-    ControlSpec{"Label22", Label, "Frame5", {120, 480, 5460, 2460}, "", kPanel, {}},
-    ControlSpec{"Label23", Label, "Frame5", {120, 2940, 5460, 240}, "", kPanel, {}},
-    ControlSpec{"Label24", Label, "Frame5", {120, 3240, 5460, 300}, "", kAdvice, {}},
-    ControlSpec{"Label25", Label, "Frame5", {120, 3540, 5460, 720}, "", kPanel, {}},
-};
-
-}  // namespace
-
-std::span<const ControlSpec> analysis_controls() {
-    return kAnalysisControls;
-}
-
 AnalysisControls build_analysis_controls(QWidget& form) {
-    for (const ControlSpec& control : kAnalysisControls) {
+    for (const ControlSpec& control : analysis_controls()) {
         build_control(form, control);
     }
     AnalysisControls controls;

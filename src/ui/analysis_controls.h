@@ -13,9 +13,9 @@
 
 namespace tavolix::ui {
 
-// The exact analysis beside the window: the button Command5 in the footer,
-// where the hidden Command3 stands, and the panel Frame5 to the right of the
-// window's own width, shown only while the window is widened for it.
+// The exact analysis beside the window: the button Command5 in the footer and
+// the panel Frame5 to the right of the window's own width, shown only while the
+// window is widened for it; analysis_controls() places them.
 struct AnalysisControls {
     QPushButton* Command5 = nullptr;
     QGroupBox* Frame5 = nullptr;
@@ -25,11 +25,6 @@ struct AnalysisControls {
     QLabel* Label24 = nullptr;  // "Consiglio: ..."
     QLabel* Label25 = nullptr;  // the EV of each play
 };
-
-// How wide the window is with the panel open.
-inline constexpr int kWidenedClientWidth = 14520;
-
-std::span<const ControlSpec> analysis_controls();
 
 // Creates the button and the hidden panel inside `form`.
 AnalysisControls build_analysis_controls(QWidget& form);

@@ -153,6 +153,20 @@ constexpr std::array kControls{
     ControlSpec{"Label19", Label, nullptr, {2280, 5040, 5655, 255}, "", kLink, kMaroon},
 };
 
+// The exact analysis: its button where the hidden Command3 stands, a little
+// wider to the left so that its English caption clears a style's focus frame,
+// and its panel right of the window's own width. The captions that the window
+// translates are set by Form1.
+constexpr std::array kAnalysisControls{
+    ControlSpec{"Command5", Button, nullptr, {7440, 4680, 1215, 375}, "", kSans825, {}},
+    ControlSpec{"Frame5", Frame, nullptr, {8700, 120, 5700, 4320}, "", kSans825, {}},
+    ControlSpec{"Label21", Label, "Frame5", {120, 240, 5460, 240}, "", kPanel, {}},
+    ControlSpec{"Label22", Label, "Frame5", {120, 480, 5460, 2460}, "", kPanel, {}},
+    ControlSpec{"Label23", Label, "Frame5", {120, 2940, 5460, 240}, "", kPanel, {}},
+    ControlSpec{"Label24", Label, "Frame5", {120, 3240, 5460, 300}, "", kSans975Bold, {}},
+    ControlSpec{"Label25", Label, "Frame5", {120, 3540, 5460, 720}, "", kPanel, {}},
+};
+
 constexpr std::array kLines{
     LineSpec{"Line3", "Frame3", 2280, 240, 2280, 1320, false, {}},
     LineSpec{"Line4", "Frame4", 2280, 240, 2280, 1200, false, {}},
@@ -178,6 +192,9 @@ constexpr std::array kTabOrder{kDealerPad, "Command1", kPlayerPad, "Command2",
 
 std::span<const ControlSpec> form1_controls() {
     return kControls;
+}
+std::span<const ControlSpec> analysis_controls() {
+    return kAnalysisControls;
 }
 std::span<const LineSpec> form1_lines() {
     return kLines;

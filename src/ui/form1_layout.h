@@ -84,8 +84,13 @@ inline constexpr const char* kPlayerPad = "Frame2";
 inline constexpr int kPadTop = 240;
 inline constexpr int kPadHeight = 255;
 
+// How wide the window is with the exact analysis open.
+inline constexpr int kWidenedClientWidth = 14520;
+
 // In creation order: a frame comes before the controls it holds.
 std::span<const ControlSpec> form1_controls();
+// The exact analysis's button and its panel, hidden at start.
+std::span<const ControlSpec> analysis_controls();
 std::span<const LineSpec> form1_lines();
 std::span<const PadPosition> card_pad();
 // The names of the focusable controls in tab order; the window opens with the

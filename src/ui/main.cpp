@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tavolix::i18n::install_qt_translation(app, tavolix::i18n::install_system_translation(app));
     QApplication::setWindowIcon(window_icon());
+    // Wayland compositors pair the window with its launcher, and so its icon,
+    // by the launcher's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVOLIX_APP_ID));
     tavolix::ui::Form1 window;
     window.show();
     return QApplication::exec();
