@@ -197,7 +197,8 @@ TEST_P(PublishedDealerTable, is_what_a_dealer_drawing_to_17_reaches) {
     Integer total = 0;
     Integer soft = 0;
     add_card(total, soft, static_cast<Integer>(row.up));
-    const DealerFinals finals = DealerPlays(total, soft, shoe).finals(shoe, 51, On16::draws);
+    const Shoe full{.counts = shoe, .cards = 51};
+    const DealerFinals finals = DealerPlays(total, soft, shoe).finals({&full, 1}, On16::draws)[0];
     EXPECT_EQ(finals.of_total(16), 0.0);
     for (int final_total = 17; final_total <= 21; ++final_total) {
         // Six significant digits, and two rounded figures for the 21.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/table_analysis.h"
 #include "core/card_entry.h"
 #include "dealer/banco.h"
 #include "model/exact_chances.h"
@@ -114,7 +115,8 @@ TEST_P(SeveralDecks, engines_count_the_whole_shoe_on_random_tables) {
             expect_rows_cover_the_shoe(tallied, table, where);
             const auto& row = tallied.draw_stats[0];
             ASSERT_NEAR(row[1] + row[2] + row[3] + row[4], 1.0, 1e-6) << where;
-            const OutcomeChances exact = dealer ? dealer_exact(tallied) : player_exact(tallied);
+            const ExactChances both = exact_chances(analysis::analyse(analysis::table_of(tallied)));
+            const OutcomeChances& exact = dealer ? both.banco : both.player;
             ASSERT_NEAR(sum_of(exact), 1.0, 1e-12) << where;
             if (sequences <= 20000) {
                 TableState walked = table.state();
