@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/hand_analysis.h"
+#include "analysis/plain_analysis.h"
 #include "analysis/table_analysis.h"
 #include "core/card_entry.h"
 #include "dealer/banco.h"
@@ -84,17 +85,15 @@ void small_table_sweep(benchmark::State& bench, DrawPath path) {
 BENCHMARK_CAPTURE(small_table_sweep, walk, DrawPath::walk)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(small_table_sweep, tally, DrawPath::tally)->Unit(benchmark::kMillisecond);
 
-// A click at eight decks on the deepest tables: both engines with their
-// panels, as the window calculates, and the exact figures beside them.
+// A click at eight decks on the deepest tables, as the window calculates:
+// both engines with their panels, and the exact figures from the analysis.
 void eight_deck_click(benchmark::State& bench, std::initializer_list<int> banco,
                       std::initializer_list<int> player) {
     TableState state = entered_table(banco, player, 21, 8);
     for (auto _ : bench) {
         const auto calculation = calculate(state);
-        const OutcomeChances dealer = dealer_exact(state);
-        const OutcomeChances player_chances = player_exact(state);
-        benchmark::DoNotOptimize(calculation);
-        benchmark::DoNotOptimize(dealer[kDealerWins] + player_chances[kStandColumn]);
+        const ExactChances exact = exact_chances(calculation->analysis);
+        benchmark::DoNotOptimize(exact.banco[kDealerWins] + exact.player[kStandColumn]);
     }
 }
 BENCHMARK_CAPTURE(eight_deck_click, AA_vs_A, {1}, {1, 1})->Unit(benchmark::kMicrosecond);
@@ -127,15 +126,17 @@ void analysis_click(benchmark::State& bench, int decks) {
 BENCHMARK_CAPTURE(analysis_click, one_deck, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(analysis_click, eight_decks, 8)->Unit(benchmark::kMillisecond);
 
-// The memoised analysis against the plain walk that checks it, on a table
-// small enough for the walk: a 9 against a dealer 10, one deck.
+// The memoised analysis against the plain walk that checks it, walked with
+// no memory, on a table small enough for that: a 9 against a dealer 10, one
+// deck.
 constexpr long long kPlainLimit = 2'000'000;
 
 void small_analysis(benchmark::State& bench, bool plainly) {
     const analysis::Table table = analysis::table_of(entered_table({10}, {5, 4}, 17));
     for (auto _ : bench) {
         if (plainly) {
-            const auto result = analysis::analyse_plainly(table, kPlainLimit);
+            const auto result =
+                analysis::analyse_plainly(table, {.dealer_cards_limit = kPlainLimit});
             if (!result) {
                 bench.SkipWithError("the table is too big for the plain walk");
                 break;

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/dealer_plays.h"
 #include "analysis/hand_analysis.h"
+#include "analysis/plain_analysis.h"
 #include "analysis/table_analysis.h"
 #include "core/hand_total.h"
 #include "table_fixtures.h"
@@ -17,6 +20,7 @@
 namespace tavolix::analysis {
 namespace {
 
+using tavolix::testing::kSanitized;
 using tavolix::testing::make_table;
 
 Table table_at(int decks, const std::vector<int>& banco, const std::vector<int>& player,
@@ -38,65 +42,51 @@ std::string describe(const Table& table) {
     return text + ", " + std::to_string(table.shoe[10]) + " tens left";
 }
 
-void expect_same_outcome(const Outcome& fast, const Outcome& plain, const std::string& what) {
-    EXPECT_NEAR(fast.win, plain.win, 1e-12) << what;
-    EXPECT_NEAR(fast.push, plain.push, 1e-12) << what;
-    EXPECT_NEAR(fast.lose, plain.lose, 1e-12) << what;
+// Every figure of an analysis, in a fixed order.
+std::vector<double> figures_of(const HandAnalysis& analysis) {
+    std::vector<double> figures;
+    for (const Outcome& row : analysis.stand_at) {
+        figures.insert(figures.end(), {row.win, row.push, row.lose});
+    }
+    const Outcome& advised = analysis.advice_outcome;
+    const DealerChances& dealer = analysis.dealer_now;
+    figures.insert(figures.end(),
+                   {analysis.stand_ev, analysis.hit_ev, analysis.double_ev.value_or(0.0),
+                    advised.win, advised.push, advised.lose, dealer.wins, dealer.push, dealer.loses,
+                    dealer.busts, analysis.player_draw.stands, analysis.player_draw.busts});
+    return figures;
 }
 
-void expect_same_analysis(const HandAnalysis& fast, const HandAnalysis& plain,
+// The largest gap between two analyses' figures, once their choices agree.
+double largest_difference(const HandAnalysis& one, const HandAnalysis& other,
                           const std::string& table) {
-    for (int threshold = kLowestThreshold; threshold <= kHighestThreshold; ++threshold) {
-        expect_same_outcome(fast.row(threshold), plain.row(threshold),
-                            table + ", standing at " + std::to_string(threshold));
+    EXPECT_EQ(one.best_stand_at, other.best_stand_at) << table;
+    EXPECT_EQ(one.advice, other.advice) << table;
+    EXPECT_EQ(one.double_ev.has_value(), other.double_ev.has_value()) << table;
+    const std::vector<double> ones = figures_of(one);
+    const std::vector<double> others = figures_of(other);
+    double largest = 0;
+    for (std::size_t i = 0; i < ones.size(); ++i) {
+        largest = std::max(largest, std::abs(ones[i] - others[i]));
     }
-    EXPECT_EQ(fast.best_stand_at, plain.best_stand_at) << table;
-    EXPECT_NEAR(fast.stand_ev, plain.stand_ev, 1e-12) << table;
-    EXPECT_NEAR(fast.hit_ev, plain.hit_ev, 1e-12) << table;
-    ASSERT_EQ(fast.double_ev.has_value(), plain.double_ev.has_value()) << table;
-    if (fast.double_ev) {
-        EXPECT_NEAR(*fast.double_ev, *plain.double_ev, 1e-12) << table;
-    }
-    EXPECT_EQ(fast.advice, plain.advice) << table;
-    expect_same_outcome(fast.advice_outcome, plain.advice_outcome, table + ", as advised");
-    EXPECT_NEAR(fast.dealer_now.wins, plain.dealer_now.wins, 1e-12) << table;
-    EXPECT_NEAR(fast.dealer_now.push, plain.dealer_now.push, 1e-12) << table;
-    EXPECT_NEAR(fast.dealer_now.loses, plain.dealer_now.loses, 1e-12) << table;
-    EXPECT_NEAR(fast.dealer_now.busts, plain.dealer_now.busts, 1e-12) << table;
-    EXPECT_NEAR(fast.player_draw.busts, plain.player_draw.busts, 1e-12) << table;
+    return largest;
 }
 
-// The plain walk deals the dealer every card of every order again behind
-// every player's hand; past this many cards a table is too big to wait for.
-constexpr long long kPlainLimit = 2'000'000;
-
-TEST(ExactAnalysis, matches_the_plain_walk_on_one_deck_tables_of_three_cards) {
-    int compared = 0;
+// Every dealer card against every pair of player cards at one deck, then a
+// fixed sample of hands of more cards at two to eight decks.
+std::vector<Table> checked_tables() {
+    std::vector<Table> tables;
     for (int dealer = 1; dealer <= 10; ++dealer) {
         for (int first = 1; first <= 10; ++first) {
             for (int second = first; second <= 10; ++second) {
-                const Table table =
-                    table_at(1, {dealer}, {first, second}, 12 + (dealer + first + second) % 10);
-                const auto plain = analyse_plainly(table, kPlainLimit);
-                if (!plain) {
-                    continue;
-                }
-                ++compared;
-                expect_same_analysis(analyse(table), *plain, describe(table));
+                tables.push_back(
+                    table_at(1, {dealer}, {first, second}, 12 + (dealer + first + second) % 10));
             }
         }
     }
-    // Half the tables are small enough for the walk; the soft and small
-    // hands that are not are left to the simulation.
-    EXPECT_GE(compared, 250);
-}
-
-TEST(ExactAnalysis, matches_the_plain_walk_on_a_sample_of_larger_tables) {
     std::mt19937 random(20260512);
     std::uniform_int_distribution<int> face(1, 13);
-    int compared = 0;
-    for (int sample = 0; sample < 400 && compared < 40; ++sample) {
-        const int decks = 2 + sample % 7;
+    for (int sample = 0; sample < 100; ++sample) {
         std::vector<int> banco(1 + sample % 2);
         std::vector<int> player(2 + sample % 3);
         for (int& card : banco) {
@@ -106,17 +96,53 @@ TEST(ExactAnalysis, matches_the_plain_walk_on_a_sample_of_larger_tables) {
             card = face(random);
         }
         const TableState state = make_table(banco, player);
-        if (state.banco_sum > 21 || state.player_sum > 21) {
-            continue;
-        }
-        const Table table = table_at(decks, banco, player, 12 + sample % 10);
-        if (const auto plain = analyse_plainly(table, kPlainLimit)) {
-            ++compared;
-            expect_same_analysis(analyse(table), *plain, describe(table));
+        if (state.banco_sum <= 21 && state.player_sum <= 21) {
+            tables.push_back(table_at(2 + sample % 7, banco, player, 12 + sample % 10));
         }
     }
-    EXPECT_GE(compared, 40);
+    return tables;
 }
+
+// The plain walk without memory deals the dealer every card of every order
+// again behind every player's hand; past this many cards it is too slow.
+constexpr long long kPlainLimit = 2'000'000;
+
+// The tables are dealt round the shards, which ctest runs side by side; the
+// sanitizer build takes every eighth table of each shard.
+constexpr int kShards = 2;
+constexpr std::size_t kStride = kShards * (kSanitized ? 8 : 1);
+
+class PlainWalk : public ::testing::TestWithParam<int> {};
+
+// The memoised analysis gives the plain walk's figures, remembering positions
+// or not; both walks give up on no table.
+TEST_P(PlainWalk, gives_the_figures_of_the_exact_analysis) {
+    static const std::vector<Table> tables = checked_tables();
+    double largest = 0;
+    int compared = 0;
+    int walked_plainly = 0;
+    for (std::size_t i = static_cast<std::size_t>(GetParam()); i < tables.size(); i += kStride) {
+        const Table& table = tables[i];
+        const std::string name = describe(table);
+        const auto remembered = analyse_plainly(table, {.memory = PlainMemory::by_position});
+        ASSERT_TRUE(remembered) << name;
+        const double difference = largest_difference(analyse(table), *remembered, name);
+        EXPECT_LE(difference, 1e-12) << name;
+        largest = std::max(largest, difference);
+        ++compared;
+        if (const auto walked = analyse_plainly(table, {.dealer_cards_limit = kPlainLimit})) {
+            ++walked_plainly;
+            EXPECT_LE(largest_difference(*walked, *remembered, name), 1e-12) << name;
+        }
+    }
+    RecordProperty("tables", compared);
+    RecordProperty("tables_walked_without_memory", walked_plainly);
+    std::ostringstream text;
+    text << largest;
+    RecordProperty("largest_difference", text.str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, PlainWalk, ::testing::Range(0, kShards));
 
 // Each row adds up to one, a row at or below the hand's total is standing
 // now, no row beats the best threshold or the advice, and the advice is the
@@ -171,7 +197,8 @@ TEST_P(PublishedDealerTable, is_what_a_dealer_drawing_to_17_reaches) {
     Integer total = 0;
     Integer soft = 0;
     add_card(total, soft, static_cast<Integer>(row.up));
-    const DealerFinals finals = DealerPlays(total, soft, shoe).finals(shoe, 51, On16::draws);
+    const Shoe full{.counts = shoe, .cards = 51};
+    const DealerFinals finals = DealerPlays(total, soft, shoe).finals({&full, 1}, On16::draws)[0];
     EXPECT_EQ(finals.of_total(16), 0.0);
     for (int final_total = 17; final_total <= 21; ++final_total) {
         // Six significant digits, and two rounded figures for the 21.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/table_analysis.h"
 #include "core/draw_walk.h"
 #include "dealer/banco.h"
 #include "dealer/dealer_report.h"
@@ -144,7 +145,7 @@ TEST_P(SettledDealer, draws_nothing_and_shows_the_outcome_whole) {
     ASSERT_EQ(results.size(), 6u);
     EXPECT_EQ(results[c.column - 1], std::string(kResultNames[c.column - 1]) + " 1 ");
     EXPECT_EQ(results[5], "SUM = 1 ");
-    EXPECT_EQ(dealer_exact(state)[c.column], 1.0);
+    EXPECT_EQ(exact_chances(analysis::analyse(analysis::table_of(state))).banco[c.column], 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/table_analysis.h"
 #include "core/card_entry.h"
 #include "dealer/banco.h"
 #include "model/exact_chances.h"
@@ -17,19 +18,9 @@
 namespace tavolix {
 namespace {
 
+using testing::describe_table;
+using testing::kSanitized;
 using testing::make_table;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
 
 struct Table {
     std::vector<int> banco;
@@ -38,15 +29,7 @@ struct Table {
     int decks = 1;
 
     std::string describe() const {
-        std::string text = std::to_string(decks) + " decks, dealer";
-        for (const int face : banco) {
-            text += ' ' + std::to_string(face);
-        }
-        text += ", player";
-        for (const int face : player) {
-            text += ' ' + std::to_string(face);
-        }
-        return text + " at " + std::to_string(stand_at);
+        return std::to_string(decks) + " decks, " + describe_table(banco, player, stand_at);
     }
     TableState state() const { return make_table(banco, player, stand_at, decks); }
 };
@@ -132,7 +115,8 @@ TEST_P(SeveralDecks, engines_count_the_whole_shoe_on_random_tables) {
             expect_rows_cover_the_shoe(tallied, table, where);
             const auto& row = tallied.draw_stats[0];
             ASSERT_NEAR(row[1] + row[2] + row[3] + row[4], 1.0, 1e-6) << where;
-            const OutcomeChances exact = dealer ? dealer_exact(tallied) : player_exact(tallied);
+            const ExactChances both = exact_chances(analysis::analyse(analysis::table_of(tallied)));
+            const OutcomeChances& exact = dealer ? both.banco : both.player;
             ASSERT_NEAR(sum_of(exact), 1.0, 1e-12) << where;
             if (sequences <= 20000) {
                 TableState walked = table.state();

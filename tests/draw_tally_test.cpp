@@ -20,20 +20,10 @@
 namespace tavolix {
 namespace {
 
+using testing::describe_table;
+using testing::kSanitized;
 using testing::make_table;
 using testing::ScratchDir;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
 
 // Every cell of every row, the results in row 0 included, compared exactly,
 // and the other work fields as the walk leaves them.
@@ -50,22 +40,10 @@ void expect_same_figures(const TableState& walked, const TableState& tallied,
     }
 }
 
-std::string describe(const std::vector<int>& banco, const std::vector<int>& player, int stand_at) {
-    std::string text = "dealer";
-    for (const int face : banco) {
-        text += ' ' + std::to_string(face);
-    }
-    text += ", player";
-    for (const int face : player) {
-        text += ' ' + std::to_string(face);
-    }
-    return text + " at " + std::to_string(stand_at);
-}
-
 // The engines as the window runs them (reports off) against the literal walk.
 void expect_engines_match_the_walk(const std::vector<int>& banco, const std::vector<int>& player,
                                    int stand_at) {
-    const std::string table = describe(banco, player, stand_at);
+    const std::string table = describe_table(banco, player, stand_at);
     TableState walked = make_table(banco, player, stand_at);
     TableState tallied = walked;
     dealer_figures(walked, DrawPath::walk);
@@ -95,14 +73,14 @@ TEST_P(DrawTallySmallTables, engines_give_the_walks_figures_at_every_threshold) 
             TableState tallied = walked;
             dealer_figures(walked, DrawPath::walk);
             Banco(tallied);
-            expect_same_figures(walked, tallied, "Banco, " + describe(banco, player, 17));
+            expect_same_figures(walked, tallied, "Banco, " + describe_table(banco, player, 17));
             for (int stand_at = 12; stand_at <= 21; ++stand_at) {
                 walked = make_table(banco, player, stand_at);
                 tallied = walked;
                 player_figures(walked, DrawPath::walk);
                 Player(tallied);
                 expect_same_figures(walked, tallied,
-                                    "Player, " + describe(banco, player, stand_at));
+                                    "Player, " + describe_table(banco, player, stand_at));
                 if (HasFatalFailure()) {
                     return;
                 }
@@ -187,7 +165,7 @@ struct OverfullTable {
 };
 
 void PrintTo(const OverfullTable& t, std::ostream* out) {
-    *out << describe(t.banco, t.player, t.stand_at);
+    *out << describe_table(t.banco, t.player, t.stand_at);
 }
 
 class DrawTallyOverfull : public ::testing::TestWithParam<OverfullTable> {};

@@ -19,7 +19,7 @@ using testing::make_table;
 // The path-weighted figures of a table as the model gives them beside the
 // panels, with the dealer's and the player's engine runs for comparison.
 struct Weighted {
-    Form1Model::ExactChances exact;
+    ExactChances exact;
     Calculation calculation;
 };
 

@@ -42,4 +42,17 @@ TableState make_table(const std::vector<int>& banco_faces, const std::vector<int
     return state;
 }
 
+std::string describe_table(const std::vector<int>& banco_faces,
+                           const std::vector<int>& player_faces, int stand_at) {
+    std::string text = "dealer";
+    for (const int face : banco_faces) {
+        text += ' ' + std::to_string(face);
+    }
+    text += ", player";
+    for (const int face : player_faces) {
+        text += ' ' + std::to_string(face);
+    }
+    return text + " at " + std::to_string(stand_at);
+}
+
 }  // namespace tavolix::testing

@@ -4,11 +4,26 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "core/table_state.h"
 
 namespace tavolix::testing {
+
+// Whether the tests run under AddressSanitizer, where the longest loops over
+// random tables take a smaller sample.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
 
 // A table as the calculate command leaves it just before the engines run:
 // the hands given as face numbers (1 = A ... 13 = K), totals and soft flags
@@ -17,5 +32,9 @@ TableState make_table(std::initializer_list<int> banco_faces,
                       std::initializer_list<int> player_faces, int stand_at = 17, int decks = 1);
 TableState make_table(const std::vector<int>& banco_faces, const std::vector<int>& player_faces,
                       int stand_at = 17, int decks = 1);
+
+// "dealer 1 10, player 5 6 at 17": a table's faces and threshold, for messages.
+std::string describe_table(const std::vector<int>& banco_faces,
+                           const std::vector<int>& player_faces, int stand_at);
 
 }  // namespace tavolix::testing

@@ -189,57 +189,97 @@ DealerPlays::StandingHands DealerPlays::tree_of(std::vector<Standing> hands) {
     return tree;
 }
 
-DealerFinals DealerPlays::finals(const DeckCounts& shoe, int cards, On16 on_16) const {
+LaneFinals DealerPlays::finals(std::span<const Shoe> shoes, On16 on_16) const {
+    assert(!shoes.empty() && shoes.size() <= static_cast<std::size_t>(kShoeLanes));
     const StandingHands& tree = standing_[rule_index(on_16)];
+    // The lanes past the shoes given repeat the first: the same work, whose
+    // results nobody reads.
+    std::array<const Shoe*, kShoeLanes> lane_shoe{};
+    for (std::size_t lane = 0; lane < lane_shoe.size(); ++lane) {
+        lane_shoe[lane] = &shoes[lane < shoes.size() ? lane : 0];
+    }
 
     // falling[v * kMostOfValue + m]: the ways to draw m given cards of value v
     // in order; the root's factor, at index 0, is 1.
-    std::array<double, 11 * kMostOfValue> falling;
-    falling[0] = 1.0;
-    for (int value = 1; value <= 10; ++value) {
-        double ways = 1.0;
-        for (int count = 1; count <= tree.most_of_value[value]; ++count) {
-            ways *= std::max(0, shoe[value] - count + 1);
-            falling[value * kMostOfValue + count] = ways;
+    std::array<Lanes, 11 * kMostOfValue> falling;
+    falling[0].fill(1.0);
+    for (int lane = 0; lane < kShoeLanes; ++lane) {
+        const DeckCounts& counts = lane_shoe[lane]->counts;
+        for (int value = 1; value <= 10; ++value) {
+            double ways = 1.0;
+            for (int count = 1; count <= tree.most_of_value[value]; ++count) {
+                ways *= std::max(0, counts[value] - count + 1);
+                falling[value * kMostOfValue + count][lane] = ways;
+            }
         }
     }
 
     const std::size_t steps = tree.parent.size();
     reached_.resize(steps);
-    double* reached = reached_.data();
-    reached[0] = 1.0;
+    Lanes* reached = reached_.data();
+    reached[0].fill(1.0);
     const int* parent = tree.parent.data();
     const std::int16_t* factor = tree.factor.data();
     for (std::size_t i = 1; i < steps; ++i) {
-        reached[i] = reached[parent[i]] * falling[factor[i]];
+        const Lanes& from = reached[parent[i]];
+        const Lanes& ways = falling[factor[i]];
+        for (int lane = 0; lane < kShoeLanes; ++lane) {
+            reached[i][lane] = from[lane] * ways[lane];
+        }
     }
 
-    // The ways to draw k cards in order from the whole shoe, for each k.
-    std::array<double, kMostDraws> ordered_draws;
-    ordered_draws[0] = 1.0;
-    for (int drawn = 1; drawn <= tree.most_cards; ++drawn) {
-        ordered_draws[drawn] = ordered_draws[drawn - 1] * std::max(0, cards - drawn + 1);
+    // One over the ways to draw k cards in order from the whole shoe, for
+    // each k; 0 where the shoe holds fewer than k cards, and then no hand of
+    // k cards has a way either.
+    std::array<Lanes, kMostDraws> per_order;
+    for (int lane = 0; lane < kShoeLanes; ++lane) {
+        double ordered = 1.0;
+        per_order[0][lane] = 1.0;
+        for (int drawn = 1; drawn <= tree.most_cards; ++drawn) {
+            ordered *= std::max(0, lane_shoe[lane]->cards - drawn + 1);
+            per_order[drawn][lane] = ordered > 0 ? 1.0 / ordered : 0.0;
+        }
     }
 
-    DealerFinals finals;
-    double standing = 0;
+    LaneFinals finals;
+    Lanes standing{};
     const int* step = tree.hand_step.data();
     const std::int16_t* own = tree.hand_factor.data();
     const double* orders = tree.hand_orders.data();
     for (const auto& ending : tree.endings) {
-        if (ordered_draws[ending.cards] <= 0) {
-            continue;
+        // Two sums in turn, so that no addition waits on the one before.
+        Lanes even{};
+        Lanes odd{};
+        std::size_t hand = ending.first;
+        for (; hand + 2 <= ending.last; hand += 2) {
+            const Lanes& reached_even = reached[step[hand]];
+            const Lanes& own_even = falling[own[hand]];
+            const Lanes& reached_odd = reached[step[hand + 1]];
+            const Lanes& own_odd = falling[own[hand + 1]];
+            for (int lane = 0; lane < kShoeLanes; ++lane) {
+                even[lane] += reached_even[lane] * own_even[lane] * orders[hand];
+                odd[lane] += reached_odd[lane] * own_odd[lane] * orders[hand + 1];
+            }
         }
-        // Four sums in turn, so that no addition waits on the one before.
-        std::array<double, 4> ways{};
-        for (std::size_t hand = ending.first; hand < ending.last; ++hand) {
-            ways[hand % 4] += reached[step[hand]] * falling[own[hand]] * orders[hand];
+        if (hand < ending.last) {
+            const Lanes& reached_even = reached[step[hand]];
+            const Lanes& own_even = falling[own[hand]];
+            for (int lane = 0; lane < kShoeLanes; ++lane) {
+                even[lane] += reached_even[lane] * own_even[lane] * orders[hand];
+            }
         }
-        const double chance = (ways[0] + ways[1] + ways[2] + ways[3]) / ordered_draws[ending.cards];
-        finals.chance[ending.final_index] += chance;
-        standing += chance;
+        for (int lane = 0; lane < kShoeLanes; ++lane) {
+            const double chance = (even[lane] + odd[lane]) * per_order[ending.cards][lane];
+            finals[lane].chance[ending.final_index] += chance;
+            standing[lane] += chance;
+        }
     }
-    finals.chance[DealerFinals::kBust] = 1.0 - standing;
+    for (std::size_t lane = 0; lane < shoes.size(); ++lane) {
+        finals[lane].chance[DealerFinals::kBust] = 1.0 - standing[lane];
+    }
+    for (std::size_t lane = shoes.size(); lane < finals.size(); ++lane) {
+        finals[lane] = {};
+    }
     return finals;
 }
 

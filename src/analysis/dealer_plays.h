@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "card_multiset.h"
@@ -33,6 +34,18 @@ inline bool dealer_draws(int total, On16 on_16) {
     return total < 16 || (total == 16 && on_16 == On16::draws);
 }
 
+// A shoe the dealer may draw from: the cards of each value and how many in all.
+struct Shoe {
+    DeckCounts counts{};
+    int cards = 0;
+};
+
+// How many shoes DealerPlays works out at once. They share every lookup of
+// the hands' steps, and the compiler keeps the shoes' products side by side
+// in vector registers: one shoe at a time costs about three times as much.
+inline constexpr int kShoeLanes = 4;
+using LaneFinals = std::array<DealerFinals, kShoeLanes>;
+
 // Every way the dealer's hand can end without a bust, as the multiset of
 // cards it draws and the number of orders in which the rule draws exactly
 // those cards. A hand's chance in a shoe is that number of orders times the
@@ -46,9 +59,10 @@ class DealerPlays {
   public:
     DealerPlays(Integer banco_total, Integer banco_soft, const DeckCounts& fullest_shoe);
 
-    // The dealer's final totals from this shoe holding `cards` cards in all.
+    // The dealer's final totals from each of 1..kShoeLanes shoes, in their
+    // order; the lanes past the shoes given are left empty.
     // Not for two threads at once: it works in the object's scratch space.
-    DealerFinals finals(const DeckCounts& shoe, int cards, On16 on_16) const;
+    LaneFinals finals(std::span<const Shoe> shoes, On16 on_16) const;
 
   private:
     // The standing hands of one rule on 16 as a tree of (value, count) steps,
@@ -83,8 +97,10 @@ class DealerPlays {
     };
     static StandingHands tree_of(std::vector<Standing> hands);
 
+    using Lanes = std::array<double, kShoeLanes>;  // one figure for each shoe
+
     std::array<StandingHands, 2> standing_;  // by On16
-    mutable std::vector<double> reached_;    // scratch: each step's product
+    mutable std::vector<Lanes> reached_;     // scratch: each step's products
 };
 
 }  // namespace tavolix::analysis

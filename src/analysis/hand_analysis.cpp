@@ -3,6 +3,7 @@
 
 #include "hand_analysis.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "core/hand_total.h"
@@ -24,6 +25,39 @@ std::pair<Integer, Integer> total_of(const std::vector<Integer>& cards) {
     return {total, soft};
 }
 
+// How the dealer ends behind each hand the player can stand on, from the
+// shoe that hand leaves: the hands grouped by the dealer's rule on 16 and
+// worked out kShoeLanes at a time.
+std::vector<DealerFinals> finals_behind(const DealerPlays& dealer,
+                                        const std::vector<PlayerHand>& hands, const Shoe& shoe) {
+    std::vector<DealerFinals> finals(hands.size());
+    for (const On16 on_16 : {On16::stands, On16::draws}) {
+        std::vector<std::size_t> group;
+        for (std::size_t i = 0; i < hands.size(); ++i) {
+            if (dealer_on_16(hands[i].total) == on_16) {
+                group.push_back(i);
+            }
+        }
+        for (std::size_t first = 0; first < group.size(); first += kShoeLanes) {
+            const std::size_t lanes = std::min<std::size_t>(kShoeLanes, group.size() - first);
+            std::array<Shoe, kShoeLanes> left{};
+            for (std::size_t lane = 0; lane < lanes; ++lane) {
+                const PlayerHand& hand = hands[group[first + lane]];
+                left[lane] = shoe;
+                for (int value = 1; value <= 10; ++value) {
+                    left[lane].counts[value] -= count_in(hand.drawn, value);
+                }
+                left[lane].cards -= hand.cards;
+            }
+            const LaneFinals lane_finals = dealer.finals({left.data(), lanes}, on_16);
+            for (std::size_t lane = 0; lane < lanes; ++lane) {
+                finals[group[first + lane]] = lane_finals[lane];
+            }
+        }
+    }
+    return finals;
+}
+
 }  // namespace
 
 HandAnalysis analyse(const Table& table) {
@@ -31,13 +65,14 @@ HandAnalysis analyse(const Table& table) {
     const auto [banco_total, banco_soft] = total_of(table.banco);
     const auto [player_total, player_soft] = total_of(table.player);
     assert(banco_total <= 21 && player_total <= 21);
-    int shoe_cards = 0;
+    Shoe shoe{.counts = table.shoe};
     for (int value = 1; value <= 10; ++value) {
-        shoe_cards += table.shoe[value];
+        shoe.cards += table.shoe[value];
     }
 
     const DealerPlays dealer(banco_total, banco_soft, table.shoe);
     const std::vector<PlayerHand> hands = player_hands(player_total, player_soft, table.shoe);
+    const std::vector<DealerFinals> finals = finals_behind(dealer, hands, shoe);
     const int stand_at = table.stand_at;
 
     // Per hand: standing there, each threshold's way on from there, the
@@ -58,11 +93,10 @@ HandAnalysis analyse(const Table& table) {
         for (int value = 1; value <= 10; ++value) {
             left[value] -= count_in(hand.drawn, value);
         }
-        const int cards = shoe_cards - hand.cards;
-        const DealerFinals finals = dealer.finals(left, cards, dealer_on_16(hand.total));
-        stand[i] = settle(finals, hand.total);
+        const int cards = shoe.cards - hand.cards;
+        stand[i] = settle(finals[i], hand.total);
         if (i == 0) {
-            analysis.dealer_now = dealer_view(finals, hand.total);
+            analysis.dealer_now = dealer_view(finals[i], hand.total);
         }
 
         const int first_drawing = std::max(kLowestThreshold, hand.total + 1) - kLowestThreshold;

@@ -76,10 +76,4 @@ struct HandAnalysis {
 // and two player cards, neither hand above 21.
 HandAnalysis analyse(const Table& table);
 
-// The same figures by walking every order of every draw, with no memory of
-// what was already counted: slow, and plain enough to check the above on
-// tables small enough for it. Gives up, returning nothing, once the dealer
-// has been dealt more than `dealer_cards_limit` cards over all the walks.
-std::optional<HandAnalysis> analyse_plainly(const Table& table, long long dealer_cards_limit);
-
 }  // namespace tavolix::analysis

@@ -3,25 +3,16 @@
 
 #include "exact_chances.h"
 
-#include "analysis/table_analysis.h"
-
 namespace tavolix {
 
-OutcomeChances dealer_exact(const TableState& state) {
-    const auto dealer = analysis::analyse(analysis::table_of(state)).dealer_now;
-    OutcomeChances chances{};
-    chances[kDealerWins] = dealer.wins;
-    chances[kPush] = dealer.push;
-    chances[kDealerLoses] = dealer.loses;
-    chances[kBust] = dealer.busts;
-    return chances;
-}
-
-OutcomeChances player_exact(const TableState& state) {
-    const auto player = analysis::analyse(analysis::table_of(state)).player_draw;
-    OutcomeChances chances{};
-    chances[kStandColumn] = player.stands;
-    chances[kBust] = player.busts;
+ExactChances exact_chances(const analysis::HandAnalysis& analysis) {
+    ExactChances chances;
+    chances.banco[kDealerWins] = analysis.dealer_now.wins;
+    chances.banco[kPush] = analysis.dealer_now.push;
+    chances.banco[kDealerLoses] = analysis.dealer_now.loses;
+    chances.banco[kBust] = analysis.dealer_now.busts;
+    chances.player[kStandColumn] = analysis.player_draw.stands;
+    chances.player[kBust] = analysis.player_draw.busts;
     return chances;
 }
 

@@ -242,18 +242,8 @@ TableView Form1Model::view() const {
                                  .tutte_combinazioni = captions_.Label10}}};
 }
 
-Form1Model::ExactChances Form1Model::exact_chances() const {
-    ExactChances chances{};
-    if (last_calculation_) {
-        const HandAnalysis& analysis = last_calculation_->analysis;
-        chances.banco[kDealerWins] = analysis.dealer_now.wins;
-        chances.banco[kPush] = analysis.dealer_now.push;
-        chances.banco[kDealerLoses] = analysis.dealer_now.loses;
-        chances.banco[kBust] = analysis.dealer_now.busts;
-        chances.player[kStandColumn] = analysis.player_draw.stands;
-        chances.player[kBust] = analysis.player_draw.busts;
-    }
-    return chances;
+ExactChances Form1Model::exact_chances() const {
+    return last_calculation_ ? tavolix::exact_chances(last_calculation_->analysis) : ExactChances{};
 }
 
 }  // namespace tavolix

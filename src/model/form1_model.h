@@ -84,10 +84,6 @@ class Form1Model {
     // The path-weighted chances of the table as last calculated, which the
     // window does not show: from the exact analysis, the dealer drawing
     // nothing once the rule says stand, the player taking at least one card.
-    struct ExactChances {
-        OutcomeChances banco;
-        OutcomeChances player;
-    };
     ExactChances exact_chances() const;
 
     // How many calculations have run, and what the last one left.
