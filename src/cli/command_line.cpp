@@ -127,13 +127,18 @@ int run_one(const QCommandLineParser& parser, const Options& options, int stand_
         status = kExitReportFailed;
     }
     const bool with_analysis = parser.isSet(options.analysis);
-    const QByteArray figures =
-        parser.isSet(options.json)
-            ? QJsonDocument(table_json(outcome, with_analysis)).toJson(QJsonDocument::Indented)
-            : QByteArray::fromStdString(
-                  table_text(outcome.view, i18n::translated_model_words()) +
-                  (with_analysis ? "\n" + analysis_text(outcome.analysis_panel) : std::string()));
-    return write_output(out, err, figures, status);
+    if (parser.isSet(options.json)) {
+        return write_output(
+            out, err,
+            QJsonDocument(table_json(outcome, with_analysis)).toJson(QJsonDocument::Indented),
+            status);
+    }
+    std::string text = table_text(outcome.view, i18n::translated_model_words());
+    if (with_analysis) {
+        text += '\n';
+        text += analysis_text(outcome.analysis_panel);
+    }
+    return write_output(out, err, QByteArray::fromStdString(text), status);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace tavolix::cli {
 
 std::optional<std::string> report_directory_problem(const std::filesystem::path& directory) {
-    const std::string name = "\"" + printable(directory.native()) + "\"";
+    const std::string name = quoted_printable(directory.native());
     std::error_code code;
     const auto status = std::filesystem::status(directory, code);
     if (code) {

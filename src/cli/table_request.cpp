@@ -29,7 +29,7 @@ std::string_view trimmed(std::string_view text) {
 // Input echoed in a message: quoted, cut short when long, and made safe to
 // print on one line.
 std::string quoted(std::string_view text) {
-    return "\"" + printable(text, 24) + "\"";
+    return quoted_printable(text, 24);
 }
 
 std::optional<Integer> parse_face(std::string_view item) {

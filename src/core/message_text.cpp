@@ -69,4 +69,14 @@ std::string printable(std::string_view text, std::size_t longest) {
     return out;
 }
 
+std::string quoted_printable(std::string_view text, std::size_t longest) {
+    // Appended, not "\"" + printable(...): GCC 12 at -O3 sees a false
+    // overlap (-Wrestrict) in the inlined operator+ of a literal and a
+    // temporary string.
+    std::string quoted = "\"";
+    quoted += printable(text, longest);
+    quoted += '"';
+    return quoted;
+}
+
 }  // namespace tavolix

@@ -26,4 +26,7 @@ Utf8Character utf8_character_at(std::string_view text, std::size_t at);
 // marks the cut.
 std::string printable(std::string_view text, std::size_t longest = std::string_view::npos);
 
+// The same between double quotes, as a message names what it quotes.
+std::string quoted_printable(std::string_view text, std::size_t longest = std::string_view::npos);
+
 }  // namespace tavolix

@@ -216,7 +216,8 @@ void Form1::undo_last_card() {
 void Form1::copy_results() {
     std::string text = table_text(model_.view(), model_.words());
     if (analysis_open_) {
-        text += "\n" + analysis_text(model_.captions().analysis);
+        text += '\n';
+        text += analysis_text(model_.captions().analysis);
     }
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
