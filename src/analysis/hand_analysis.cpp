@@ -25,6 +25,16 @@ std::pair<Integer, Integer> total_of(const std::vector<Integer>& cards) {
     return {total, soft};
 }
 
+// The shoe a hand of the player leaves behind.
+Shoe shoe_after(const Shoe& shoe, const PlayerHand& hand) {
+    Shoe left = shoe;
+    for (int value = 1; value <= 10; ++value) {
+        left.counts[value] -= count_in(hand.drawn, value);
+    }
+    left.cards -= hand.cards;
+    return left;
+}
+
 // How the dealer ends behind each hand the player can stand on, from the
 // shoe that hand leaves: the hands grouped by the dealer's rule on 16 and
 // worked out kShoeLanes at a time.
@@ -42,12 +52,7 @@ std::vector<DealerFinals> finals_behind(const DealerPlays& dealer,
             const std::size_t lanes = std::min<std::size_t>(kShoeLanes, group.size() - first);
             std::array<Shoe, kShoeLanes> left{};
             for (std::size_t lane = 0; lane < lanes; ++lane) {
-                const PlayerHand& hand = hands[group[first + lane]];
-                left[lane] = shoe;
-                for (int value = 1; value <= 10; ++value) {
-                    left[lane].counts[value] -= count_in(hand.drawn, value);
-                }
-                left[lane].cards -= hand.cards;
+                left[lane] = shoe_after(shoe, hands[group[first + lane]]);
             }
             const LaneFinals lane_finals = dealer.finals({left.data(), lanes}, on_16);
             for (std::size_t lane = 0; lane < lanes; ++lane) {
@@ -89,11 +94,9 @@ HandAnalysis analyse(const Table& table) {
 
     for (int i = static_cast<int>(hands.size()) - 1; i >= 0; --i) {
         const PlayerHand& hand = hands[i];
-        DeckCounts left = table.shoe;
-        for (int value = 1; value <= 10; ++value) {
-            left[value] -= count_in(hand.drawn, value);
-        }
-        const int cards = shoe.cards - hand.cards;
+        const Shoe after = shoe_after(shoe, hand);
+        const DeckCounts& left = after.counts;
+        const int cards = after.cards;
         stand[i] = settle(finals[i], hand.total);
         if (i == 0) {
             analysis.dealer_now = dealer_view(finals[i], hand.total);
