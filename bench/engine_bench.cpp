@@ -10,10 +10,12 @@
 #include "analysis/plain_analysis.h"
 #include "analysis/table_analysis.h"
 #include "core/card_entry.h"
+#include "core/remaining_cards.h"
 #include "dealer/banco.h"
 #include "model/analysis_panel.h"
 #include "model/calculate.h"
 #include "model/exact_chances.h"
+#include "model/strategy_text.h"
 #include "player/player.h"
 
 namespace tavolix {
@@ -22,9 +24,10 @@ namespace {
 // A table entered as a user would, card by card, and calculated once so that
 // the hand totals are stored.
 TableState entered_table(std::initializer_list<int> banco, std::initializer_list<int> player,
-                         int stand_at, int decks = 1) {
+                         int stand_at, int decks = 1, const char* rules = "TABLE") {
     TableState state;
     reset_to_start(state);
+    state.rules = std::get<TableRules>(parse_rules(rules));
     state.stand_at = static_cast<Integer>(stand_at);
     state.deck_count = static_cast<Integer>(decks);
     Integer total = 0;
@@ -141,14 +144,74 @@ void small_analysis(benchmark::State& bench, bool plainly) {
                 bench.SkipWithError("the table is too big for the plain walk");
                 break;
             }
-            benchmark::DoNotOptimize(result->hit_ev);
+            benchmark::DoNotOptimize(result->stand_ev);
         } else {
-            benchmark::DoNotOptimize(analysis::analyse(table).hit_ev);
+            benchmark::DoNotOptimize(analysis::analyse(table).stand_ev);
         }
     }
 }
 BENCHMARK_CAPTURE(small_analysis, plain, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(small_analysis, memoised, false)->Unit(benchmark::kMicrosecond);
+
+// The heaviest rules: every split, hit and double of split aces, surrender.
+constexpr const char* kHeaviestRules = "S17 DAS SPL3 RSA HSA LS";
+
+// A click under the heaviest rules on the tables whose analysis costs most,
+// pairs against a small card: both engines, the exact analysis with its
+// splits, the panel, with the scratch the window keeps from click to click.
+void rules_click(benchmark::State& bench, int decks, int up, int pair) {
+    TableState state = entered_table({up}, {pair, pair}, 17, decks, kHeaviestRules);
+    analysis::AnalysisScratch scratch;
+    for (auto _ : bench) {
+        const auto calculation = calculate(state, {}, {}, &scratch);
+        const AnalysisPanel panel = analysis_panel(calculation->analysis, state.stand_at);
+        benchmark::DoNotOptimize(panel.best_row);
+    }
+}
+BENCHMARK_CAPTURE(rules_click, one_deck_44_vs_2, 1, 2, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(rules_click, eight_decks_AA_vs_2, 8, 2, 1)->Unit(benchmark::kMillisecond);
+
+// The plain walk that checks the analysis, remembering positions, on the
+// one-deck worst table of the heaviest rules.
+void rules_plain(benchmark::State& bench) {
+    const analysis::Table table =
+        analysis::table_of(entered_table({2}, {4, 4}, 17, 1, kHeaviestRules));
+    for (auto _ : bench) {
+        const auto result =
+            analysis::analyse_plainly(table, {.memory = analysis::PlainMemory::by_position});
+        benchmark::DoNotOptimize(result->stand_ev);
+    }
+}
+BENCHMARK(rules_plain)->Unit(benchmark::kMillisecond);
+
+// One whole round with its chart under the heaviest rules, on both cores:
+// wall-clock time, which is what the user waits for.
+void whole_round(benchmark::State& bench, int decks) {
+    const StrategyRequest request =
+        full_shoe_request(std::get<TableRules>(parse_rules(kHeaviestRules)), decks);
+    for (auto _ : bench) {
+        const auto strategy = run_strategy(request);
+        benchmark::DoNotOptimize(strategy->round_ev);
+    }
+}
+BENCHMARK_CAPTURE(whole_round, one_deck, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(whole_round, eight_decks, 8)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The next round's EV the shoe panel waits for: one deck after a round of
+// twelve small cards and tens, the next hands still on the table, under the
+// heaviest rules.
+void next_round(benchmark::State& bench) {
+    TableState state = entered_table({10}, {10, 6}, 17, 1, kHeaviestRules);
+    for (const int face : {2, 3, 4, 5, 6, 5, 4, 3, 6, 2, 10, 13}) {
+        state.cards_out[static_cast<std::size_t>(face)] += 1;
+    }
+    const StrategyRequest request{.shoe = cards_left(state), .rules = state.rules, .decks = 1};
+    for (auto _ : bench) {
+        const auto strategy = run_strategy(request);
+        benchmark::DoNotOptimize(strategy->round_ev);
+    }
+}
+BENCHMARK(next_round)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace tavolix

@@ -22,15 +22,20 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "cli/table_run.h"
 #include "comma_locale.h"
+#include "core/table_rules.h"
 #include "dealer/dealer_report.h"
+#include "model/analysis_panel.h"
+#include "model/strategy_text.h"
 #include "player/player_report.h"
 #include "report_dir.h"
+#include "table_fixtures.h"
 
 extern char** environ;
 
@@ -187,6 +192,13 @@ double figure(const QJsonObject& table, const char* side, const char* kind, cons
     return table[QLatin1String(side)][QLatin1String(kind)][QLatin1String(key)].toDouble();
 }
 
+using testing::rules_of;
+
+// What the shorthand says of rules it refuses.
+std::string rules_error(const char* text) {
+    return std::get<RulesError>(parse_rules(text)).message;
+}
+
 // ---- the worked examples ----
 
 TEST(CalcJson, gives_the_dealer_worked_example) {
@@ -241,7 +253,11 @@ TEST(CalcJson, gives_the_player_worked_example_beside_its_exact_figure) {
 TEST(CalcJson, has_exactly_the_documented_keys) {
     const QJsonObject table = parse_object(run_calc({"--json", "A,6", "10,2,3"}).out);
     using Keys = std::set<QString>;
-    EXPECT_EQ(keys_of(table), (Keys{"stand_at", "banco", "player"}));
+    EXPECT_EQ(keys_of(table), (Keys{"stand_at", "rules", "rules_text", "banco", "player", "seen",
+                                    "shoe", "count"}));
+    EXPECT_EQ(keys_of(table["rules"].toObject()),
+              (Keys{"dealer", "hole_card", "blackjack_pays", "double", "double_after_split",
+                    "splits", "resplit_aces", "hit_split_aces", "surrender"}));
     const Keys side{"text", "sum", "soft", "all", "first", "exact", "depth", "sequences", "panel"};
     for (const char* name : {"banco", "player"}) {
         const QJsonObject object = table[QLatin1String(name)].toObject();
@@ -261,10 +277,12 @@ TEST(CalcJson, has_exactly_the_documented_keys) {
 // Every figure the tool writes reads back to the very double the model holds.
 TEST(CalcJson, writes_numbers_that_read_back_to_the_same_double) {
     const std::vector<std::pair<std::string, TableRequest>> tables = {
-        {"10 10,8", {{10}, {10, 8}, 17}},
-        {"2 7,10 17", {{2}, {7, 10}, 17}},
-        {"A A,A 21", {{1}, {1, 1}, 21}},
-        {"6 2,3 13", {{6}, {2, 3}, 13}},
+        {"10 10,8", {{10}, {10, 8}, 17, 1, {}, {}}},
+        {"2 7,10 17", {{2}, {7, 10}, 17, 1, {}, {}}},
+        {"A A,A 21", {{1}, {1, 1}, 21, 1, {}, {}}},
+        {"6 2,3 13", {{6}, {2, 3}, 13, 1, {}, {}}},
+        // The S17 dealer draws on the 16 that the TABLE dealer stands on here.
+        {"6 2,3 13 2 S17,DAS", {{6}, {2, 3}, 13, 2, rules_of("S17 DAS"), {}}},
     };
     std::string input;
     for (const auto& table : tables) {
@@ -312,6 +330,8 @@ struct TextCase {
     QStringList environment;
     std::string text;
     std::string analysis_heading;  // the analysis's title and columns
+    std::string rules_heading;     // the start of the rules line
+    std::string strategy_heading;  // the strategy's title and its round's EV
 };
 
 class CalcText : public ::testing::TestWithParam<TextCase> {};
@@ -320,6 +340,35 @@ TEST_P(CalcText, shows_both_hands_and_the_panels_side_by_side) {
     const CalcRun run = run_calc({"10", "10,8"}, {}, GetParam().environment);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, GetParam().text);
+}
+
+// The window's own rules, however they are written, leave the text as it
+// has always been.
+TEST_P(CalcText, keeps_every_byte_under_the_windows_own_rules) {
+    for (const char* rules : {"TABLE", "table,doa,ndas,spl3", " TABLE "}) {
+        const CalcRun run = run_calc({"--rules", rules, "10", "10,8"}, {}, GetParam().environment);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, GetParam().text) << rules;
+    }
+}
+
+// Against the player's 18 the S17 dealer draws and stands as the TABLE
+// dealer does, so the figures stay and only the rules line comes in, below
+// the threshold.
+TEST_P(CalcText, names_other_rules_canonically_on_a_line_of_their_own) {
+    const CalcRun run = run_calc({"--rules", "das,s17", "10", "10,8"}, {}, GetParam().environment);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string expected = GetParam().text;
+    const std::size_t after_threshold = expected.find("17\n") + 3;
+    expected.insert(after_threshold, GetParam().rules_heading + "S17 DAS\n");
+    EXPECT_EQ(run.out, expected);
+}
+
+TEST_P(CalcText, writes_the_strategy_in_the_same_language) {
+    const CalcRun run = run_calc({"--strategy", "--rules", "S17 DAS LS", "--decks", "6"}, {},
+                                 GetParam().environment);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, GetParam().strategy_heading.size()), GetParam().strategy_heading);
 }
 
 TEST_P(CalcText, follows_the_table_with_the_analysis_in_the_same_language) {
@@ -348,7 +397,10 @@ INSTANTIATE_TEST_SUITE_P(
                                "Prima carta           Tutte combinazioni\n"
                                ">= 17  =  24.49%      >= 17  =  24.49%\n"
                                "Sballa =  75.51%      Sballa =  75.51%\n",
-                               "Analisi esatta\n   N    Vince     Pari    Perde      EV\n"},
+                               "Analisi esatta\n   N    Vince     Pari    Perde      EV\n",
+                               "Regole =>  ",
+                               "Strategia\nS17, 6 mazzi, blackjack 3:2, raddoppio dopo divisione, "
+                               "resa\nEV del giro: -0.330%   Vantaggio del banco: 0.33%\n"},
                       TextCase{"en",
                                {"LANGUAGE=en"},
                                "DEALER     10                      Total = 10\n"
@@ -366,7 +418,10 @@ INSTANTIATE_TEST_SUITE_P(
                                "First card            All combinations\n"
                                ">= 17  =  24.49%      >= 17  =  24.49%\n"
                                "Bust   =  75.51%      Bust   =  75.51%\n",
-                               "Exact analysis\n   N      Win     Push     Lose      EV\n"}),
+                               "Exact analysis\n   N      Win     Push     Lose      EV\n",
+                               "Rules =>   ",
+                               "Strategy\nS17, 6 decks, blackjack 3:2, double after split, "
+                               "surrender\nRound EV: -0.330%   House edge: 0.33%\n"}),
     [](const auto& test) { return std::string(test.param.language); });
 
 // Scripts read the messages and the help, so these stay English.
@@ -466,11 +521,256 @@ INSTANTIATE_TEST_SUITE_P(
                 "Unknown option '\\x1b[2J'. (see --help)"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+struct BadRules {
+    const char* name;
+    QStringList arguments;  // the rest of the call
+    const char* rules;
+    const char* token;  // what the message must quote, if anything
+};
+
+class CalcRefusesRules : public ::testing::TestWithParam<BadRules> {};
+
+// Rules that the shorthand refuses never fall back to other rules: the call
+// gets the shorthand's message, naming the token, and no figures.
+TEST_P(CalcRefusesRules, with_status_2_and_the_shorthands_message) {
+    const CalcRun run =
+        run_calc(QStringList{"--rules", GetParam().rules} + GetParam().arguments, "A 8,8\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "tavolix-calc: --rules: " + rules_error(GetParam().rules) + "\n");
+    if (GetParam().token != nullptr) {
+        EXPECT_NE(run.err.find('"' + std::string(GetParam().token) + '"'), std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, CalcRefusesRules,
+    ::testing::Values(BadRules{"unknown_token", {"A", "8,8"}, "S17,DAS,XX", "XX"},
+                      BadRules{"two_dealers", {"--json", "A", "8,8"}, "S17 H17", "H17"},
+                      BadRules{"a_setting_twice", {"A", "8,8"}, "s17,ls,LS", "LS"},
+                      BadRules{"casino_only_with_table", {"A", "8,8"}, "TABLE,BJ6:5", "BJ6:5"},
+                      BadRules{"resplit_aces_without_splits", {"A", "8,8"}, "S17 SPL1 RSA", "RSA"},
+                      BadRules{"empty", {"A", "8,8"}, "", nullptr},
+                      BadRules{"only_commas", {"A", "8,8"}, ",,", nullptr},
+                      BadRules{"escape_sequence", {"A", "8,8"}, "S17\x1b[2J", "S17\\x1b[2J"},
+                      BadRules{"for_a_batch", {"--batch"}, "S17,DAS,XX", "XX"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+struct RulesJsonCase {
+    const char* name;
+    QStringList rules;  // the option, if any
+    QJsonObject object;
+    const char* text;
+};
+
+class CalcRulesJson : public ::testing::TestWithParam<RulesJsonCase> {};
+
+TEST_P(CalcRulesJson, gives_every_setting_and_the_canonical_text) {
+    const CalcRun run = run_calc(GetParam().rules + QStringList{"--json", "10", "10,8"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject table = parse_object(run.out);
+    EXPECT_EQ(table["rules"].toObject(), GetParam().object);
+    EXPECT_EQ(table["rules_text"].toString().toStdString(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, CalcRulesJson,
+                         ::testing::Values(RulesJsonCase{"the_windows_own",
+                                                         {},
+                                                         {{"dealer", "table"},
+                                                          {"hole_card", "none"},
+                                                          {"blackjack_pays", QJsonValue()},
+                                                          {"double", "any"},
+                                                          {"double_after_split", false},
+                                                          {"splits", 3},
+                                                          {"resplit_aces", false},
+                                                          {"hit_split_aces", false},
+                                                          {"surrender", false}},
+                                                         "TABLE"},
+                                           RulesJsonCase{"table_with_player_options",
+                                                         {"--rules", "table d10 ls spl2 rsa"},
+                                                         {{"dealer", "table"},
+                                                          {"hole_card", "none"},
+                                                          {"blackjack_pays", QJsonValue()},
+                                                          {"double", "10-11"},
+                                                          {"double_after_split", false},
+                                                          {"splits", 2},
+                                                          {"resplit_aces", true},
+                                                          {"hit_split_aces", false},
+                                                          {"surrender", true}},
+                                                         "TABLE D10 SPL2 RSA LS"},
+                                           RulesJsonCase{"s17_and_its_defaults",
+                                                         {"--rules", "S17"},
+                                                         {{"dealer", "s17"},
+                                                          {"hole_card", "peek"},
+                                                          {"blackjack_pays", 1.5},
+                                                          {"double", "any"},
+                                                          {"double_after_split", false},
+                                                          {"splits", 3},
+                                                          {"resplit_aces", false},
+                                                          {"hit_split_aces", false},
+                                                          {"surrender", false}},
+                                                         "S17"},
+                                           RulesJsonCase{
+                                               "every_setting_away_from_its_default",
+                                               {"--rules=ls,hsa,rsa,spl2,das,d9,bj6:5,enhc,h17"},
+                                               {{"dealer", "h17"},
+                                                {"hole_card", "enhc"},
+                                                {"blackjack_pays", 1.2},
+                                                {"double", "9-11"},
+                                                {"double_after_split", true},
+                                                {"splits", 2},
+                                                {"resplit_aces", true},
+                                                {"hit_split_aces", true},
+                                                {"surrender", true}},
+                                               "H17 ENHC BJ6:5 D9 DAS SPL2 RSA HSA LS"},
+                                           RulesJsonCase{"even_money_and_no_double_or_split",
+                                                         {"--rules", "S17 BJ1:1 NODBL SPL0"},
+                                                         {{"dealer", "s17"},
+                                                          {"hole_card", "peek"},
+                                                          {"blackjack_pays", 1},
+                                                          {"double", "none"},
+                                                          {"double_after_split", false},
+                                                          {"splits", 0},
+                                                          {"resplit_aces", false},
+                                                          {"hit_split_aces", false},
+                                                          {"surrender", false}},
+                                                         "S17 BJ1:1 NODBL SPL0"}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// What the analysis must say of one table under casino rules.
+struct Expected {
+    const char* key;  // under "analysis", "actions.split" for a nested one
+    enum Is { null, number, yes, no, equals, word } is;
+    double value = 0;            // for equals
+    const char* text = nullptr;  // for word
+};
+
+struct CasinoCase {
+    const char* name;
+    QStringList arguments;
+    std::vector<Expected> expected;
+};
+
+void PrintTo(const CasinoCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CalcCasinoAnalysis : public ::testing::TestWithParam<CasinoCase> {};
+
+QJsonValue value_at(QJsonObject object, const std::string& key) {
+    const auto dot = key.find('.');
+    if (dot == std::string::npos) {
+        return object[QString::fromStdString(key)];
+    }
+    return value_at(object[QString::fromStdString(key.substr(0, dot))].toObject(),
+                    key.substr(dot + 1));
+}
+
+TEST_P(CalcCasinoAnalysis, allows_the_plays_the_rules_and_the_hand_allow) {
+    const CalcRun run = run_calc(QStringList{"--json", "--analysis"} + GetParam().arguments);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject analysis = parse_object(run.out)["analysis"].toObject();
+    for (const Expected& expected : GetParam().expected) {
+        const QJsonValue value = value_at(analysis, expected.key);
+        SCOPED_TRACE(expected.key);
+        switch (expected.is) {
+            case Expected::null:
+                EXPECT_TRUE(value.isNull()) << value.toVariant().toString().toStdString();
+                break;
+            case Expected::number:
+                EXPECT_TRUE(value.isDouble());
+                break;
+            case Expected::yes:
+            case Expected::no:
+                EXPECT_TRUE(value.isBool());
+                EXPECT_EQ(value.toBool(), expected.is == Expected::yes);
+                break;
+            case Expected::equals:
+                EXPECT_TRUE(value.isDouble());
+                EXPECT_NEAR(value.toDouble(), expected.value, 1e-12);
+                break;
+            case Expected::word:
+                EXPECT_EQ(value.toString().toStdString(), expected.text);
+                break;
+        }
+    }
+}
+
+// Insurance pays 2 to 1 on a ten in the hole: 16 tens among the 49 cards
+// that one deck has left behind A against 8,8.
+constexpr double kInsuranceAgainst88 = 3.0 * 16.0 / 49.0 - 1.0;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, CalcCasinoAnalysis,
+    ::testing::Values(
+        CasinoCase{"the_table_dealer_splits_and_surrenders_but_has_no_natural",
+                   {"--rules", "TABLE,DAS,LS", "A", "8,8"},
+                   {{"actions.split", Expected::number},
+                    {"actions.surrender", Expected::equals, -0.5},
+                    {"insurance", Expected::null},
+                    {"no_dealer_blackjack", Expected::no},
+                    {"natural", Expected::no},
+                    {"dealer_natural", Expected::no}}},
+        CasinoCase{"eights_split_against_an_ace_that_was_peeked_under",
+                   {"--rules", "S17,DAS", "A", "8,8"},
+                   {{"actions.split", Expected::number},
+                    {"actions.surrender", Expected::null},
+                    {"insurance", Expected::equals, kInsuranceAgainst88},
+                    {"no_dealer_blackjack", Expected::yes},
+                    {"advice", Expected::word, 0, "split"},
+                    {"advice_outcome", Expected::null}}},
+        CasinoCase{"six_decks_with_late_surrender",
+                   {"--decks", "6", "--rules", "S17,DAS,LS", "A", "8,8"},
+                   {{"actions.split", Expected::number},
+                    {"actions.surrender", Expected::number},
+                    {"advice", Expected::word, 0, "split"}}},
+        CasinoCase{"no_split_without_splits",
+                   {"--rules", "S17,SPL0", "A", "8,8"},
+                   {{"actions.split", Expected::null}, {"no_dealer_blackjack", Expected::yes}}},
+        CasinoCase{"no_split_of_a_hand_that_is_no_pair",
+                   {"--rules", "S17", "10", "10,6"},
+                   {{"actions.split", Expected::null},
+                    {"actions.surrender", Expected::null},
+                    {"insurance", Expected::null},
+                    {"no_dealer_blackjack", Expected::yes}}},
+        CasinoCase{"surrender_of_sixteen_against_a_ten",
+                   {"--rules", "S17,LS", "10", "10,6"},
+                   {{"actions.surrender", Expected::number}}},
+        CasinoCase{"no_hole_card_to_peek_at",
+                   {"--rules", "S17,ENHC", "A", "8,8"},
+                   {{"no_dealer_blackjack", Expected::no}}},
+        CasinoCase{"no_double_at_all",
+                   {"--rules", "S17,NODBL", "6", "6,5"},
+                   {{"actions.double", Expected::null}, {"actions.hit", Expected::number}}},
+        CasinoCase{"double_on_hard_ten",
+                   {"--rules", "S17,D10", "6", "6,4"},
+                   {{"actions.double", Expected::number}}},
+        CasinoCase{"no_double_on_hard_nine_with_d10",
+                   {"--rules", "S17,D10", "6", "5,4"},
+                   {{"actions.double", Expected::null}}},
+        CasinoCase{"no_double_on_soft_nineteen_with_d9",
+                   {"--rules", "S17,D9", "6", "A,8"},
+                   {{"actions.double", Expected::null}}},
+        CasinoCase{"the_players_natural",
+                   {"--rules", "S17", "9", "A,K"},
+                   {{"natural", Expected::yes}, {"dealer_natural", Expected::no}}},
+        CasinoCase{"the_dealers_natural",
+                   {"--rules", "S17", "A,K", "10,8"},
+                   {{"dealer_natural", Expected::yes}, {"natural", Expected::no}}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 TEST(Calc, answers_help_and_version) {
     const CalcRun help = run_calc({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("[options] DEALER PLAYER"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--batch"), std::string::npos);
+    // Every token of the shorthand is in the help.
+    for (const char* token :
+         {"TABLE", "S17", "H17", "PEEK", "ENHC", "BJ3:2", "BJ6:5", "BJ1:1", "DOA", "D9", "D10",
+          "NODBL", "NDAS", "DAS", "SPL3", "SPL0", "RSA", "HSA", "LS"}) {
+        EXPECT_NE(help.out.find(std::string(" ") + token + " "), std::string::npos) << token;
+    }
     const std::size_t statuses = help.out.find("\nExit status:\n");
     ASSERT_NE(statuses, std::string::npos) << help.out;
     for (const char* status : {"\n  0  ", "\n  1  ", "\n  2  ", "\n  3  ", "\n  4  "}) {
@@ -787,6 +1087,43 @@ TEST(CalcBatch, takes_stand_as_the_threshold_of_lines_without_one) {
     EXPECT_EQ(parse_object(lines[1])["stand_at"].toInt(), 19);
 }
 
+// Each line is played by its own rules or the option's, and its object is
+// the one a single call with the same settings gives; rules refused on a
+// line are that line's error.
+TEST(CalcBatch, plays_every_line_by_its_rules_and_says_which) {
+    const CalcRun run = run_calc({"--batch", "--rules", "S17", "--decks", "2", "--stand", "16"},
+                                 "A 8,8 17 6 H17,DAS,LS\n"
+                                 "A 8,8\n"
+                                 "# a comment\n"
+                                 "6 2,3 - - TABLE\n"
+                                 "6 2,3 - 1\n"
+                                 "A 8,8 - - S19\n"
+                                 "A 8,8 - - s17,ls\n");
+    EXPECT_EQ(run.status, 1);
+    const auto lines = lines_of(run.out);
+    ASSERT_EQ(lines.size(), 6u) << run.out;
+    const std::vector<std::pair<std::size_t, QStringList>> alone = {
+        {0, {"--stand", "17", "--decks", "6", "--rules", "H17,DAS,LS", "A", "8,8"}},
+        {1, {"--stand", "16", "--decks", "2", "--rules", "S17", "A", "8,8"}},
+        {2, {"--stand", "16", "--decks", "2", "--rules", "TABLE", "6", "2,3"}},
+        {3, {"--stand", "16", "--decks", "1", "--rules", "S17", "6", "2,3"}},
+        {5, {"--stand", "16", "--decks", "2", "--rules", "S17 LS", "A", "8,8"}},
+    };
+    for (const auto& [line, arguments] : alone) {
+        const CalcRun single = run_calc(QStringList{"--json"} + arguments);
+        ASSERT_EQ(single.status, 0) << single.err;
+        EXPECT_EQ(parse_object(lines[line]), parse_object(single.out)) << line;
+    }
+    EXPECT_EQ(parse_object(lines[0])["rules_text"].toString(), "H17 DAS LS");
+    EXPECT_EQ(parse_object(lines[1])["rules_text"].toString(), "S17");
+    EXPECT_EQ(parse_object(lines[2])["rules_text"].toString(), "TABLE");
+    EXPECT_EQ(parse_object(lines[5])["rules_text"].toString(), "S17 LS");
+    // The S17 dealer draws on the 16 that the TABLE dealer stands on here.
+    EXPECT_NE(parse_object(lines[2])["banco"], parse_object(lines[3])["banco"]);
+    EXPECT_EQ(parse_object(lines[4]),
+              (QJsonObject{{"line", 6}, {"error", QString::fromStdString(rules_error("S19"))}}));
+}
+
 // A line far longer than any table needs costs no more memory than a short
 // one; it gets its error object and the batch goes on.
 TEST(CalcBatch, answers_an_overlong_line_in_bounded_memory_and_goes_on) {
@@ -845,6 +1182,399 @@ TEST(CalcBatch, answers_every_small_table_in_input_order) {
             ASSERT_NEAR(exact, 1.0, 1e-12) << lines[i];
         }
     }
+}
+
+// ---- the whole round and the cards seen ----
+
+// The faces of a deck less `kept`, as a --seen list: every card but those.
+QString all_cards_but(std::vector<std::string> kept) {
+    QStringList faces;
+    for (Integer face = kAce; face <= kKing; ++face) {
+        for (int copy = 0; copy < 4; ++copy) {
+            const std::string name(kFaceNames[face]);
+            if (const auto at = std::find(kept.begin(), kept.end(), name); at != kept.end()) {
+                kept.erase(at);
+            } else {
+                faces << QString::fromStdString(name);
+            }
+        }
+    }
+    return faces.join(',');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RoundAndShoe, CalcRefuses,
+    ::testing::Values(
+        BadCall{"strategy_with_hands",
+                {"--strategy", "10", "10,8"},
+                "--strategy takes no hands: it plays every hand against every up card"},
+        BadCall{"strategy_with_batch",
+                {"--batch", "--strategy"},
+                "--batch cannot be used with --strategy"},
+        BadCall{"strategy_with_analysis",
+                {"--strategy", "--analysis"},
+                "--analysis cannot be used with --strategy"},
+        BadCall{"strategy_with_reports",
+                {"--strategy", "--reports", "/tmp"},
+                "--reports cannot be used with --strategy"},
+        BadCall{"strategy_with_stand",
+                {"--stand", "17", "--strategy"},
+                "--stand cannot be used with --strategy"},
+        BadCall{"json_and_csv",
+                {"--strategy", "--csv", "--json"},
+                "--json and --csv cannot be used together"},
+        BadCall{"csv_of_a_table",
+                {"--csv", "10", "10,8"},
+                "--csv writes the hands of --strategy; a table's figures come as text or --json"},
+        BadCall{"csv_of_a_batch",
+                {"--csv", "--batch"},
+                "--csv writes the hands of --strategy; a table's figures come as text or --json"},
+        BadCall{"seen_not_a_face",
+                {"--seen", "2,x", "10", "10,8"},
+                "--seen: cards seen \"2,x\": card 2 \"x\"" + kNotAFace},
+        BadCall{"seen_fifth_king_beside_the_hands",
+                {"--seen", "K,Q,K,K,K", "10", "K,6"},
+                "seen card 5 (K) refused: no K is left once both hands and the cards seen before "
+                "it are out (the shoe has 4 cards of face K and 16 of value 10)"},
+        BadCall{"seen_fifth_ace_for_the_round",
+                {"--strategy", "--seen", "A,a,A,A,A"},
+                "seen card 5 (A) refused: no A is left once both hands and the cards seen before "
+                "it are out (the shoe has 4 cards of value A)"},
+        BadCall{"seen_ninth_five_of_two_decks",
+                {"--decks", "2", "--json", "--seen", "5,5,5,5,5,5,5,5", "5", "10,6"},
+                "seen card 8 (5) refused: no 5 is left once both hands and the cards seen before "
+                "it are out (the shoe of 2 decks has 8 cards of value 5)"},
+        BadCall{"seen_the_whole_rest_of_the_deck",
+                {"--seen", all_cards_but({"10", "10", "6"}), "10", "10,6"},
+                "seen card 49 (K) refused: it leaves no card in the shoe to deal"},
+        BadCall{"round_from_two_cards",
+                {"--strategy", "--seen", all_cards_but({"9", "K"})},
+                "the shoe left, 2 cards, cannot deal a round"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+const std::vector<std::string> kChartUps = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "A"};
+
+std::vector<std::string> labels(int first, int last) {
+    std::vector<std::string> names;
+    for (int n = first; n <= last; ++n) {
+        names.push_back(std::to_string(n));
+    }
+    return names;
+}
+
+std::vector<std::string> strings_of(const QJsonArray& array) {
+    std::vector<std::string> texts;
+    for (const QJsonValue& value : array) {
+        texts.push_back(value.toString().toStdString());
+    }
+    return texts;
+}
+
+std::uint64_t bits_of(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+// The round's object against the model's own round, and against sums a
+// reader would make of it.
+void expect_round_json(const QJsonObject& round, const Strategy& strategy, int decks) {
+    using Keys = std::set<QString>;
+    EXPECT_EQ(keys_of(round), (Keys{"rules", "rules_text", "decks", "round_ev", "stand_at_round_ev",
+                                    "best_stand_at", "hands", "chart", "seen", "shoe", "count"}));
+    EXPECT_EQ(round["decks"].toInt(), decks);
+    EXPECT_EQ(round["rules_text"].toString().toStdString(), rules_text(strategy.rules));
+    EXPECT_EQ(bits_of(round["round_ev"].toDouble()), bits_of(strategy.round_ev));
+
+    const QJsonArray stand_at = round["stand_at_round_ev"].toArray();
+    ASSERT_EQ(stand_at.size(), analysis::kThresholds);
+    int best = 0;
+    double best_ev = -2;
+    for (int i = 0; i < stand_at.size(); ++i) {
+        const int n = stand_at[i]["n"].toInt();
+        const double ev = stand_at[i]["ev"].toDouble();
+        EXPECT_EQ(n, analysis::kLowestThreshold + i);
+        EXPECT_EQ(bits_of(ev), bits_of(strategy.stand_at[i].ev)) << n;
+        if (ev > best_ev) {
+            best = n;
+            best_ev = ev;
+        }
+    }
+    EXPECT_EQ(round["best_stand_at"].toInt(), best);
+
+    const QJsonArray hands = round["hands"].toArray();
+    ASSERT_EQ(static_cast<std::size_t>(hands.size()), strategy.hands.size());
+    double probability = 0;
+    double ev = 0;
+    for (int i = 0; i < hands.size(); ++i) {
+        const QJsonObject hand = hands[i].toObject();
+        const strategy::InitialHand& expected = strategy.hands[i];
+        EXPECT_EQ(keys_of(hand), (Keys{"up", "player", "probability", "actions", "play", "ev"}));
+        EXPECT_EQ(hand["up"].toString().toStdString(), value_text(expected.up));
+        EXPECT_EQ(strings_of(hand["player"].toArray()),
+                  (std::vector{value_text(expected.first), value_text(expected.second)}));
+        EXPECT_EQ(hand["play"].toString().toStdString(), advice_key(expected.plays.advice));
+        for (const analysis::Play play :
+             {analysis::Play::stand, analysis::Play::hit, analysis::Play::double_down,
+              analysis::Play::split, analysis::Play::surrender}) {
+            const QJsonValue action = hand["actions"][QLatin1String(advice_key(play))];
+            const auto model_ev = analysis::play_ev(expected.plays, play);
+            ASSERT_EQ(action.isNull(), !model_ev) << i << advice_key(play);
+            if (model_ev) {
+                EXPECT_EQ(bits_of(action.toDouble()), bits_of(*model_ev));
+            }
+        }
+        probability += hand["probability"].toDouble();
+        ev += hand["probability"].toDouble() * hand["ev"].toDouble();
+    }
+    EXPECT_NEAR(probability, 1.0, 1e-12);
+    EXPECT_NEAR(ev, round["round_ev"].toDouble(), 1e-12);
+
+    const QJsonObject chart = round["chart"].toObject();
+    std::vector<std::string> pairs;
+    for (int value = 2; value <= 10; ++value) {
+        pairs.push_back(std::to_string(value) + "," + std::to_string(value));
+    }
+    pairs.push_back("A,A");
+    for (const auto& [kind, rows, expected_labels] :
+         {std::tuple{"hard", &strategy.chart.hard, labels(5, 19)},
+          std::tuple{"soft", &strategy.chart.soft, labels(13, 20)},
+          std::tuple{"pairs", &strategy.chart.pairs, pairs}}) {
+        const QJsonArray json_rows = chart[QLatin1String(kind)].toArray();
+        std::vector<std::string> row_labels;
+        for (int r = 0; r < json_rows.size(); ++r) {
+            const QJsonObject row = json_rows[r].toObject();
+            row_labels.push_back(row["row"].toString().toStdString());
+            std::vector<std::string> ups;
+            const QJsonArray cells = row["cells"].toArray();
+            for (int c = 0; c < cells.size(); ++c) {
+                ups.push_back(cells[c]["up"].toString().toStdString());
+                const strategy::ChartCell& cell = (*rows)[r].cells[c];
+                EXPECT_EQ(cells[c]["code"].toString().toStdString(), cell.code);
+                EXPECT_EQ(cells[c]["marked"].toBool(), cell.marked);
+            }
+            EXPECT_EQ(ups, kChartUps) << kind << row_labels.back();
+        }
+        EXPECT_EQ(row_labels, expected_labels) << kind;
+    }
+}
+
+TEST(CalcStrategy, gives_the_models_round_as_json_csv_and_text) {
+    for (const auto& [rules, decks] :
+         {std::pair{"S17 DAS LS", 2}, std::pair{"TABLE", 1}, std::pair{"H17 ENHC SPL1", 6}}) {
+        SCOPED_TRACE(rules);
+        const QStringList settings{"--strategy", "--rules", rules, "--decks",
+                                   QString::number(decks)};
+        const auto strategy = run_strategy(full_shoe_request(rules_of(rules), decks));
+        ASSERT_TRUE(strategy);
+        const CalcRun json = run_calc(settings + QStringList{"--json"});
+        ASSERT_EQ(json.status, 0) << json.err;
+        const QJsonObject round = parse_object(json.out);
+        expect_round_json(round, *strategy, decks);
+        EXPECT_TRUE(round["seen"].toArray().isEmpty());
+        EXPECT_EQ(round["shoe"]["left"].toInt(), 52 * decks);
+        EXPECT_EQ(round["count"]["running"].toInt(), 0);
+
+        const CalcRun csv = run_calc(settings + QStringList{"--csv"});
+        EXPECT_EQ(csv.status, 0) << csv.err;
+        EXPECT_EQ(csv.out, strategy_csv(*strategy));
+        const CalcRun text = run_calc(settings);
+        EXPECT_EQ(text.status, 0) << text.err;
+        EXPECT_EQ(text.out, strategy_text(*strategy, decks));
+        EXPECT_EQ(text.err, "");
+    }
+}
+
+// The shoe as a reader counts it: full decks less both hands and the seen.
+struct PlainShoe {
+    DeckCounts by_value{};
+    int left = 0;
+    int running = 0;
+};
+
+PlainShoe plain_shoe(int decks, const std::vector<Integer>& gone) {
+    PlainShoe shoe;
+    for (int value = 1; value <= 10; ++value) {
+        shoe.by_value[value] = (value == 10 ? 16 : 4) * decks;
+    }
+    for (const Integer face : gone) {
+        const int value = face >= 10 ? 10 : face;
+        --shoe.by_value[value];
+        shoe.running += value >= 2 && value <= 6 ? 1 : (value >= 7 && value <= 9 ? 0 : -1);
+    }
+    for (int value = 1; value <= 10; ++value) {
+        shoe.left += shoe.by_value[value];
+    }
+    return shoe;
+}
+
+void expect_shoe_json(const QJsonObject& object, const PlainShoe& shoe,
+                      const std::vector<Integer>& seen) {
+    std::vector<std::string> names;
+    for (const Integer face : seen) {
+        names.emplace_back(kFaceNames[face]);
+    }
+    EXPECT_EQ(strings_of(object["seen"].toArray()), names);
+    EXPECT_EQ(object["shoe"]["left"].toInt(), shoe.left);
+    const QJsonArray by_value = object["shoe"]["by_value"].toArray();
+    ASSERT_EQ(by_value.size(), 10);
+    for (int value = 1; value <= 10; ++value) {
+        EXPECT_EQ(by_value[value - 1].toInt(), shoe.by_value[value]) << value;
+    }
+    EXPECT_EQ(object["count"]["running"].toInt(), shoe.running);
+    EXPECT_DOUBLE_EQ(object["count"]["true"].toDouble(), shoe.running / (shoe.left / 52.0));
+}
+
+QString faces_text(const std::vector<Integer>& faces) {
+    QStringList names;
+    for (const Integer face : faces) {
+        names << QString::fromLatin1(kFaceNames[face].data(), kFaceNames[face].size());
+    }
+    return names.join(',');
+}
+
+// Random tables, each with cards seen drawn from what its hands leave: every
+// figure equals the window's, its pad taking the same cards out one by one,
+// and the shoe is the one a reader counts.
+TEST(CalcSeen, gives_the_windows_figures_with_those_cards_out) {
+    std::mt19937 random(2024);
+    const std::vector<std::pair<std::vector<Integer>, std::vector<Integer>>> tables = {
+        {{6}, {10, 6}}, {{1}, {8, 8}},  {{10}, {13, 2}},      {{5}, {3, 4}},
+        {{9}, {1, 7}},  {{2}, {12, 4}}, {{1, 6}, {10, 2, 5}}, {{7}, {5, 5}}};
+    const char* const rule_sets[] = {"TABLE", "S17 DAS LS", "H17 ENHC", "S17 SPL3 RSA"};
+    for (std::size_t i = 0; i < tables.size() * 2; ++i) {
+        const auto& [banco, player] = tables[i % tables.size()];
+        const int decks = 1 + static_cast<int>(random() % 3);
+        const char* rules = rule_sets[random() % 4];
+        std::vector<Integer> shoe;
+        for (Integer face = kAce; face <= kKing; ++face) {
+            int left = 4 * decks - static_cast<int>(std::count(banco.begin(), banco.end(), face) +
+                                                    std::count(player.begin(), player.end(), face));
+            while (left-- > 0) {
+                shoe.push_back(face);
+            }
+        }
+        std::shuffle(shoe.begin(), shoe.end(), random);
+        const std::vector<Integer> seen(shoe.begin(), shoe.begin() + random() % 20);
+        SCOPED_TRACE(faces_text(banco).toStdString() + " " + faces_text(player).toStdString() +
+                     " --decks " + std::to_string(decks) + " --rules " + rules + " --seen " +
+                     faces_text(seen).toStdString());
+
+        const CalcRun run =
+            run_calc({"--json", "--analysis", "--decks", QString::number(decks), "--rules", rules,
+                      "--seen", faces_text(seen), faces_text(banco), faces_text(player)});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const QJsonObject table = parse_object(run.out);
+
+        Form1Model window;
+        window.Form_Load();
+        window.Combo2_Click(decks - 1);
+        window.set_rules(rules_of(rules));
+        for (const auto& [side, faces] :
+             {std::pair{Side::Banco, &banco}, std::pair{Side::Player, &player}}) {
+            for (const Integer face : *faces) {
+                window.Label3_Click(pad_index(side, face));
+            }
+        }
+        for (const Integer face : seen) {
+            window.take_out_card(face);
+            ASSERT_EQ(window.last_card(), Form1Model::LastCard::Accepted);
+        }
+        const auto exact = window.exact_chances();
+        for (const auto& [key, column] :
+             {std::pair{"win", kDealerWins}, std::pair{"push", kPush},
+              std::pair{"lose", kDealerLoses}, std::pair{"bust", kBust}}) {
+            EXPECT_EQ(bits_of(figure(table, "banco", "exact", key)), bits_of(exact.banco[column]))
+                << key;
+        }
+        EXPECT_EQ(bits_of(figure(table, "player", "exact", "stand")),
+                  bits_of(exact.player[kStandColumn]));
+        EXPECT_EQ(table["banco"]["panel"]["tutte_combinazioni"].toString().toStdString(),
+                  window.captions().Label9);
+        EXPECT_EQ(table["player"]["panel"]["prima_carta"].toString().toStdString(),
+                  window.captions().Label13);
+        const HandAnalysis& analysis = window.last_calculation()->analysis;
+        EXPECT_EQ(bits_of(table["analysis"]["actions"]["stand"].toDouble()),
+                  bits_of(analysis.stand_ev));
+        EXPECT_EQ(bits_of(table["analysis"]["actions"]["hit"].toDouble()),
+                  bits_of(analysis.hit_ev.value_or(0)));
+        EXPECT_EQ(table["analysis"]["best_stand_at"].toInt(), analysis.best_stand_at);
+
+        std::vector<Integer> gone = banco;
+        gone.insert(gone.end(), player.begin(), player.end());
+        gone.insert(gone.end(), seen.begin(), seen.end());
+        expect_shoe_json(table, plain_shoe(decks, gone), seen);
+    }
+}
+
+// The round from a shoe rich in tens is the model's round from that shoe
+// given outright.
+TEST(CalcSeen, plays_the_round_from_the_shoe_left) {
+    const std::vector<Integer> seen{2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 6};
+    const CalcRun run =
+        run_calc({"--strategy", "--json", "--rules", "S17 DAS LS", "--seen", faces_text(seen)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject round = parse_object(run.out);
+    const PlainShoe shoe = plain_shoe(1, seen);
+    const auto strategy = run_strategy(
+        StrategyRequest{.shoe = shoe.by_value, .rules = rules_of("S17 DAS LS"), .decks = 1});
+    ASSERT_TRUE(strategy);
+    expect_round_json(round, *strategy, 1);
+    expect_shoe_json(round, shoe, seen);
+    // Small cards gone leave the player the better of the game.
+    const auto full = run_strategy(full_shoe_request(rules_of("S17 DAS LS"), 1));
+    EXPECT_GT(strategy->round_ev, full->round_ev);
+}
+
+TEST(CalcSeen, adds_the_shoe_to_the_text_only_when_cards_are_seen) {
+    const CalcRun plain = run_calc({"--rules", "S17 DAS LS", "6", "10,6"});
+    const CalcRun seen =
+        run_calc({"--rules", "S17 DAS LS", "--seen", "10,10,10,K,q,J", "6", "10,6"});
+    ASSERT_EQ(seen.status, 0) << seen.err;
+    // Worked out by hand: 52 less 6, 10, 6 and six tens; 6 and 6 count +1, the
+    // seven tens -1; -5 over 43/52 of a deck.
+    const std::string shoe_lines =
+        "Uscite:  A 0  2 0  3 0  4 0  5 0  6 0  7 0  8 0  9 0  10 6\n"
+        "Sabot: 43 carte su 52, conteggio -5, vero -6.0\n";
+    const auto header_end = plain.out.find("\n\n") + 1;
+    EXPECT_EQ(seen.out.substr(0, header_end), plain.out.substr(0, header_end));
+    EXPECT_EQ(seen.out.substr(header_end, shoe_lines.size()), shoe_lines);
+    EXPECT_EQ(seen.out.find("Uscite", header_end + shoe_lines.size()), std::string::npos);
+    EXPECT_NE(seen.out.substr(header_end + shoe_lines.size()), plain.out.substr(header_end));
+    EXPECT_EQ(plain.out.find("Uscite"), std::string::npos);
+}
+
+// A line's sixth field is its cards seen; a line without one takes the
+// option's. Each line's object is the one a single run gives.
+TEST(CalcBatch, takes_the_cards_seen_from_the_sixth_field) {
+    struct Line {
+        const char* text;
+        QStringList single;
+    };
+    const std::vector<Line> lines = {
+        {"6 10,6 - - S17,DAS,LS 10,10,K", {"--rules", "S17,DAS,LS", "--seen", "10,10,K"}},
+        {"6 10,6 - - S17,DAS,LS", {"--rules", "S17,DAS,LS", "--seen", "2,3"}},
+        {"6 10,6 - 2 - -", {"--decks", "2", "--seen", "2,3"}},
+        {"6 10,6 16 - - a,5", {"--stand", "16", "--seen", "A,5"}},
+    };
+    std::string input;
+    for (const Line& line : lines) {
+        input += std::string(line.text) + "\n";
+    }
+    input += "6 10,6 - - - K,K,K,K,K\n";  // the fifth K of a deck
+    const CalcRun run = run_calc({"--batch", "--analysis", "--seen", "2,3"}, input);
+    EXPECT_EQ(run.status, 1) << run.err;
+    const auto answers = lines_of(run.out);
+    ASSERT_EQ(answers.size(), lines.size() + 1);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i].text);
+        const CalcRun single = run_calc(QStringList{"--json", "--analysis"} + lines[i].single +
+                                        QStringList{"6", "10,6"});
+        ASSERT_EQ(single.status, 0) << single.err;
+        EXPECT_EQ(parse_object(answers[i]), parse_object(single.out));
+    }
+    const QJsonObject refused = parse_object(answers.back());
+    EXPECT_EQ(refused["line"].toInt(), 5);
+    EXPECT_NE(refused["error"].toString().indexOf("seen card 5 (K) refused"), -1)
+        << refused["error"].toString().toStdString();
 }
 
 }  // namespace

@@ -77,29 +77,47 @@ TEST(Banco, writes_the_worked_example_panel) {
 }
 
 struct RuleCase {
+    DealerRule rule;
     Integer total;
+    Integer soft;
     Integer player_sum;
     int column;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* out) {
-    *out << c.total << " against " << c.player_sum;
+    *out << rules_text({.dealer = c.rule}) << " " << (c.soft != 0 ? "soft " : "") << c.total
+         << " against " << c.player_sum;
 }
 
-class DealerRule : public ::testing::TestWithParam<RuleCase> {};
+class DealerOutcome : public ::testing::TestWithParam<RuleCase> {};
 
-TEST_P(DealerRule, classifies_a_total_against_the_player) {
-    EXPECT_EQ(dealer_outcome(GetParam().total, GetParam().player_sum), GetParam().column);
+TEST_P(DealerOutcome, classifies_a_total_against_the_player) {
+    const RuleCase& c = GetParam();
+    EXPECT_EQ(dealer_outcome(c.total, c.soft, c.player_sum, dealer_stop(c.rule, c.player_sum)),
+              c.column);
 }
 
-INSTANTIATE_TEST_SUITE_P(SixteenAndAround, DealerRule,
-                         ::testing::Values(RuleCase{16, 16, kPush}, RuleCase{16, 15, kDealerWins},
-                                           RuleCase{16, 17, kDrawAgain},
-                                           RuleCase{15, 12, kDrawAgain},
-                                           RuleCase{17, 18, kDealerLoses}, RuleCase{17, 17, kPush},
-                                           RuleCase{21, 20, kDealerWins}, RuleCase{22, 20, kBust},
-                                           RuleCase{12, 4, kDrawAgain}),
-                         testing::described_row<RuleCase>);
+constexpr auto kTable = DealerRule::table;
+constexpr auto kS17 = DealerRule::s17;
+constexpr auto kH17 = DealerRule::h17;
+
+INSTANTIATE_TEST_SUITE_P(
+    SixteenAndSeventeen, DealerOutcome,
+    ::testing::Values(RuleCase{kTable, 16, 0, 16, kPush}, RuleCase{kTable, 16, 0, 15, kDealerWins},
+                      RuleCase{kTable, 16, 0, 17, kDrawAgain},
+                      RuleCase{kTable, 15, 0, 12, kDrawAgain},
+                      RuleCase{kTable, 17, 0, 18, kDealerLoses}, RuleCase{kTable, 17, 0, 17, kPush},
+                      RuleCase{kTable, 17, 1, 18, kDealerLoses},
+                      RuleCase{kTable, 21, 0, 20, kDealerWins}, RuleCase{kTable, 22, 0, 20, kBust},
+                      RuleCase{kTable, 12, 0, 4, kDrawAgain},
+                      // A casino dealer draws to 16 whatever the player holds.
+                      RuleCase{kS17, 16, 0, 16, kDrawAgain}, RuleCase{kS17, 16, 0, 12, kDrawAgain},
+                      RuleCase{kS17, 17, 1, 16, kDealerWins}, RuleCase{kS17, 17, 0, 17, kPush},
+                      RuleCase{kS17, 18, 0, 19, kDealerLoses}, RuleCase{kS17, 23, 0, 20, kBust},
+                      // H17 draws on soft 17 only.
+                      RuleCase{kH17, 17, 1, 16, kDrawAgain}, RuleCase{kH17, 17, 0, 16, kDealerWins},
+                      RuleCase{kH17, 18, 1, 18, kPush}, RuleCase{kH17, 16, 0, 12, kDrawAgain}),
+    testing::described_row<RuleCase>);
 
 TEST(Banco, stands_on_a_drawn_soft_17_and_compares) {
     TableState state = make_table({1, 5}, {10, 8});  // soft 16 against 18 draws

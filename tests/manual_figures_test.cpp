@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "core/card_entry.h"
 #include "model/form1_model.h"
+#include "model/rule_line.h"
+#include "model/rules_presets.h"
+#include "model/strategy_text.h"
 #include "report_dir.h"
+#include "table_fixtures.h"
 
 namespace tavolix {
 namespace {
@@ -91,6 +96,88 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ManualHand>& param_info) {
         return std::string(param_info.param.name);
     });
+
+// Each preset of the rules dialog is in the manual's table with its decks and
+// its rules, as the dialog applies them.
+TEST(ManualPresets, lists_every_preset_with_its_decks_and_rules) {
+    const std::string manual = manual_text();
+    for (const RulesPreset& preset : rules_presets()) {
+        const std::string row = "<tr><td>" + std::string(preset.name) + "</td><td>" +
+                                deck_words(preset.decks) + "</td><td><code>" +
+                                rules_text(preset.rules) + "</code></td></tr>";
+        EXPECT_NE(manual.find(row), std::string::npos) << "the manual lacks\n" << row;
+    }
+}
+
+Strategy full_shoe_strategy(const TableRules& rules, int decks) {
+    const std::optional<Strategy> strategy = run_strategy(full_shoe_request(rules, decks));
+    EXPECT_TRUE(strategy.has_value());
+    return strategy.value_or(Strategy{});
+}
+
+// Every row of the manual's table of rules and their round's EV is the
+// figure the strategy works out for them, written as the program writes it.
+TEST(ManualRound, quotes_the_round_ev_of_every_table_it_lists) {
+    if (testing::kSanitized) {
+        GTEST_SKIP() << "whole rounds of up to eight decks: checked outside the sanitizers";
+    }
+    const std::string manual = manual_text();
+    const std::regex row(
+        "<tr><td><code>([^<]*)</code></td><td>([0-9]) mazz[oi]</td><td>([^<]*)</td></tr>");
+    int rows = 0;
+    for (auto match = std::sregex_iterator(manual.begin(), manual.end(), row);
+         match != std::sregex_iterator(); ++match) {
+        ++rows;
+        const TableRules rules = testing::rules_of((*match)[1].str());
+        const int decks = std::stoi((*match)[2]);
+        EXPECT_EQ((*match)[1], rules_text(rules)) << "not written as the program writes it";
+        const Strategy strategy = full_shoe_strategy(rules, decks);
+        EXPECT_EQ((*match)[3], percent_text(strategy.round_ev, 3) + '%')
+            << (*match)[1] << ", " << decks << " decks";
+    }
+    EXPECT_GE(rows, 2);
+}
+
+// The worked example of the whole round: its header and its standing-at-N
+// figures are the program's own text for that table.
+TEST(ManualRound, worked_example_is_the_strategy_text_of_its_table) {
+    if (testing::kSanitized) {
+        GTEST_SKIP() << "whole rounds of up to eight decks: checked outside the sanitizers";
+    }
+    const std::string manual = manual_text();
+    const Strategy strategy = full_shoe_strategy(testing::rules_of("S17 DAS LS"), 6);
+    const std::string text = strategy_text(strategy, 6);
+    const std::string header = round_ev_line(strategy) + "   " + house_edge_line(strategy);
+    EXPECT_NE(manual.find("<pre>" + header + "</pre>"), std::string::npos) << "the manual lacks\n"
+                                                                           << header;
+    const auto stand_at = text.find(StrategyWords{}.stand_at);
+    ASSERT_NE(stand_at, std::string::npos);
+    const std::string block = text.substr(stand_at, text.find("\n\n", stand_at) - stand_at);
+    EXPECT_NE(manual.find("<pre>" + block + "</pre>"), std::string::npos) << "the manual lacks\n"
+                                                                          << block;
+}
+
+// The shoe line the manual shows is the window's for the cards it names: six
+// decks under S17 DAS LS, twelve cards out, 10 against 10,6 on the table,
+// and the next round's EV worked out.
+TEST(ManualShoe, shoe_line_is_the_windows_for_its_cards) {
+    if (testing::kSanitized) {
+        GTEST_SKIP() << "whole rounds of up to eight decks: checked outside the sanitizers";
+    }
+    Form1Model model;
+    model.Form_Load();
+    ASSERT_TRUE(model.set_rules(testing::rules_of("S17 DAS LS"), 6));
+    ASSERT_FALSE(model.take_out_cards({2, 3, 4, 5, 6, 5, 4, 3, 6, 2, 10, 13}).has_value());
+    model.Label3_Click(pad_index(Side::Banco, 10));
+    model.Label3_Click(pad_index(Side::Player, 10));
+    model.Label3_Click(pad_index(Side::Player, 6));
+    const StrategyRequest request = model.next_round_request();
+    const std::optional<Strategy> next = run_strategy(request);
+    ASSERT_TRUE(next.has_value());
+    model.set_next_round_ev(request, next->round_ev);
+    const std::string line = "«" + model.captions().shoe.shoe_line + "»";
+    EXPECT_NE(manual_text().find(line), std::string::npos) << "the manual lacks\n" << line;
+}
 
 }  // namespace
 }  // namespace tavolix

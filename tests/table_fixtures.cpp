@@ -3,6 +3,10 @@
 
 #include "table_fixtures.h"
 
+#include <gtest/gtest.h>
+
+#include <variant>
+
 #include "core/hand_total.h"
 
 namespace tavolix::testing {
@@ -53,6 +57,54 @@ std::string describe_table(const std::vector<int>& banco_faces,
         text += ' ' + std::to_string(face);
     }
     return text + " at " + std::to_string(stand_at);
+}
+
+TableRules rules_of(std::string_view text) {
+    const auto parsed = parse_rules(text);
+    if (const auto* error = std::get_if<RulesError>(&parsed)) {
+        ADD_FAILURE() << error->message;
+        return {};
+    }
+    return std::get<TableRules>(parsed);
+}
+
+std::vector<TableRules> every_combination_of_rules() {
+    std::vector<TableRules> all;
+    for (const auto dealer : {DealerRule::table, DealerRule::s17, DealerRule::h17}) {
+        for (const auto hole_card : {HoleCard::peek, HoleCard::enhc}) {
+            for (const auto natural :
+                 {NaturalPays::three_to_two, NaturalPays::six_to_five, NaturalPays::one_to_one}) {
+                for (const auto double_down : {DoubleRule::any, DoubleRule::hard_9_to_11,
+                                               DoubleRule::hard_10_to_11, DoubleRule::none}) {
+                    for (int splits = 0; splits <= kMostSplits; ++splits) {
+                        for (int flags = 0; flags < 16; ++flags) {
+                            all.push_back({.dealer = dealer,
+                                           .hole_card = hole_card,
+                                           .natural = natural,
+                                           .double_down = double_down,
+                                           .double_after_split = (flags & 1) != 0,
+                                           .splits = splits,
+                                           .resplit_aces = (flags & 2) != 0,
+                                           .hit_split_aces = (flags & 4) != 0,
+                                           .surrender = (flags & 8) != 0});
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return all;
+}
+
+std::vector<TableRules> every_valid_rules() {
+    std::vector<TableRules> valid;
+    for (const TableRules& rules : every_combination_of_rules()) {
+        const auto parsed = parse_rules(rules_text(rules));
+        if (std::holds_alternative<TableRules>(parsed) && std::get<TableRules>(parsed) == rules) {
+            valid.push_back(rules);
+        }
+    }
+    return valid;
 }
 
 }  // namespace tavolix::testing

@@ -5,8 +5,10 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/table_rules.h"
 #include "core/table_state.h"
 
 namespace tavolix::testing {
@@ -36,5 +38,13 @@ TableState make_table(const std::vector<int>& banco_faces, const std::vector<int
 // "dealer 1 10, player 5 6 at 17": a table's faces and threshold, for messages.
 std::string describe_table(const std::vector<int>& banco_faces,
                            const std::vector<int>& player_faces, int stand_at);
+
+// The rules of a shorthand text that must parse; a refusal fails the test.
+TableRules rules_of(std::string_view text);
+
+// Every combination of the rules' settings, whether parse_rules takes it or
+// not, and only those that it takes back from their canonical text.
+std::vector<TableRules> every_combination_of_rules();
+std::vector<TableRules> every_valid_rules();
 
 }  // namespace tavolix::testing

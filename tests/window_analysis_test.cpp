@@ -5,6 +5,10 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTextDocument>
+#include <vector>
+
+#include "model/analysis_panel.h"
+#include "ui/analysis_controls.h"
 
 #include "window_fixture.h"
 
@@ -84,6 +88,64 @@ TEST_P(Form1InLanguage, fits_every_text_of_the_analysis_into_its_box_in_line_wit
     for (const QString& row : shown_rows(control<QLabel>("Label22"))) {
         EXPECT_EQ(metrics.horizontalAdvance(row), heading) << row.toStdString();
     }
+}
+
+// The panel at its fullest under a casino's rules, written into the window's
+// own panel: every play with insurance beside the advice and the qualified
+// title, and the naturals' plain words. Each text fits its box in both
+// languages, the title its frame.
+TEST_P(Form1InLanguage, fits_the_longest_plays_and_advice_of_a_casinos_rules) {
+    click(control("Command5"));
+    const AnalysisControls controls{.Command5 = control<QPushButton>("Command5"),
+                                    .Frame5 = control<QGroupBox>("Frame5"),
+                                    .Label21 = control<QLabel>("Label21"),
+                                    .Label22 = control<QLabel>("Label22"),
+                                    .Label23 = control<QLabel>("Label23"),
+                                    .Label24 = control<QLabel>("Label24"),
+                                    .Label25 = control<QLabel>("Label25")};
+    using analysis::Play;
+    std::vector<analysis::HandAnalysis> analyses;
+    for (const Play advice :
+         {Play::stand, Play::hit, Play::double_down, Play::split, Play::surrender}) {
+        analysis::HandAnalysis full;
+        full.advice = advice;
+        full.stand_ev = -0.123;
+        full.hit_ev = -0.456;
+        full.double_ev = -1.234;
+        full.split_ev = -0.789;
+        full.surrender_ev = -0.5;
+        full.insurance_ev = 0.111;
+        full.no_dealer_blackjack = true;
+        analyses.push_back(full);
+    }
+    analyses.push_back(analyses.back());
+    analyses.back().natural = true;
+    analyses.push_back(analyses.back());
+    analyses.back().dealer_natural = true;
+    const AnalysisWords& words = form->model().words().analysis;
+    for (const analysis::HandAnalysis& analysis : analyses) {
+        show_analysis(controls, analysis_panel(analysis, 17, words), words.title);
+        for (QLabel* label : {controls.Label24, controls.Label25}) {
+            const QFontMetrics metrics(label->font());
+            const QStringList lines = label->text().split(QLatin1Char('\n'));
+            for (const QString& line : lines) {
+                EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << line.toStdString();
+            }
+            EXPECT_LE((lines.size() - 1) * metrics.lineSpacing() + metrics.height(),
+                      label->height())
+                << label->objectName().toStdString();
+        }
+        EXPECT_LE(
+            QFontMetrics(controls.Frame5->font()).horizontalAdvance(controls.Frame5->title()) + 16,
+            controls.Frame5->width())
+            << controls.Frame5->title().toStdString();
+    }
+    // Three lines of plays when every play is allowed, insurance's the last.
+    show_analysis(controls, analysis_panel(analyses.front(), 17, words), words.title);
+    EXPECT_EQ(controls.Label25->text().count(QLatin1Char('\n')), 2);
+    EXPECT_NE(controls.Frame5->title(), QString::fromStdString(words.title));
+    show_analysis(controls, AnalysisPanel{}, words.title);
+    EXPECT_EQ(controls.Frame5->title(), QString::fromStdString(words.title));
 }
 
 }  // namespace

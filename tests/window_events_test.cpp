@@ -326,15 +326,26 @@ TEST_F(Form1Test, picks_the_decks_and_goes_back_from_a_count_the_hands_do_not_fi
 TEST_F(Form1Test, tabs_through_the_pads_buttons_and_lists_starting_at_the_dealers_pad) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const std::vector<const char*> order{"Frame1", "Command1", "Frame2",   "Command2", "Combo1",
-                                         "Combo2", "Command4", "Command5", "Frame1"};
+    const std::vector<const char*> order{"Frame1",   "Command1", "Frame2",   "Command2",
+                                         "Combo1",   "Combo2",   "Command4", "Command6",
+                                         "Command7", "Command5", "Command8", "Frame1"};
     EXPECT_EQ(QApplication::focusWidget(), control(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), control(order[i])) << "after " << order[i - 1];
     }
+    // The shoe's panel open, its pad and buttons follow its button.
+    QTest::keyClick(control("Command8"), Qt::Key_Space);
+    control("Command8")->setFocus();
+    const std::vector<const char*> shoe{"Command8",  "Frame6",    "Command9",
+                                        "Command10", "Command11", "Frame1"};
+    for (std::size_t i = 1; i < shoe.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control(shoe[i])) << "after " << shoe[i - 1];
+    }
     for (QWidget* widget : form->findChildren<QWidget*>()) {
-        const bool pad = widget == control("Frame1") || widget == control("Frame2");
+        const bool pad = widget == control("Frame1") || widget == control("Frame2") ||
+                         widget == control("Frame6");
         if (!pad && (qobject_cast<QLabel*>(widget) != nullptr ||
                      qobject_cast<QGroupBox*>(widget) != nullptr)) {
             EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->objectName().toStdString();

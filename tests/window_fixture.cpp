@@ -16,6 +16,7 @@ void Form1Test::SetUp() {
         return browser_starts;
     });
     form->setOpenFailureNotifier([this](const QString& message) { notices << message; });
+    form->setSettingsNotifier([this](const QString& message) { notices << message; });
     form->show();
 }
 

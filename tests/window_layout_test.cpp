@@ -97,6 +97,8 @@ const ControlRow kControls[] = {
     {"Command3", Kind::Button, "Form1", 7680, 4680, 975, 375, "ELABORA", kSans825, {}},
     {"Label18", Kind::Label, "Form1", 120, 5040, 1935, 255, "Il manuale si trova qui", kArial9, {}},
     {"Label19", Kind::Label, "Form1", 2280, 5040, 5655, 255, nullptr, kArial9Underlined, kMaroon},
+    {"Command6", Kind::Button, "Form1", 5040, 4680, 1095, 360, "Regole...", kSans825, {}},
+    {"Command7", Kind::Button, "Form1", 6195, 4680, 1185, 360, "Strategia...", kSans825, {}},
 };
 
 QRect pixels(int left, int top, int width, int height) {

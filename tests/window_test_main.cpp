@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 // One QApplication for every window test. Without a platform chosen the tests
 // run offscreen, so they need no display and never put a window on one.
@@ -13,5 +14,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // A window given the user's settings by mistake reads and writes a test
+    // copy of them, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     return RUN_ALL_TESTS();
 }

@@ -177,6 +177,78 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <source>Tavolix - V 1.0, 10/2011</source>
         <translation>Tavolix - V 1.0, 10/2011</translation>
     </message>
+    <message>
+        <source>Sceglie le regole del tavolo e il numero di mazzi</source>
+        <translation>Picks the table&apos;s rules and the number of decks</translation>
+    </message>
+    <message>
+        <source>Regole...</source>
+        <translation>Rules...</translation>
+    </message>
+    <message>
+        <source>Sabot</source>
+        <translation>Shoe</translation>
+    </message>
+    <message>
+        <source>Carte uscite</source>
+        <translation>Cards out</translation>
+    </message>
+    <message>
+        <source>Fine mano</source>
+        <translation>End round</translation>
+    </message>
+    <message>
+        <source>Nuovo sabot</source>
+        <translation>New shoe</translation>
+    </message>
+    <message>
+        <source>Sabot in gioco</source>
+        <translation>Shoe in play</translation>
+    </message>
+    <message>
+        <source>Apre sotto la finestra le carte uscite nelle mani precedenti, il conteggio e il valore della prossima mano</source>
+        <translation>Opens below the window the cards out in earlier rounds, the count and the next round&apos;s value</translation>
+    </message>
+    <message>
+        <source>Le carte già uscite dal sabot nelle mani precedenti. Clicca un simbolo o digita la carta; Backspace rimette l&apos;ultima, Canc annulla quelle di questa mano.</source>
+        <translation>The cards already out of the shoe in earlier rounds. Click a symbol or type the card; Backspace puts the last one back, Delete cancels this round&apos;s.</translation>
+    </message>
+    <message>
+        <source>Annulla carte uscite</source>
+        <translation>Cancel cards out</translation>
+    </message>
+    <message>
+        <source>Rimette nel sabot le carte uscite inserite dopo l&apos;ultima mano</source>
+        <translation>Puts back in the shoe the cards out entered since the last round</translation>
+    </message>
+    <message>
+        <source>Le carte delle due mani escono dal sabot e il tavolo si libera per la mano seguente</source>
+        <translation>Both hands&apos; cards leave the shoe and the table clears for the next round</translation>
+    </message>
+    <message>
+        <source>Rimette nel sabot tutte le carte uscite</source>
+        <translation>Puts every card out back in the shoe</translation>
+    </message>
+    <message>
+        <source>Carte uscite per valore</source>
+        <translation>Cards out by value</translation>
+    </message>
+    <message>
+        <source>Sabot e conteggio</source>
+        <translation>Shoe and count</translation>
+    </message>
+    <message>
+        <source>Apre la tabella della strategia e il vantaggio del banco per le regole e i mazzi del tavolo</source>
+        <translation>Opens the strategy chart and the house edge for the table&apos;s rules and decks</translation>
+    </message>
+    <message>
+        <source>Strategia...</source>
+        <translation>Strategy...</translation>
+    </message>
+    <message>
+        <source>%1 fuori dal sabot</source>
+        <translation>%1 out of the shoe</translation>
+    </message>
 </context>
 <context>
     <name>ModelWords</name>
@@ -227,6 +299,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>Mazzi =&gt;</source>
         <translation>Decks =&gt;</translation>
+    </message>
+    <message>
+        <source>Regole =&gt;</source>
+        <translation>Rules =&gt;</translation>
     </message>
     <message>
         <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .</source>
@@ -288,6 +364,262 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <source>RADDOPPIA</source>
         <translation>DOUBLE</translation>
     </message>
+    <message>
+        <source>DIVIDI</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>RESA</source>
+        <translation>SURRENDER</translation>
+    </message>
+    <message>
+        <source>ASSICURAZIONE</source>
+        <translation>INSURANCE</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Analisi esatta, se il banco non ha blackjack</source>
+        <translation>Exact analysis, if the dealer has no blackjack</translation>
+    </message>
+    <message>
+        <source>Blackjack: niente da decidere</source>
+        <translation>Blackjack: nothing to decide</translation>
+    </message>
+    <message>
+        <source>Blackjack del banco: la mano è finita</source>
+        <translation>Dealer&apos;s blackjack: the hand is over</translation>
+    </message>
+    <message>
+        <source>S17</source>
+        <translation>S17</translation>
+    </message>
+    <message>
+        <source>H17</source>
+        <translation>H17</translation>
+    </message>
+    <message>
+        <source>1 mazzo</source>
+        <translation>1 deck</translation>
+    </message>
+    <message>
+        <source>%1 mazzi</source>
+        <translation>%1 decks</translation>
+    </message>
+    <message>
+        <source>blackjack %1</source>
+        <translation>blackjack %1</translation>
+    </message>
+    <message>
+        <source>senza carta coperta</source>
+        <translation>no hole card</translation>
+    </message>
+    <message>
+        <source>raddoppio 9-11</source>
+        <translation>double on 9-11</translation>
+    </message>
+    <message>
+        <source>raddoppio 10-11</source>
+        <translation>double on 10-11</translation>
+    </message>
+    <message>
+        <source>senza raddoppio</source>
+        <translation>no doubling</translation>
+    </message>
+    <message>
+        <source>raddoppio dopo divisione</source>
+        <translation>double after split</translation>
+    </message>
+    <message>
+        <source>divisione fino a %1 mani</source>
+        <translation>split to %1 hands</translation>
+    </message>
+    <message>
+        <source>senza divisione</source>
+        <translation>no splitting</translation>
+    </message>
+    <message>
+        <source>ridivisione degli assi</source>
+        <translation>resplit aces</translation>
+    </message>
+    <message>
+        <source>carte sugli assi divisi</source>
+        <translation>hit split aces</translation>
+    </message>
+    <message>
+        <source>resa</source>
+        <translation>surrender</translation>
+    </message>
+    <message>
+        <source>Uscite:</source>
+        <translation>Out:</translation>
+    </message>
+    <message>
+        <source>Sabot: %1 carte su %2</source>
+        <translation>Shoe: %1 cards of %2</translation>
+    </message>
+    <message>
+        <source>conteggio %1, vero %2</source>
+        <translation>count %1, true %2</translation>
+    </message>
+    <message>
+        <source>prossima mano %1%</source>
+        <translation>next round %1%</translation>
+    </message>
+    <message>
+        <source>prossima mano: in calcolo...</source>
+        <translation>next round: working it out...</translation>
+    </message>
+    <message>
+        <source>(in calcolo)</source>
+        <translation>(updating)</translation>
+    </message>
+    <message>
+        <source>sabot quasi finito</source>
+        <translation>shoe nearly finished</translation>
+    </message>
+</context>
+<context>
+    <name>RulesPresets</name>
+    <message>
+        <source>Tavolo di Tavolix</source>
+        <translation>Tavolix table</translation>
+    </message>
+    <message>
+        <source>Las Vegas Strip</source>
+        <translation>Las Vegas Strip</translation>
+    </message>
+    <message>
+        <source>Atlantic City</source>
+        <translation>Atlantic City</translation>
+    </message>
+    <message>
+        <source>Europeo senza carta coperta</source>
+        <translation>European, no hole card</translation>
+    </message>
+    <message>
+        <source>Mazzo singolo H17</source>
+        <translation>Single deck H17</translation>
+    </message>
+    <message>
+        <source>Mazzo singolo 6:5</source>
+        <translation>Single deck 6:5</translation>
+    </message>
+</context>
+<context>
+    <name>ShoeStore</name>
+    <message>
+        <source>Il sabot salvato in %1 non si può riprendere (%2): si parte da un sabot nuovo.</source>
+        <translation>The shoe kept in %1 cannot be brought back (%2): a new shoe is in play.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il sabot in %1: al prossimo avvio non sarà ripreso.</source>
+        <translation>The shoe cannot be kept in %1: it will not be brought back at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>StrategyWords</name>
+    <message>
+        <source>Strategia</source>
+        <translation>Strategy</translation>
+    </message>
+    <message>
+        <source>EV del giro: %1%</source>
+        <translation>Round EV: %1%</translation>
+    </message>
+    <message>
+        <source>Vantaggio del banco: %1%</source>
+        <translation>House edge: %1%</translation>
+    </message>
+    <message>
+        <source>Stare sempre a N (senza raddoppio, divisione né resa):</source>
+        <translation>Always standing at N (no double, split or surrender):</translation>
+    </message>
+    <message>
+        <source>migliore: %1</source>
+        <translation>best: %1</translation>
+    </message>
+    <message>
+        <source>Duri</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Morbidi</source>
+        <translation>Soft</translation>
+    </message>
+    <message>
+        <source>Coppie</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>contro</source>
+        <translation>against</translation>
+    </message>
+    <message>
+        <source>Eccezioni (* nella tabella):</source>
+        <translation>Exceptions (* in the chart):</translation>
+    </message>
+    <message>
+        <source>S = stai</source>
+        <translation>S = stand</translation>
+    </message>
+    <message>
+        <source>H = carta</source>
+        <translation>H = hit</translation>
+    </message>
+    <message>
+        <source>D = raddoppia</source>
+        <translation>D = double</translation>
+    </message>
+    <message>
+        <source>P = dividi</source>
+        <translation>P = split</translation>
+    </message>
+    <message>
+        <source>R = resa</source>
+        <translation>R = surrender</translation>
+    </message>
+    <message>
+        <source>Dh, Ds, Rh, Rs: se non è permesso, carta (h) o stai (s)</source>
+        <translation>Dh, Ds, Rh, Rs: if not allowed, hit (h) or stand (s)</translation>
+    </message>
+    <message>
+        <source>EV per unità puntata, per mano:</source>
+        <translation>EV per unit bet, by hand:</translation>
+    </message>
+    <message>
+        <source>(se il banco non ha blackjack)</source>
+        <translation>(if the dealer has no blackjack)</translation>
+    </message>
+    <message>
+        <source>nessuna mano della riga dal sabot</source>
+        <translation>the shoe deals no hand of this row</translation>
+    </message>
+</context>
+<context>
+    <name>TableSettings</name>
+    <message>
+        <source>Le impostazioni salvate in %1 non si possono leggere: valgono le regole del tavolo di Tavolix e un mazzo.</source>
+        <translation>The settings saved in %1 cannot be read: the Tavolix table&apos;s rules and one deck apply.</translation>
+    </message>
+    <message>
+        <source>Le regole salvate %1 non sono più valide: valgono le regole del tavolo di Tavolix.</source>
+        <translation>The saved rules %1 are no longer valid: the Tavolix table&apos;s rules apply.</translation>
+    </message>
+    <message>
+        <source>Il numero di mazzi salvato %1 non è valido: vale un mazzo.</source>
+        <translation>The saved number of decks %1 is not valid: one deck applies.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare le regole e i mazzi in %1: al prossimo avvio non saranno ricordati.</source>
+        <translation>Cannot save the rules and decks in %1: they will not be remembered at the next start.</translation>
+    </message>
 </context>
 <context>
     <name>tavolix::ui::Form1</name>
@@ -326,6 +658,304 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>Impossibile avviare il browser per aprire %1.</source>
         <translation>Cannot start the browser to open %1.</translation>
+    </message>
+    <message>
+        <source>il sabot non è valido</source>
+        <translation>the shoe is not valid</translation>
+    </message>
+</context>
+<context>
+    <name>tavolix::ui::RulesDialog</name>
+    <message>
+        <source>Regole del tavolo</source>
+        <translation>Table rules</translation>
+    </message>
+    <message>
+        <source>Regole e mazzi di un tavolo comune, scelti tutti insieme</source>
+        <translation>The rules and decks of a common table, picked all at once</translation>
+    </message>
+    <message>
+        <source>Personalizzate</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Come pesca il banco</source>
+        <translation>How the dealer draws</translation>
+    </message>
+    <message>
+        <source>Tavolo di Tavolix (TABLE)</source>
+        <translation>Tavolix table (TABLE)</translation>
+    </message>
+    <message>
+        <source>Sta su ogni 17 (S17)</source>
+        <translation>Stands on every 17 (S17)</translation>
+    </message>
+    <message>
+        <source>Pesca sul 17 soffice (H17)</source>
+        <translation>Hits soft 17 (H17)</translation>
+    </message>
+    <message>
+        <source>Se il banco guarda la carta coperta per il blackjack prima che il giocatore giochi</source>
+        <translation>Whether the dealer checks the hole card for a blackjack before the player plays</translation>
+    </message>
+    <message>
+        <source>Controllata per il blackjack (PEEK)</source>
+        <translation>Checked for blackjack (PEEK)</translation>
+    </message>
+    <message>
+        <source>Nessuna carta coperta (ENHC)</source>
+        <translation>No hole card (ENHC)</translation>
+    </message>
+    <message>
+        <source>Quanto paga il blackjack del giocatore</source>
+        <translation>What the player&apos;s blackjack pays</translation>
+    </message>
+    <message>
+        <source>Su quali due carte si può raddoppiare</source>
+        <translation>Which two cards may be doubled</translation>
+    </message>
+    <message>
+        <source>Su due carte qualsiasi (DOA)</source>
+        <translation>Any two cards (DOA)</translation>
+    </message>
+    <message>
+        <source>Solo su 9, 10 e 11 (D9)</source>
+        <translation>On 9, 10 and 11 only (D9)</translation>
+    </message>
+    <message>
+        <source>Solo su 10 e 11 (D10)</source>
+        <translation>On 10 and 11 only (D10)</translation>
+    </message>
+    <message>
+        <source>Mai (NODBL)</source>
+        <translation>Never (NODBL)</translation>
+    </message>
+    <message>
+        <source>Raddoppio dopo la divisione (DAS)</source>
+        <translation>Double after split (DAS)</translation>
+    </message>
+    <message>
+        <source>Se si può raddoppiare una mano nata da una divisione</source>
+        <translation>Whether a hand made by a split may be doubled</translation>
+    </message>
+    <message>
+        <source>Quante volte si può dividere una coppia</source>
+        <translation>How many times a pair may be split</translation>
+    </message>
+    <message>
+        <source>Fino a 4 mani (SPL3)</source>
+        <translation>Up to 4 hands (SPL3)</translation>
+    </message>
+    <message>
+        <source>Fino a 3 mani (SPL2)</source>
+        <translation>Up to 3 hands (SPL2)</translation>
+    </message>
+    <message>
+        <source>Fino a 2 mani (SPL1)</source>
+        <translation>Up to 2 hands (SPL1)</translation>
+    </message>
+    <message>
+        <source>Nessuna divisione (SPL0)</source>
+        <translation>No splitting (SPL0)</translation>
+    </message>
+    <message>
+        <source>Ridivisione degli assi (RSA)</source>
+        <translation>Resplit aces (RSA)</translation>
+    </message>
+    <message>
+        <source>Se un asso ricevuto su un asso diviso si può dividere di nuovo</source>
+        <translation>Whether an ace dealt to a split ace may be split again</translation>
+    </message>
+    <message>
+        <source>Carte sugli assi divisi (HSA)</source>
+        <translation>Hit split aces (HSA)</translation>
+    </message>
+    <message>
+        <source>Se gli assi divisi possono prendere più di una carta</source>
+        <translation>Whether split aces may take more than one card</translation>
+    </message>
+    <message>
+        <source>Resa (LS)</source>
+        <translation>Surrender (LS)</translation>
+    </message>
+    <message>
+        <source>Se si può lasciare la mano perdendo metà della puntata</source>
+        <translation>Whether the hand may be given up for half the bet</translation>
+    </message>
+    <message>
+        <source>Quanti mazzi da 52 carte compongono il sabot</source>
+        <translation>How many 52-card decks make up the shoe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Banco</source>
+        <translation>Dealer</translation>
+    </message>
+    <message>
+        <source>Regola:</source>
+        <translation>Rule:</translation>
+    </message>
+    <message>
+        <source>Carta coperta:</source>
+        <translation>Hole card:</translation>
+    </message>
+    <message>
+        <source>Blackjack paga:</source>
+        <translation>Blackjack pays:</translation>
+    </message>
+    <message>
+        <source>Giocatore</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Raddoppio:</source>
+        <translation>Double:</translation>
+    </message>
+    <message>
+        <source>Divisione:</source>
+        <translation>Split:</translation>
+    </message>
+    <message>
+        <source>Preimpostazioni:</source>
+        <translation>Presets:</translation>
+    </message>
+    <message>
+        <source>Mazzi:</source>
+        <translation>Decks:</translation>
+    </message>
+    <message>
+        <source>Le carte sul tavolo richiedono almeno %1: il numero di mazzi non è cambiato.</source>
+        <translation>The cards on the table need at least %1: the number of decks did not change.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolix::ui::StrategyWindow</name>
+    <message>
+        <source>In calcolo... %p%</source>
+        <translation>Working out... %p%</translation>
+    </message>
+    <message>
+        <source>Avanzamento del calcolo</source>
+        <translation>Progress of the computation</translation>
+    </message>
+    <message>
+        <source>Legenda</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>*, bordo punteggiato: una mano della riga gioca diversamente</source>
+        <translation>*, dotted frame: a hand of the row plays otherwise</translation>
+    </message>
+    <message>
+        <source>Bordo spesso, grassetto: l&apos;altro sabot gioca diversamente</source>
+        <translation>Thick frame, bold: the other shoe plays otherwise</translation>
+    </message>
+    <message>
+        <source>Il suggerimento di una cella dà l&apos;EV di ogni giocata</source>
+        <translation>A cell&apos;s tooltip gives the EV of every play</translation>
+    </message>
+    <message>
+        <source>Mostra accanto il sabot in gioco</source>
+        <translation>Show the shoe in play beside it</translation>
+    </message>
+    <message>
+        <source>Affianca la strategia del sabot rimasto, senza le carte uscite e quelle sul tavolo, e segna le celle che cambiano</source>
+        <translation>Shows beside it the strategy of the shoe left, without the cards out and those on the table, and marks the cells that change</translation>
+    </message>
+    <message>
+        <source>Strategia del sabot completo</source>
+        <translation>Strategy of the full shoe</translation>
+    </message>
+    <message>
+        <source>Strategia del sabot in gioco</source>
+        <translation>Strategy of the shoe in play</translation>
+    </message>
+    <message>
+        <source>Esporta PNG...</source>
+        <translation>Export PNG...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella come immagine PNG</source>
+        <translation>Saves the chart as a PNG picture</translation>
+    </message>
+    <message>
+        <source>Esporta CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Salva ogni mano iniziale con l&apos;EV di ogni giocata in un file CSV</source>
+        <translation>Saves every initial hand with the EV of every play in a CSV file</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Il sabot non basta per un giro.</source>
+        <translation>The shoe is too thin for a round.</translation>
+    </message>
+    <message>
+        <source>In calcolo...</source>
+        <translation>Working out...</translation>
+    </message>
+    <message>
+        <source>Sabot completo: %1 carte</source>
+        <translation>Full shoe: %1 cards</translation>
+    </message>
+    <message>
+        <source>Sabot in gioco: %1</source>
+        <translation>Shoe in play: %1</translation>
+    </message>
+    <message>
+        <source>Sabot in gioco: %1 carte su %2</source>
+        <translation>Shoe in play: %1 cards of %2</translation>
+    </message>
+    <message>
+        <source>Sabot completo: %1</source>
+        <translation>Full shoe: %1</translation>
+    </message>
+    <message>
+        <source>Esporta la tabella come PNG</source>
+        <translation>Export the chart as PNG</translation>
+    </message>
+    <message>
+        <source>strategia-sabot-in-gioco.png</source>
+        <translation>strategy-shoe-in-play.png</translation>
+    </message>
+    <message>
+        <source>strategia.png</source>
+        <translation>strategy.png</translation>
+    </message>
+    <message>
+        <source>Immagini PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Esporta le mani come CSV</source>
+        <translation>Export the hands as CSV</translation>
+    </message>
+    <message>
+        <source>strategia-sabot-in-gioco.csv</source>
+        <translation>strategy-shoe-in-play.csv</translation>
+    </message>
+    <message>
+        <source>strategia.csv</source>
+        <translation>strategy.csv</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1: %2</source>
+        <translation>Could not save %1: %2</translation>
     </message>
 </context>
 </TS>

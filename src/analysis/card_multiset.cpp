@@ -15,9 +15,9 @@ std::size_t slots_for(std::size_t expected) {
 
 }  // namespace
 
-CodeIndex::CodeIndex(std::size_t expected)
-    : codes_(slots_for(expected), kEmpty),
-      indexes_(codes_.size(), -1),
+CodeIndex::CodeIndex(std::size_t expected, std::pmr::memory_resource* memory)
+    : codes_(slots_for(expected), kEmpty, memory),
+      indexes_(codes_.size(), -1, memory),
       shift_(64 - std::countr_zero(codes_.size())) {}
 
 std::pair<int, bool> CodeIndex::find_or_add(CardCode code) {
@@ -38,8 +38,8 @@ std::pair<int, bool> CodeIndex::find_or_add(CardCode code) {
 }
 
 void CodeIndex::grow() {
-    std::vector<CardCode> old_codes(codes_.size() * 2, kEmpty);
-    std::vector<int> old_indexes(old_codes.size(), -1);
+    Vector<CardCode> old_codes(codes_.size() * 2, kEmpty, codes_.get_allocator());
+    Vector<int> old_indexes(old_codes.size(), -1, indexes_.get_allocator());
     old_codes.swap(codes_);
     old_indexes.swap(indexes_);
     shift_ = 64 - std::countr_zero(codes_.size());

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <utility>
-#include <vector>
+
+#include "scratch.h"
 
 namespace tavolix::analysis {
 
@@ -30,7 +32,8 @@ inline constexpr int count_in(CardCode code, int value) {
 // multiply and, most of the time, one probe.
 class CodeIndex {
   public:
-    explicit CodeIndex(std::size_t expected);
+    explicit CodeIndex(std::size_t expected,
+                       std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
     // The index of code, and whether it was given just now.
     std::pair<int, bool> find_or_add(CardCode code);
@@ -40,8 +43,8 @@ class CodeIndex {
     void grow();
 
     static constexpr CardCode kEmpty = ~CardCode{0};
-    std::vector<CardCode> codes_;
-    std::vector<int> indexes_;
+    Vector<CardCode> codes_;
+    Vector<int> indexes_;
     int size_ = 0;
     int shift_ = 0;
 };

@@ -16,46 +16,71 @@ namespace {
 constexpr int kMostDraws = 32;
 constexpr int kMostOfValue = 32;
 
+// A standing hand's final index: its total less 16, or the natural's.
+constexpr int kNaturalIndex = DealerFinals::kNatural;
+
 // Where the ways to draw `count` cards of `value` stand in the table of
 // falling factorials; value 0 is the factor 1 of the root.
 std::int16_t step_factor(int value, int count) {
     return static_cast<std::int16_t>(value * kMostOfValue + count);
 }
 
-constexpr int rule_index(On16 on_16) {
-    return on_16 == On16::stands ? 0 : 1;
-}
-
 }  // namespace
 
-DealerPlays::DealerPlays(Integer banco_total, Integer banco_soft, const DeckCounts& fullest_shoe) {
+std::vector<DealerStop> stops_for(DealerRule rule) {
+    switch (rule) {
+        case DealerRule::table:
+            return {DealerStop::from_16, DealerStop::from_17};
+        case DealerRule::s17:
+            return {DealerStop::from_17};
+        case DealerRule::h17:
+            return {DealerStop::from_hard_17};
+    }
+    return {DealerStop::from_17};
+}
+
+DealerPlays::DealerPlays(Integer banco_total, Integer banco_soft, bool natural,
+                         const DeckCounts& fullest_shoe, std::span<const DealerStop> stops,
+                         std::pmr::memory_resource* memory)
+    : standing_{StandingHands(memory), StandingHands(memory), StandingHands(memory)},
+      reached_(memory) {
     // A hand of the dealer that still draws, with the number of orders of its
-    // cards in which every shorter hand drew too, under each rule on 16.
+    // cards in which every shorter hand drew too, under each stop rule.
     struct Drawing {
         CardCode code;
         Integer total;
         Integer soft;
-        std::array<double, 2> orders;
+        int cards;
+        std::array<double, kDealerStops> orders;
     };
-    std::vector<Drawing> hands{{0, banco_total, banco_soft, {1.0, 1.0}}};
-    CodeIndex index(1024);
+    std::array<double, kDealerStops> root_orders{};
+    for (const DealerStop stop : stops) {
+        root_orders[stop_index(stop)] = 1.0;
+    }
+    Vector<Drawing> hands(memory);
+    hands.reserve(4096);
+    hands.push_back({0, banco_total, banco_soft, 0, root_orders});
+    CodeIndex index(4096, memory);
     index.find_or_add(0);
-    std::array<std::vector<Standing>, 2> standing;
+    std::array<Vector<Standing>, kDealerStops> standing{
+        Vector<Standing>(memory), Vector<Standing>(memory), Vector<Standing>(memory)};
 
     // Every hand is added by one with a card fewer, so by the time it is
     // reached here all the hands that lead to it have passed on their orders.
     for (std::size_t i = 0; i < hands.size(); ++i) {
         const Drawing hand = hands[i];
+        const bool is_natural = natural && hand.cards == 1 && hand.total == 21;
         bool draws = false;
-        for (const On16 on_16 : {On16::stands, On16::draws}) {
-            const double orders = hand.orders[rule_index(on_16)];
+        for (int rule = 0; rule < kDealerStops; ++rule) {
+            const double orders = hand.orders[rule];
             if (orders == 0) {
                 continue;
             }
-            if (dealer_draws(hand.total, on_16)) {
+            if (dealer_draws(static_cast<DealerStop>(rule), hand.total, hand.soft != 0)) {
                 draws = true;
             } else {
-                standing[rule_index(on_16)].push_back({hand.code, hand.total, orders});
+                standing[rule].push_back(
+                    {hand.code, is_natural ? kNaturalIndex : hand.total - 16, orders});
             }
         }
         if (!draws) {
@@ -74,21 +99,23 @@ DealerPlays::DealerPlays(Integer banco_total, Integer banco_soft, const DeckCoun
             const CardCode code = hand.code + one_card(value);
             const auto [next, added] = index.find_or_add(code);
             if (added) {
-                hands.push_back({code, total, soft, {0.0, 0.0}});
+                hands.push_back({code, total, soft, hand.cards + 1, {}});
             }
-            for (const On16 on_16 : {On16::stands, On16::draws}) {
-                if (dealer_draws(hand.total, on_16)) {
-                    hands[next].orders[rule_index(on_16)] += hand.orders[rule_index(on_16)];
+            for (int rule = 0; rule < kDealerStops; ++rule) {
+                if (hand.orders[rule] != 0 &&
+                    dealer_draws(static_cast<DealerStop>(rule), hand.total, hand.soft != 0)) {
+                    hands[next].orders[rule] += hand.orders[rule];
                 }
             }
         }
     }
-    for (const On16 on_16 : {On16::stands, On16::draws}) {
-        standing_[rule_index(on_16)] = tree_of(std::move(standing[rule_index(on_16)]));
+    for (const DealerStop stop : stops) {
+        standing_[stop_index(stop)] = tree_of(std::move(standing[stop_index(stop)]), memory);
     }
 }
 
-DealerPlays::StandingHands DealerPlays::tree_of(std::vector<Standing> hands) {
+DealerPlays::StandingHands DealerPlays::tree_of(Vector<Standing> hands,
+                                                std::pmr::memory_resource* memory) {
     std::sort(hands.begin(), hands.end(),
               [](const Standing& a, const Standing& b) { return a.code < b.code; });
 
@@ -100,16 +127,19 @@ DealerPlays::StandingHands DealerPlays::tree_of(std::vector<Standing> hands) {
         int value;
         int count;
     };
-    std::vector<Step> steps{{-1, 0, 0, 0}};
+    Vector<Step> steps(memory);
+    steps.reserve(hands.size() * 2 + 1);
+    steps.push_back({-1, 0, 0, 0});
     struct Hand {
         int step;
         int cards;
         int final_index;
         double orders;
     };
-    std::vector<Hand> ends;
-    std::vector<int> path;  // the steps below the root of the hand placed last
-    StandingHands tree;
+    Vector<Hand> ends(memory);
+    ends.reserve(hands.size());
+    Vector<int> path(memory);  // the steps below the root of the hand placed last
+    StandingHands tree(memory);
     for (const Standing& hand : hands) {
         std::array<std::pair<int, int>, 10> own{};
         int length = 0;
@@ -135,22 +165,25 @@ DealerPlays::StandingHands DealerPlays::tree_of(std::vector<Standing> hands) {
             path.push_back(static_cast<int>(steps.size()));
             steps.push_back({parent, depth + 1, own[depth].first, own[depth].second});
         }
-        ends.push_back({path.empty() ? 0 : path.back(), cards, hand.final_total - 16, hand.orders});
+        ends.push_back({path.empty() ? 0 : path.back(), cards, hand.final_index, hand.orders});
     }
 
     // Then the steps with children level by level, parents before children.
-    std::vector<bool> has_children(steps.size(), false);
+    Vector<bool> has_children(steps.size(), false, memory);
     for (std::size_t i = 1; i < steps.size(); ++i) {
         has_children[steps[i].parent] = true;
     }
     has_children[0] = true;
-    std::array<std::vector<int>, 11> by_depth;
+    std::array<Vector<int>, 11> by_depth;
+    for (auto& level : by_depth) {
+        level = Vector<int>(memory);
+    }
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (has_children[i]) {
             by_depth[steps[i].depth].push_back(static_cast<int>(i));
         }
     }
-    std::vector<int> place(steps.size(), 0);
+    Vector<int> place(steps.size(), 0, memory);
     for (const auto& level : by_depth) {
         for (const int step : level) {
             place[step] = static_cast<int>(tree.parent.size());
@@ -160,38 +193,36 @@ DealerPlays::StandingHands DealerPlays::tree_of(std::vector<Standing> hands) {
     }
 
     // And the hands by cards drawn and final total, each group in the order
-    // of its steps.
-    std::array<std::array<std::vector<Hand>, 6>, kMostDraws> groups;
-    for (const Hand& end : ends) {
-        groups[end.cards][end.final_index].push_back(end);
-    }
-    for (int cards = 0; cards < kMostDraws; ++cards) {
-        for (int final_index = 0; final_index < 6; ++final_index) {
-            const auto& group = groups[cards][final_index];
-            if (group.empty()) {
-                continue;
-            }
-            tree.endings.push_back({cards, final_index, tree.hand_step.size(), 0});
-            for (const Hand& end : group) {
-                const Step& step = steps[end.step];
-                if (has_children[end.step]) {
-                    tree.hand_step.push_back(place[end.step]);
-                    tree.hand_factor.push_back(step_factor(0, 0));
-                } else {
-                    tree.hand_step.push_back(place[step.parent]);
-                    tree.hand_factor.push_back(step_factor(step.value, step.count));
-                }
-                tree.hand_orders.push_back(end.orders);
-            }
-            tree.endings.back().last = tree.hand_step.size();
+    // of its steps: a stable sort keeps that order within a group.
+    std::stable_sort(ends.begin(), ends.end(), [](const Hand& a, const Hand& b) {
+        return a.cards != b.cards ? a.cards < b.cards : a.final_index < b.final_index;
+    });
+    tree.hand_step.reserve(ends.size());
+    tree.hand_factor.reserve(ends.size());
+    tree.hand_orders.reserve(ends.size());
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+        const Hand& end = ends[i];
+        if (i == 0 || end.cards != ends[i - 1].cards ||
+            end.final_index != ends[i - 1].final_index) {
+            tree.endings.push_back({end.cards, end.final_index, tree.hand_step.size(), 0});
         }
+        const Step& step = steps[end.step];
+        if (has_children[end.step]) {
+            tree.hand_step.push_back(place[end.step]);
+            tree.hand_factor.push_back(step_factor(0, 0));
+        } else {
+            tree.hand_step.push_back(place[step.parent]);
+            tree.hand_factor.push_back(step_factor(step.value, step.count));
+        }
+        tree.hand_orders.push_back(end.orders);
+        tree.endings.back().last = tree.hand_step.size();
     }
     return tree;
 }
 
-LaneFinals DealerPlays::finals(std::span<const Shoe> shoes, On16 on_16) const {
+LaneFinals DealerPlays::finals(std::span<const Shoe> shoes, DealerStop stop) const {
     assert(!shoes.empty() && shoes.size() <= static_cast<std::size_t>(kShoeLanes));
-    const StandingHands& tree = standing_[rule_index(on_16)];
+    const StandingHands& tree = standing_[stop_index(stop)];
     // The lanes past the shoes given repeat the first: the same work, whose
     // results nobody reads.
     std::array<const Shoe*, kShoeLanes> lane_shoe{};

@@ -8,31 +8,32 @@
 #include <vector>
 
 #include "card_multiset.h"
+#include "core/dealer_rule.h"
 #include "core/remaining_cards.h"
 #include "core/table_state.h"
 
 namespace tavolix::analysis {
 
 // How the dealer's hand ends: the chance of each final total 16..21 (index
-// total - 16) and of a bust (index 6). A 16 stands only where the player's
-// total lets it.
+// total - 16), of a bust (index 6), and of a natural (index 7), which only a
+// dealer with one card on the table can make and which is no 21 here. A 16
+// stands only where the window's own dealer lets it.
 struct DealerFinals {
     static constexpr int kBust = 6;
-    std::array<double, 7> chance{};
+    static constexpr int kNatural = 7;
+    std::array<double, 8> chance{};
 
     double of_total(int total) const { return chance[total - 16]; }
 };
 
-// The dealer draws on 15 or less and stands on 17 to 21, soft 17 included.
-// On 16 it stands when 16 beats or ties the player's final total, so only
-// whether that total is above 16 matters.
-enum class On16 { stands, draws };
-inline On16 dealer_on_16(int player_total) {
-    return player_total <= 16 ? On16::stands : On16::draws;
+inline constexpr int kDealerStops = 3;
+constexpr int stop_index(DealerStop stop) {
+    return static_cast<int>(stop);
 }
-inline bool dealer_draws(int total, On16 on_16) {
-    return total < 16 || (total == 16 && on_16 == On16::draws);
-}
+
+// The stop rules a dealer rule takes: the window's own dealer stands on 16
+// or draws to 17 by the player's total.
+std::vector<DealerStop> stops_for(DealerRule rule);
 
 // A shoe the dealer may draw from: the cards of each value and how many in all.
 struct Shoe {
@@ -54,15 +55,19 @@ using LaneFinals = std::array<DealerFinals, kShoeLanes>;
 // standing hands leave.
 //
 // Built from the fullest shoe the dealer can meet; a shoe with fewer cards
-// simply gives no chance to the hands it cannot deal.
+// simply gives no chance to the hands it cannot deal. With `natural`, the
+// dealer holds one card and a first card that makes 21 is a natural.
 class DealerPlays {
   public:
-    DealerPlays(Integer banco_total, Integer banco_soft, const DeckCounts& fullest_shoe);
+    DealerPlays(Integer banco_total, Integer banco_soft, bool natural,
+                const DeckCounts& fullest_shoe, std::span<const DealerStop> stops,
+                std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
     // The dealer's final totals from each of 1..kShoeLanes shoes, in their
-    // order; the lanes past the shoes given are left empty.
+    // order, by one of the stop rules it was built for; the lanes past the
+    // shoes given are left empty.
     // Not for two threads at once: it works in the object's scratch space.
-    LaneFinals finals(std::span<const Shoe> shoes, On16 on_16) const;
+    LaneFinals finals(std::span<const Shoe> shoes, DealerStop stop) const;
 
   private:
     // The standing hands of one rule on 16 as a tree of (value, count) steps,
@@ -72,8 +77,16 @@ class DealerPlays {
     // a hand simply gives it a zero product: a branch to skip it would cost
     // more than the multiplication.
     struct StandingHands {
-        std::vector<int> parent;           // steps[0] is the root, the hand that draws nothing
-        std::vector<std::int16_t> factor;  // into the table of falling factorials
+        explicit StandingHands(std::pmr::memory_resource* memory)
+            : parent(memory),
+              factor(memory),
+              endings(memory),
+              hand_step(memory),
+              hand_factor(memory),
+              hand_orders(memory) {}
+
+        Vector<int> parent;           // steps[0] is the root, the hand that draws nothing
+        Vector<std::int16_t> factor;  // into the table of falling factorials
         // The hands, by how many cards they draw and how they end. A hand is
         // the product of a step with children and the factor of its own last
         // step, so the many steps that only end a hand are never stored.
@@ -83,24 +96,24 @@ class DealerPlays {
             std::size_t first;  // into the hand_ arrays
             std::size_t last;
         };
-        std::vector<Ending> endings;
-        std::vector<int> hand_step;
-        std::vector<std::int16_t> hand_factor;
-        std::vector<double> hand_orders;
+        Vector<Ending> endings;
+        Vector<int> hand_step;
+        Vector<std::int16_t> hand_factor;
+        Vector<double> hand_orders;
         int most_cards = 0;
         std::array<int, 11> most_of_value{};
     };
     struct Standing {
         CardCode code;
-        int final_total;
+        int final_index;  // into DealerFinals::chance
         double orders;
     };
-    static StandingHands tree_of(std::vector<Standing> hands);
+    static StandingHands tree_of(Vector<Standing> hands, std::pmr::memory_resource* memory);
 
     using Lanes = std::array<double, kShoeLanes>;  // one figure for each shoe
 
-    std::array<StandingHands, 2> standing_;  // by On16
-    mutable std::vector<Lanes> reached_;     // scratch: each step's products
+    std::array<StandingHands, kDealerStops> standing_;  // by stop_index
+    mutable Vector<Lanes> reached_;                     // scratch: each step's products
 };
 
 }  // namespace tavolix::analysis

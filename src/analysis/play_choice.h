@@ -9,8 +9,23 @@
 
 namespace tavolix::analysis {
 
-// Fills in the best threshold and the advice from the rows already set and
-// the three ways to play now (no double but on two cards).
+// The ways to play the hand now that the rules allow, each as it ends (the
+// double at even money: its stake counts twice) or, for the plays that end
+// in more than one hand or in none, as an EV.
+struct Plays {
+    Outcome stand;
+    std::optional<Outcome> hit = std::nullopt;
+    std::optional<Outcome> doubled = std::nullopt;
+    std::optional<double> split = std::nullopt;
+    std::optional<double> surrender = std::nullopt;
+};
+
+// Fills in the best threshold from the rows already set, the EV of each play
+// and the advice: the play of the highest EV, ties going to the earlier play
+// of stand, hit, double, split, surrender.
+void choose_plays(HandAnalysis& analysis, const Plays& plays);
+
+// The three plays of the window's own table, no double but on two cards.
 void choose_plays(HandAnalysis& analysis, const Outcome& stand, const Outcome& hit,
                   const std::optional<Outcome>& doubled);
 

@@ -7,14 +7,21 @@
 
 namespace tavolix::analysis {
 
-std::vector<PlayerHand> player_hands(Integer total, Integer soft, const DeckCounts& shoe) {
-    std::vector<PlayerHand> hands(1);
+Vector<PlayerHand> player_hands(Integer total, Integer soft, const DeckCounts& shoe,
+                                std::pmr::memory_resource* memory, int most_cards) {
+    Vector<PlayerHand> hands(memory);
+    // A hand of one card at eight decks leads to some 2,500 hands.
+    hands.reserve(4096);
+    hands.resize(1);
     hands[0].total = total;
     hands[0].soft = soft;
-    CodeIndex index(1024);
+    CodeIndex index(4096, memory);
     index.find_or_add(0);
     for (std::size_t i = 0; i < hands.size(); ++i) {
         const CardCode drawn = hands[i].drawn;
+        if (hands[i].cards >= most_cards) {
+            continue;
+        }
         for (int value = 1; value <= 10; ++value) {
             if (shoe[value] - count_in(drawn, value) < 1) {
                 continue;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <array>
-#include <vector>
+#include <memory_resource>
 
 #include "card_multiset.h"
 #include "core/remaining_cards.h"
@@ -25,8 +25,12 @@ struct PlayerHand {
 };
 
 // Every hand of 21 or less that the player can draw to from the hand dealt,
-// the hand dealt first and each hand after all hands with fewer cards, so a
-// walk from the back meets every hand after those it leads to.
-std::vector<PlayerHand> player_hands(Integer total, Integer soft, const DeckCounts& shoe);
+// drawing at most `most_cards`, the hand dealt first and each hand after all
+// hands with fewer cards, so a walk from the back meets every hand after
+// those it leads to.
+Vector<PlayerHand> player_hands(
+    Integer total, Integer soft, const DeckCounts& shoe,
+    std::pmr::memory_resource* memory = std::pmr::get_default_resource(),
+    int most_cards = kMaxHandCards);
 
 }  // namespace tavolix::analysis

@@ -8,13 +8,24 @@
 
 namespace tavolix::analysis {
 
+// What a dealer's natural does to a player's hand that is none.
+enum class NaturalCounts {
+    as_21,      // a two-card 21 like any other: the panels, and the TABLE dealer
+    left_out,   // PEEK: the dealer has looked and holds none, so its share is no outcome
+    beats_all,  // ENHC: it takes the bet, whatever the player's total
+};
+
 // A standing player's total against the dealer's final totals: a dealer bust
 // or a lower total wins, the same total pushes, a higher one loses.
-inline Outcome settle(const DealerFinals& finals, int player_total) {
+inline Outcome settle(const DealerFinals& finals, int player_total,
+                      NaturalCounts natural = NaturalCounts::as_21) {
     Outcome outcome;
     outcome.win = finals.chance[DealerFinals::kBust];
     for (int total = 16; total <= 21; ++total) {
-        const double chance = finals.of_total(total);
+        double chance = finals.of_total(total);
+        if (total == 21 && natural == NaturalCounts::as_21) {
+            chance += finals.chance[DealerFinals::kNatural];
+        }
         if (total < player_total) {
             outcome.win += chance;
         } else if (total == player_total) {
@@ -22,6 +33,9 @@ inline Outcome settle(const DealerFinals& finals, int player_total) {
         } else {
             outcome.lose += chance;
         }
+    }
+    if (natural == NaturalCounts::beats_all) {
+        outcome.lose += finals.chance[DealerFinals::kNatural];
     }
     return outcome;
 }

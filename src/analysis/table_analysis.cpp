@@ -17,6 +17,7 @@ Table table_of(const TableState& state) {
     }
     table.shoe = cards_left(state);
     table.stand_at = state.stand_at;
+    table.rules = state.rules;
     return table;
 }
 

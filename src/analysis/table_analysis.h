@@ -9,7 +9,7 @@
 namespace tavolix::analysis {
 
 // The table on screen as the analysis takes it: both hands, the shoe of
-// deck_count decks less both hands, the threshold.
+// deck_count decks less both hands, the threshold and the rules.
 Table table_of(const TableState& state);
 
 }  // namespace tavolix::analysis

@@ -54,7 +54,8 @@ void write_line(std::ostream& out, const QJsonObject& object) {
 }  // namespace
 
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
-              int default_decks, bool with_analysis) {
+              int default_decks, const TableRules& default_rules, bool with_analysis,
+              const std::vector<Integer>& default_seen) {
     bool all_good = true;
     long long number = 0;
     std::array<char, kLongestBatchLine + 1> buffer{};
@@ -75,7 +76,8 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int defaul
             InputError{"line longer than " + std::to_string(kLongestBatchLine) +
                        " bytes; no table needs that many"};
         if (read == LineRead::line) {
-            auto parsed = parse_batch_line(line, default_stand, default_decks);
+            auto parsed =
+                parse_batch_line(line, default_stand, default_decks, default_rules, default_seen);
             if (std::holds_alternative<SkippedLine>(parsed)) {
                 continue;
             }

@@ -124,11 +124,29 @@ std::variant<int, InputError> parse_decks(std::string_view text) {
     return parse_whole(text, "deck count", kMinDecks, kMaxDecks);
 }
 
+std::variant<TableRules, InputError> parse_table_rules(std::string_view text) {
+    auto parsed = parse_rules(text);
+    if (auto* error = std::get_if<RulesError>(&parsed)) {
+        return InputError{std::move(error->message)};
+    }
+    return std::get<TableRules>(parsed);
+}
+
+std::variant<std::vector<Integer>, InputError> parse_seen(std::string_view text) {
+    auto faces = parse_hand(text);
+    if (const auto* error = std::get_if<InputError>(&faces)) {
+        return InputError{"cards seen " + quoted(text) + ": " + error->message};
+    }
+    return faces;
+}
+
 std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
-                                                   int stand_at, int decks) {
+                                                   int stand_at, int decks,
+                                                   const TableRules& rules) {
     TableRequest request;
     request.stand_at = stand_at;
     request.decks = decks;
+    request.rules = rules;
     auto banco_faces = parse_hand(banco);
     if (const auto* error = std::get_if<InputError>(&banco_faces)) {
         return about("dealer", banco, *error);
@@ -149,9 +167,9 @@ std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::
     return request;
 }
 
-std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string_view line,
-                                                                     int default_stand,
-                                                                     int default_decks) {
+std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(
+    std::string_view line, int default_stand, int default_decks, const TableRules& default_rules,
+    const std::vector<Integer>& default_seen) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
@@ -159,13 +177,16 @@ std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string
     if (found.empty() || found.front().front() == '#') {
         return SkippedLine{};
     }
-    if (found.size() < 2 || found.size() > 4) {
-        return InputError{"expected DEALER PLAYER [STAND [DECKS]], found " +
+    if (found.size() < 2 || found.size() > 6) {
+        return InputError{"expected DEALER PLAYER [STAND [DECKS [RULES [SEEN]]]], found " +
                           std::to_string(found.size()) +
                           (found.size() == 1 ? " field" : " fields")};
     }
+    const auto given = [&found](std::size_t field) {
+        return field < found.size() && found[field] != "-";
+    };
     int stand_at = default_stand;
-    if (found.size() >= 3) {
+    if (given(2)) {
         auto stand = parse_stand(found[2]);
         if (const auto* error = std::get_if<InputError>(&stand)) {
             return *error;
@@ -173,18 +194,36 @@ std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(std::string
         stand_at = std::get<int>(stand);
     }
     int decks = default_decks;
-    if (found.size() == 4) {
+    if (given(3)) {
         auto parsed = parse_decks(found[3]);
         if (const auto* error = std::get_if<InputError>(&parsed)) {
             return *error;
         }
         decks = std::get<int>(parsed);
     }
-    auto request = parse_table(found[0], found[1], stand_at, decks);
+    TableRules rules = default_rules;
+    if (given(4)) {
+        auto parsed = parse_table_rules(found[4]);
+        if (auto* error = std::get_if<InputError>(&parsed)) {
+            return std::move(*error);
+        }
+        rules = std::get<TableRules>(parsed);
+    }
+    std::vector<Integer> seen = default_seen;
+    if (given(5)) {
+        auto parsed = parse_seen(found[5]);
+        if (auto* error = std::get_if<InputError>(&parsed)) {
+            return std::move(*error);
+        }
+        seen = std::move(std::get<std::vector<Integer>>(parsed));
+    }
+    auto request = parse_table(found[0], found[1], stand_at, decks, rules);
     if (auto* error = std::get_if<InputError>(&request)) {
         return std::move(*error);
     }
-    return std::move(std::get<TableRequest>(request));
+    auto& table = std::get<TableRequest>(request);
+    table.seen = std::move(seen);
+    return std::move(table);
 }
 
 }  // namespace tavolix::cli

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/table_rules.h"
 #include "core/table_state.h"
 
 namespace tavolix::cli {
@@ -18,12 +19,15 @@ struct InputError {
 };
 
 // One table to calculate: the faces (1 = A ... 13 = K) of each hand in the
-// order they are to be clicked, and the stand threshold.
+// order they are to be clicked, the stand threshold, the decks and the rules,
+// and the faces of the cards seen, out of play before the deal.
 struct TableRequest {
     std::vector<Integer> banco;
     std::vector<Integer> player;
     int stand_at = 17;
     int decks = 1;  // in the shoe
+    TableRules rules;
+    std::vector<Integer> seen;
 };
 
 inline constexpr int kLowestStand = 12;
@@ -45,16 +49,28 @@ std::variant<int, InputError> parse_stand(std::string_view text);
 // A deck count: a whole number from 1 to 8.
 std::variant<int, InputError> parse_decks(std::string_view text);
 
-// Both hands, the threshold and the decks, with the cards a calculation
-// needs: one dealer card and two player cards at least.
-std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
-                                                   int stand_at, int decks = kDefaultDecks);
+// The table's rules in their shorthand, "S17,DAS,LS"; the message of a
+// refusal names the token.
+std::variant<TableRules, InputError> parse_table_rules(std::string_view text);
 
-// A line of batch input, "DEALER PLAYER [STAND [DECKS]]" separated by blanks
-// or tabs. Blank lines and lines whose first non-blank character is '#' are
-// skipped.
+// The cards seen, a comma-separated list of faces as a hand is written; the
+// empty text is none.
+std::variant<std::vector<Integer>, InputError> parse_seen(std::string_view text);
+
+// Both hands, the threshold, the decks and the rules, with the cards a
+// calculation needs: one dealer card and two player cards at least.
+std::variant<TableRequest, InputError> parse_table(std::string_view banco, std::string_view player,
+                                                   int stand_at, int decks = kDefaultDecks,
+                                                   const TableRules& rules = {});
+
+// A line of batch input, "DEALER PLAYER [STAND [DECKS [RULES [SEEN]]]]"
+// separated by blanks or tabs, the rules' tokens and the cards seen by
+// commas. A field left out, or given as "-", takes the default, so that a
+// line can give its rules alone. Blank lines and lines whose first non-blank
+// character is '#' are skipped.
 struct SkippedLine {};
 std::variant<TableRequest, SkippedLine, InputError> parse_batch_line(
-    std::string_view line, int default_stand, int default_decks = kDefaultDecks);
+    std::string_view line, int default_stand, int default_decks = kDefaultDecks,
+    const TableRules& default_rules = {}, const std::vector<Integer>& default_seen = {});
 
 }  // namespace tavolix::cli

@@ -56,6 +56,40 @@ std::optional<InputError> click_hand(Form1Model& model, Side side,
     return std::nullopt;
 }
 
+std::optional<InputError> take_out_seen(Form1Model& model, const std::vector<Integer>& seen) {
+    const auto refused = model.take_out_cards(seen);
+    if (!refused) {
+        // The panels' first-card shares divide by the cards left: an empty
+        // shoe would print NaN, and deals nothing anyway.
+        if (!seen.empty() && shoe_count(model.state()).left == 0) {
+            return InputError{"seen card " + std::to_string(seen.size()) + " (" +
+                              face_name(seen.back()) +
+                              ") refused: it leaves no card in the shoe to deal"};
+        }
+        return std::nullopt;
+    }
+    const Integer face = seen[*refused];
+    const Integer value = card_value(face);
+    const int decks = model.state().deck_count;
+    const std::string name = face_name(face);
+    const std::string shoe =
+        decks == 1 ? "the shoe has " : "the shoe of " + std::to_string(decks) + " decks has ";
+    const std::string of_value = std::to_string(cards_in_deck(value) * decks);
+    const std::string has = value == 10 ? std::to_string(4 * decks) + " cards of face " + name +
+                                              " and " + of_value + " of value 10"
+                                        : of_value + " cards of value " + name;
+    return InputError{"seen card " + std::to_string(*refused + 1) + " (" + name + ") refused: no " +
+                      name + " is left once both hands and the cards seen before it are out (" +
+                      shoe + has + ")"};
+}
+
+ShoeOutcome shoe_outcome(const Form1Model& model, const std::vector<Integer>& seen) {
+    return {.seen = seen,
+            .count = shoe_count(model.state()),
+            .cards_out_text = model.captions().shoe.cards_out,
+            .count_text = shoe_count_text(model.state(), model.words().shoe)};
+}
+
 SideOutcome side_outcome(const EngineRun& run, Integer sum, Integer soft,
                          const OutcomeChances& exact) {
     SideOutcome side;
@@ -132,15 +166,21 @@ std::variant<TableOutcome, InputError> run_table(
                                       : ReportSettings{},
                      i18n::translated_model_words());
     model.Form_Load();
-    // Picking the threshold and the decks before any card leaves one calculation, on the
+    // Picking the threshold, the decks and the rules before any card leaves one calculation, on the
     // card that completes the hands, instead of a second one afterwards.
     model.Combo1_Click(request.stand_at - kLowestStand);
     model.Combo2_Click(request.decks - kMinDecks);
+    model.set_rules(request.rules);
     for (const auto& [side, faces] :
          {std::pair{Side::Banco, &request.banco}, std::pair{Side::Player, &request.player}}) {
         if (auto error = click_hand(model, side, *faces)) {
             return std::move(*error);
         }
+    }
+    // Seen after the hands, so that a card too many is the seen card's fault:
+    // the hands are refused as they always were.
+    if (auto error = take_out_seen(model, request.seen)) {
+        return std::move(*error);
     }
     // The reports are written once, for the table as asked, and never for a
     // table that is then refused: the cards go in with the switch off, and
@@ -164,8 +204,28 @@ std::variant<TableOutcome, InputError> run_table(
         side_outcome(calculation->player, state.player_sum, state.player_soft, exact.player);
     outcome.analysis = calculation->analysis;
     outcome.analysis_panel = model.captions().analysis;
+    outcome.shoe = shoe_outcome(model, request.seen);
     outcome.report_errors = calculation->report_errors;
     return outcome;
+}
+
+std::variant<StrategyOutcome, InputError> run_strategy_table(const TableRules& rules, int decks,
+                                                             const std::vector<Integer>& seen) {
+    Form1Model model({}, i18n::translated_model_words());
+    model.Form_Load();
+    model.Combo2_Click(decks - kMinDecks);
+    model.set_rules(rules);
+    if (auto error = take_out_seen(model, seen)) {
+        return std::move(*error);
+    }
+    const StrategyRequest request = model.next_round_request();
+    auto strategy = run_strategy(request);
+    if (!strategy) {
+        return InputError{"the shoe left, " + std::to_string(shoe_count(model.state()).left) +
+                          " cards, cannot deal a round"};
+    }
+    return StrategyOutcome{
+        .request = request, .strategy = std::move(*strategy), .shoe = shoe_outcome(model, seen)};
 }
 
 }  // namespace tavolix::cli

@@ -4,6 +4,7 @@
 #include "card_entry.h"
 
 #include <array>
+#include <utility>
 
 #include "hand_total.h"
 #include "remaining_cards.h"
@@ -27,6 +28,23 @@ void rebuild_text(const TableState& state, HandFields& hand) {
     }
 }
 
+// Cards of a face anywhere but in the shoe: in either hand or out of play.
+int face_gone(const TableState& state, Integer face) {
+    int gone = state.cards_out[face];
+    for (const auto& [count, faces] : {std::pair{state.banco_count, &state.banco_faces},
+                                       std::pair{state.player_count, &state.player_faces}}) {
+        for (int i = 1; i <= count; ++i) {
+            gone += (*faces)[i] == face ? 1 : 0;
+        }
+    }
+    return gone;
+}
+
+bool shoe_has(const TableState& state, Integer face) {
+    return face_gone(state, face) < 4 * state.deck_count &&
+           Ostalo_karata(state, card_value(face), Integer{1}) >= 1;
+}
+
 }  // namespace
 
 CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total) {
@@ -40,9 +58,10 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
     if (same_face >= 4 * state.deck_count) {
         return CardEntry::RefusedFifthFace;
     }
-    // The per-face limit looks at one hand; the shoe also bounds both together,
-    // so that no table is entered that no shoe could deal.
-    if (Ostalo_karata(state, card_value(face), Integer{1}) < 1) {
+    // The per-face limit looks at one hand; the shoe also bounds both hands
+    // and the cards out together, by face and by value, so that no table is
+    // entered that no shoe could deal.
+    if (!shoe_has(state, face)) {
         return CardEntry::RefusedNoneLeft;
     }
 
@@ -75,17 +94,12 @@ bool remove_last_card(TableState& state, Side side, Integer& total) {
 
 bool hands_fit_shoe(const TableState& state, Integer decks) {
     std::array<int, 11> per_value{};
-    for (const Side side : {Side::Banco, Side::Player}) {
-        const bool banco = side == Side::Banco;
-        const Integer count = banco ? state.banco_count : state.player_count;
-        const HandArray& faces = banco ? state.banco_faces : state.player_faces;
-        std::array<int, kKing + 1> per_face{};
-        for (int i = 1; i <= count; ++i) {
-            if (++per_face[faces[i]] > 4 * decks) {
-                return false;
-            }
-            ++per_value[card_value(faces[i])];
+    for (Integer face = kAce; face <= kKing; ++face) {
+        const int gone = face_gone(state, face);
+        if (gone > 4 * decks) {
+            return false;
         }
+        per_value[card_value(face)] += gone;
     }
     for (Integer value = 1; value <= 10; ++value) {
         if (per_value[value] > cards_in_deck(value) * decks) {
@@ -93,6 +107,37 @@ bool hands_fit_shoe(const TableState& state, Integer decks) {
         }
     }
     return true;
+}
+
+CardEntry take_out_card(TableState& state, Integer face) {
+    if (!shoe_has(state, face)) {
+        return CardEntry::RefusedNoneLeft;
+    }
+    ++state.cards_out[face];
+    return CardEntry::Accepted;
+}
+
+bool put_back_card(TableState& state, Integer face) {
+    if (state.cards_out[face] < 1) {
+        return false;
+    }
+    --state.cards_out[face];
+    return true;
+}
+
+void end_round(TableState& state) {
+    for (const Side side : {Side::Banco, Side::Player}) {
+        HandFields hand = hand_of(state, side);
+        for (int i = 1; i <= hand.count; ++i) {
+            ++state.cards_out[hand.faces[i]];
+        }
+        hand.count = 0;
+        hand.text.clear();
+    }
+}
+
+void new_shoe(TableState& state) {
+    state.cards_out = {};
 }
 
 std::string total_caption(Integer total, const ModelWords& words) {

@@ -47,7 +47,7 @@ HandFields hand_of(TableState& state, Side side);
 enum class CardEntry {
     Accepted,
     RefusedFifthFace,  // the hand already holds 4 x deck_count cards of that face
-    RefusedNoneLeft,   // the two hands already hold every card of its value in the shoe
+    RefusedNoneLeft,   // the shoe has no card of that face or value left
     RefusedBust,       // the card would take the hand over 21
 };
 
@@ -64,10 +64,23 @@ CardEntry enter_card(TableState& state, Side side, Integer face, Integer& total)
 // receives the hand's total then. Returns false for an empty hand.
 bool remove_last_card(TableState& state, Side side, Integer& total);
 
-// Whether both hands as they stand could have been entered with `decks`
-// decks in the shoe: no face more than 4 x decks times in one hand, and no
-// more cards of a value in the two hands than the shoe has.
+// Whether both hands and the cards out as they stand could have been entered
+// with `decks` decks in the shoe: no face more than 4 x decks times among
+// them, and no more cards of a value than the shoe has.
 bool hands_fit_shoe(const TableState& state, Integer decks);
+
+// Takes one card of `face` out of play, unless the shoe has none of that face
+// or value left; a card out is no hand's, so no total bounds it.
+CardEntry take_out_card(TableState& state, Integer face);
+// Puts one card of `face` that went out back into the shoe. False when none
+// of that face is out.
+bool put_back_card(TableState& state, Integer face);
+
+// The round is over: both hands' cards go out of play and both hands are
+// empty for the next round.
+void end_round(TableState& state);
+// A fresh shoe: every card out of play goes back.
+void new_shoe(TableState& state);
 
 // The "Somma =" caption of a hand total.
 std::string total_caption(Integer total, const ModelWords& words = {});

@@ -50,7 +50,7 @@ std::int64_t tally_draws(TableState& state, Integer start_sum, Integer start_sof
                 Integer total = prefix.total;
                 Integer soft = prefix.soft;
                 add_card(total, soft, static_cast<Integer>(value));
-                const int column = classify(total);
+                const int column = classify(total, soft);
                 row[column] += static_cast<double>(prefix.orderings * count);
                 if (column != kDrawAgain) {
                     finished += prefix.orderings;

@@ -15,7 +15,7 @@ void start_walk(TableState& state) {
     for (Integer value = 1; value <= 10; ++value) {
         surplus += surplus_on_table(state, value);
     }
-    const int shoe = 52 * state.deck_count;
+    const int shoe = 52 * state.deck_count - cards_out_in_all(state);
     for (int r = 1; r < kSlots - 1; ++r) {
         const Integer left =
             static_cast<Integer>(shoe - state.banco_count - state.player_count - (r - 1) + surplus);

@@ -18,7 +18,7 @@ namespace tavolix {
 // its tallies into probabilities.
 
 // Fresh work fields: draw_stats zeroed with the cards left before each draw
-// (52 cards a deck, less the cards on the table, plus any surplus the two
+// (52 cards a deck, less the cards on the table and out of play, plus any surplus the two
 // hands hold beyond the shoe), draw_seq zeroed, first position open.
 void start_walk(TableState& state);
 
@@ -32,7 +32,7 @@ void settle_without_drawing(TableState& state, int column);
 
 // Visits every sequence of cards that can still be drawn, depth first and
 // card values ascending at every position; that order is the order of the
-// report lines. `classify(total)` returns kDrawAgain or the outcome column
+// report lines. `classify(total, soft)` returns kDrawAgain or the outcome column
 // that ends the hand; each card's count is added to that column of its
 // position. `on_finished(column, total)` sees every finished sequence, with
 // draw_seq positions 1..draw_pos holding its cards.
@@ -54,7 +54,7 @@ void walk_draws(TableState& state, Integer start_sum, Integer start_soft, Classi
             for (int i = 1; i <= state.draw_pos; ++i) {
                 add_card(total, soft, state.draw_seq[i]);
             }
-            const int column = classify(total);
+            const int column = classify(total, soft);
             state.draw_stats[state.draw_pos][column] += count;
             if (column == kDrawAgain) {
                 if (state.draw_pos + 1 >= kSlots) {

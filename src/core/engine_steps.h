@@ -23,7 +23,7 @@ template <class Rule>
 struct EngineRules {
     Integer start_sum;
     Integer start_soft;
-    Rule rule;  // total -> kDrawAgain or the outcome column that ends the hand
+    Rule rule;  // (total, soft) -> kDrawAgain or the outcome column that ends the hand
     std::span<const int> outcome_columns;
     const char* combinations_file;
     const char* results_file;
@@ -72,7 +72,6 @@ std::int64_t engine_figures(TableState& state, const EngineRules<Rule>& engine, 
     }
     return finished;
 }
-
 
 // A whole engine run: the figures, the report files while write_reports is
 // set, and the panel. The combinations file lists the sequences in the walk's

@@ -22,6 +22,52 @@ struct AnalysisWords {
     std::string stand = "STAI";
     std::string hit = "CARTA";
     std::string double_down = "RADDOPPIA";
+    std::string split = "DIVIDI";
+    std::string surrender = "RESA";
+
+    // What the panel says under a casino's rules. Insurance is answered
+    // beside the advice ("ASSICURAZIONE: no") and its EV listed with the
+    // plays; the qualified title stands in for the title while the figures
+    // assume that the dealer holds no blackjack.
+    std::string insurance = "ASSICURAZIONE";
+    std::string yes = "sì";
+    std::string no = "no";
+    std::string title_no_blackjack = "Analisi esatta, se il banco non ha blackjack";
+    std::string natural = "Blackjack: niente da decidere";
+    std::string dealer_natural = "Blackjack del banco: la mano è finita";
+};
+
+// The words of the rule line under a casino's rules, in the order the line
+// names the rules; %1 stands for a number. The dealer goes by its shorthand,
+// which reads alike in every language.
+struct RuleLineWords {
+    std::string s17 = "S17";
+    std::string h17 = "H17";
+    std::string one_deck = "1 mazzo";
+    std::string decks = "%1 mazzi";
+    std::string natural = "blackjack %1";  // %1: the payout, 3:2, 6:5 or 1:1
+    std::string no_hole_card = "senza carta coperta";
+    std::string double_9 = "raddoppio 9-11";
+    std::string double_10 = "raddoppio 10-11";
+    std::string no_double = "senza raddoppio";
+    std::string double_after_split = "raddoppio dopo divisione";
+    std::string split_hands = "divisione fino a %1 mani";
+    std::string no_split = "senza divisione";
+    std::string resplit_aces = "ridivisione degli assi";
+    std::string hit_split_aces = "carte sugli assi divisi";
+    std::string surrender = "resa";
+};
+
+// The words of the shoe in play: the cards out, the count and the next
+// round's edge. %1, %2 stand for the figures.
+struct ShoeWords {
+    std::string cards_out = "Uscite:";
+    std::string shoe = "Sabot: %1 carte su %2";
+    std::string count = "conteggio %1, vero %2";
+    std::string next_round = "prossima mano %1%";
+    std::string computing = "prossima mano: in calcolo...";
+    std::string out_of_date = "(in calcolo)";
+    std::string thin = "sabot quasi finito";
 };
 
 // Every word that the hands' captions, the result panels, the exact analysis
@@ -40,6 +86,10 @@ struct ModelWords {
     std::string giocatore = "GIOCATORE";
     std::string stand_at = "Stare a =>";
     std::string decks = "Mazzi =>";
+
+    // The summary's rules line, shown only for rules other than the window's own.
+    std::string rules = "Regole =>";
+
     // The rule line under the hands; %1 stands for the number of decks.
     std::string rule_one_deck =
         "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .";
@@ -48,6 +98,8 @@ struct ModelWords {
     std::string banco_panel = "Probabilità Banco";
     std::string player_panel = "Probabilità Giocatore";
     AnalysisWords analysis;
+    RuleLineWords rule_line;
+    ShoeWords shoe;
 };
 
 }  // namespace tavolix

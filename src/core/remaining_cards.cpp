@@ -25,7 +25,24 @@ Integer Ostalo_karata(const TableState& state, const Integer& carta, const Integ
     count -= count_value(state.player_cards, state.player_count, carta);
     count -= count_value(state.banco_cards, state.banco_count, carta);
     count -= count_value(state.draw_seq, n_card - 1, carta);
+    count -= cards_out_of_value(state, carta);
     return static_cast<Integer>(count);
+}
+
+int cards_out_of_value(const TableState& state, Integer value) {
+    int out = 0;
+    for (Integer face = kAce; face <= kKing; ++face) {
+        out += card_value(face) == value ? state.cards_out[face] : 0;
+    }
+    return out;
+}
+
+int cards_out_in_all(const TableState& state) {
+    int out = 0;
+    for (Integer face = kAce; face <= kKing; ++face) {
+        out += state.cards_out[face];
+    }
+    return out;
 }
 
 Integer surplus_on_table(const TableState& state, Integer carta) {
@@ -40,6 +57,14 @@ DeckCounts cards_left(const TableState& state) {
         left[value] = count > 0 ? count : 0;
     }
     return left;
+}
+
+int cards_in(const DeckCounts& shoe) {
+    int cards = 0;
+    for (int value = 1; value <= 10; ++value) {
+        cards += shoe[value];
+    }
+    return cards;
 }
 
 }  // namespace tavolix

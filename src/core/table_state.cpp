@@ -16,12 +16,14 @@ void reset_to_start(TableState& state) {
     state.banco_faces = {};
     state.player_faces = {};
     state.deck_count = 1;
+    state.rules = {};
     state.banco_count = 0;
     state.player_count = 0;
     state.banco_sum = 0;
     state.banco_soft = 0;
     state.player_sum = 0;
     state.player_soft = 0;
+    state.cards_out = {};
 }
 
 }  // namespace tavolix

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "table_rules.h"
+
 namespace tavolix {
 
 // The window's counts, totals and flags are 16-bit signed; flags hold 0 or 1.
@@ -62,6 +64,9 @@ inline constexpr int cards_in_deck(Integer value) {
 struct TableState {
     Integer write_reports = 0;
     Integer deck_count = 0;
+    // How the dealer draws and what the player may do; the dealer engine
+    // follows its drawing rule, the exact analysis all of it.
+    TableRules rules;
     std::array<std::string, 14> face_names{};
 
     HandArray player_faces{};
@@ -85,10 +90,14 @@ struct TableState {
     HandArray draw_seq{};
 
     Integer sum_soft = 0;
+
+    // The cards out of play from earlier rounds, by face number: how many of
+    // each. Neither hand holds them and no engine draws them.
+    std::array<Integer, kKing + 1> cards_out{};
 };
 
-// Brings a state to what start-up leaves: one deck, threshold 17, empty
-// hands, the face texts filled, reports off.
+// Brings a state to what start-up leaves: one deck, the window's own rules,
+// threshold 17, empty hands, a fresh shoe, the face texts filled, reports off.
 void reset_to_start(TableState& state);
 
 }  // namespace tavolix

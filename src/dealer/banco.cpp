@@ -15,42 +15,43 @@ namespace {
 
 constexpr int kDealerOutcomes[] = {kDealerWins, kPush, kDealerLoses, kBust};
 
-struct DealerRule {
+struct DealerDraws {
+    DealerStop stop;
     Integer player_sum;
-    int operator()(Integer total) const { return dealer_outcome(total, player_sum); }
+    int operator()(Integer total, Integer soft) const {
+        return dealer_outcome(total, soft, player_sum, stop);
+    }
 };
 
-EngineRules<DealerRule> dealer_rules(const TableState& state) {
+EngineRules<DealerDraws> dealer_rules(const TableState& state) {
+    const DealerStop stop = dealer_stop(state.rules.dealer, state.player_sum);
     return {
         .start_sum = state.banco_sum,
         .start_soft = state.banco_soft,
-        .rule = DealerRule{state.player_sum},
+        .rule = DealerDraws{stop, state.player_sum},
         .outcome_columns = kDealerOutcomes,
         .combinations_file = kDealerCombinationsFile,
         .results_file = kDealerResultsFile,
         .write_line = write_dealer_combination,
         .write_results = write_dealer_results,
         .panel = dealer_panel,
-        .settled_column = dealer_outcome(state.banco_sum, state.player_sum),
+        .settled_column = dealer_outcome(state.banco_sum, state.banco_soft, state.player_sum, stop),
     };
 }
 
 }  // namespace
 
-int dealer_outcome(Integer total, Integer player_sum) {
+int dealer_outcome(Integer total, Integer soft, Integer player_sum, DealerStop stop) {
     if (total > 21) {
         return kBust;
     }
-    if (total >= 16 && total > player_sum) {
-        return kDealerWins;
-    }
-    if (total >= 16 && total == player_sum) {
-        return kPush;
-    }
-    if (total < 17) {
+    if (dealer_draws(stop, total, soft != 0)) {
         return kDrawAgain;
     }
-    return kDealerLoses;
+    if (total > player_sum) {
+        return kDealerWins;
+    }
+    return total == player_sum ? kPush : kDealerLoses;
 }
 
 std::int64_t dealer_figures(TableState& state, DrawPath path) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/dealer_rule.h"
 #include "core/engine_run.h"
 #include "core/model_words.h"
 #include "core/report_file.h"
@@ -16,9 +17,11 @@ namespace tavolix {
 // classifies each against player_sum, and leaves in draw_stats row 0 the
 // chances that the dealer wins, pushes, loses or busts (columns 1..4).
 //
-// The dealer draws on 15 or less, stands on 17..21 (soft 17 included), and on
-// 16 stands only when 16 beats or ties the player. A hand entered that
-// already stands by that rule draws nothing: its outcome is settled, at 1.
+// The dealer draws by the table's rule: the window's own dealer on 15 or
+// less, standing on 17..21 (soft 17 included), and on 16 only when 16 beats
+// or ties the player; a casino dealer on 16 or less, and under H17 on soft 17
+// too. A hand entered that already stands by that rule draws nothing: its
+// outcome is settled, at 1. Naturals and the hole card play no part here.
 //
 // Needs banco_count >= 1, player_count >= 2 and banco_sum, banco_soft,
 // player_sum fresh. Writes the dealer's report files when write_reports is set,
@@ -36,8 +39,8 @@ EngineRun Banco(TableState& state, ReportSet& reports, const ModelWords& words =
 // Returns the number of finished draw sequences.
 std::int64_t dealer_figures(TableState& state, DrawPath path);
 
-
-// The dealer's stopping rule: kDrawAgain, or the outcome column of a total.
-int dealer_outcome(Integer total, Integer player_sum);
+// The dealer's stopping rule: kDrawAgain, or the outcome column of a total
+// against the player's.
+int dealer_outcome(Integer total, Integer soft, Integer player_sum, DealerStop stop);
 
 }  // namespace tavolix

@@ -29,8 +29,62 @@ AnalysisWords translated_analysis_words() {
     translated.stand = word(QT_TRANSLATE_NOOP("ModelWords", "STAI"));
     translated.hit = word(QT_TRANSLATE_NOOP("ModelWords", "CARTA"));
     translated.double_down = word(QT_TRANSLATE_NOOP("ModelWords", "RADDOPPIA"));
+    translated.split = word(QT_TRANSLATE_NOOP("ModelWords", "DIVIDI"));
+    translated.surrender = word(QT_TRANSLATE_NOOP("ModelWords", "RESA"));
+    translated.insurance = word(QT_TRANSLATE_NOOP("ModelWords", "ASSICURAZIONE"));
+    translated.yes = word(QT_TRANSLATE_NOOP("ModelWords", "sì"));
+    translated.no = word(QT_TRANSLATE_NOOP("ModelWords", "no"));
+    translated.title_no_blackjack =
+        word(QT_TRANSLATE_NOOP("ModelWords", "Analisi esatta, se il banco non ha blackjack"));
+    translated.natural = word(QT_TRANSLATE_NOOP("ModelWords", "Blackjack: niente da decidere"));
+    translated.dealer_natural =
+        word(QT_TRANSLATE_NOOP("ModelWords", "Blackjack del banco: la mano è finita"));
     return translated;
 }
+
+ShoeWords translated_shoe_words() {
+    ShoeWords translated;
+    translated.cards_out = word(QT_TRANSLATE_NOOP("ModelWords", "Uscite:"));
+    translated.shoe = word(QT_TRANSLATE_NOOP("ModelWords", "Sabot: %1 carte su %2"));
+    translated.count = word(QT_TRANSLATE_NOOP("ModelWords", "conteggio %1, vero %2"));
+    translated.next_round = word(QT_TRANSLATE_NOOP("ModelWords", "prossima mano %1%"));
+    translated.computing = word(QT_TRANSLATE_NOOP("ModelWords", "prossima mano: in calcolo..."));
+    translated.out_of_date = word(QT_TRANSLATE_NOOP("ModelWords", "(in calcolo)"));
+    translated.thin = word(QT_TRANSLATE_NOOP("ModelWords", "sabot quasi finito"));
+    return translated;
+}
+
+RuleLineWords translated_rule_line_words() {
+    RuleLineWords translated;
+    translated.s17 = word(QT_TRANSLATE_NOOP("ModelWords", "S17"));
+    translated.h17 = word(QT_TRANSLATE_NOOP("ModelWords", "H17"));
+    translated.one_deck = word(QT_TRANSLATE_NOOP("ModelWords", "1 mazzo"));
+    translated.decks = word(QT_TRANSLATE_NOOP("ModelWords", "%1 mazzi"));
+    translated.natural = word(QT_TRANSLATE_NOOP("ModelWords", "blackjack %1"));
+    translated.no_hole_card = word(QT_TRANSLATE_NOOP("ModelWords", "senza carta coperta"));
+    translated.double_9 = word(QT_TRANSLATE_NOOP("ModelWords", "raddoppio 9-11"));
+    translated.double_10 = word(QT_TRANSLATE_NOOP("ModelWords", "raddoppio 10-11"));
+    translated.no_double = word(QT_TRANSLATE_NOOP("ModelWords", "senza raddoppio"));
+    translated.double_after_split =
+        word(QT_TRANSLATE_NOOP("ModelWords", "raddoppio dopo divisione"));
+    translated.split_hands = word(QT_TRANSLATE_NOOP("ModelWords", "divisione fino a %1 mani"));
+    translated.no_split = word(QT_TRANSLATE_NOOP("ModelWords", "senza divisione"));
+    translated.resplit_aces = word(QT_TRANSLATE_NOOP("ModelWords", "ridivisione degli assi"));
+    translated.hit_split_aces = word(QT_TRANSLATE_NOOP("ModelWords", "carte sugli assi divisi"));
+    translated.surrender = word(QT_TRANSLATE_NOOP("ModelWords", "resa"));
+    return translated;
+}
+
+// The presets' names as rules_presets() has them, for the translation tools
+// to find.
+constexpr const char* kPresetNames[] = {
+    QT_TRANSLATE_NOOP("RulesPresets", "Tavolo di Tavolix"),
+    QT_TRANSLATE_NOOP("RulesPresets", "Las Vegas Strip"),
+    QT_TRANSLATE_NOOP("RulesPresets", "Atlantic City"),
+    QT_TRANSLATE_NOOP("RulesPresets", "Europeo senza carta coperta"),
+    QT_TRANSLATE_NOOP("RulesPresets", "Mazzo singolo H17"),
+    QT_TRANSLATE_NOOP("RulesPresets", "Mazzo singolo 6:5"),
+};
 
 }  // namespace
 
@@ -80,6 +134,9 @@ ModelWords translated_model_words() {
     translated.giocatore = word(QT_TRANSLATE_NOOP("ModelWords", "GIOCATORE"));
     translated.stand_at = word(QT_TRANSLATE_NOOP("ModelWords", "Stare a =>"));
     translated.decks = word(QT_TRANSLATE_NOOP("ModelWords", "Mazzi =>"));
+
+    translated.rules = word(QT_TRANSLATE_NOOP("ModelWords", "Regole =>"));
+
     translated.rule_one_deck = word(QT_TRANSLATE_NOOP(
         "ModelWords",
         "Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco ."));
@@ -89,6 +146,50 @@ ModelWords translated_model_words() {
     translated.banco_panel = word(QT_TRANSLATE_NOOP("ModelWords", "Probabilità Banco"));
     translated.player_panel = word(QT_TRANSLATE_NOOP("ModelWords", "Probabilità Giocatore"));
     translated.analysis = translated_analysis_words();
+    translated.rule_line = translated_rule_line_words();
+    translated.shoe = translated_shoe_words();
+    return translated;
+}
+
+std::optional<std::string> translated_preset_name(std::string_view name) {
+    for (const char* known : kPresetNames) {
+        if (name == known) {
+            return QCoreApplication::translate("RulesPresets", known).toStdString();
+        }
+    }
+    return std::nullopt;
+}
+
+StrategyWords translated_strategy_words() {
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("StrategyWords", text).toStdString();
+    };
+    StrategyWords translated;
+    translated.title = word(QT_TRANSLATE_NOOP("StrategyWords", "Strategia"));
+    translated.round_ev = word(QT_TRANSLATE_NOOP("StrategyWords", "EV del giro: %1%"));
+    translated.house_edge = word(QT_TRANSLATE_NOOP("StrategyWords", "Vantaggio del banco: %1%"));
+    translated.stand_at = word(QT_TRANSLATE_NOOP(
+        "StrategyWords", "Stare sempre a N (senza raddoppio, divisione né resa):"));
+    translated.best_stand_at = word(QT_TRANSLATE_NOOP("StrategyWords", "migliore: %1"));
+    translated.hard = word(QT_TRANSLATE_NOOP("StrategyWords", "Duri"));
+    translated.soft = word(QT_TRANSLATE_NOOP("StrategyWords", "Morbidi"));
+    translated.pairs = word(QT_TRANSLATE_NOOP("StrategyWords", "Coppie"));
+    translated.against = word(QT_TRANSLATE_NOOP("StrategyWords", "contro"));
+    translated.exceptions =
+        word(QT_TRANSLATE_NOOP("StrategyWords", "Eccezioni (* nella tabella):"));
+    translated.legend = {word(QT_TRANSLATE_NOOP("StrategyWords", "S = stai")),
+                         word(QT_TRANSLATE_NOOP("StrategyWords", "H = carta")),
+                         word(QT_TRANSLATE_NOOP("StrategyWords", "D = raddoppia")),
+                         word(QT_TRANSLATE_NOOP("StrategyWords", "P = dividi")),
+                         word(QT_TRANSLATE_NOOP("StrategyWords", "R = resa"))};
+    translated.fallback = word(QT_TRANSLATE_NOOP(
+        "StrategyWords", "Dh, Ds, Rh, Rs: se non è permesso, carta (h) o stai (s)"));
+    translated.hand_evs =
+        word(QT_TRANSLATE_NOOP("StrategyWords", "EV per unità puntata, per mano:"));
+    translated.no_blackjack =
+        word(QT_TRANSLATE_NOOP("StrategyWords", "(se il banco non ha blackjack)"));
+    translated.not_dealt =
+        word(QT_TRANSLATE_NOOP("StrategyWords", "nessuna mano della riga dal sabot"));
     return translated;
 }
 

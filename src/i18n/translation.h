@@ -7,8 +7,12 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "core/model_words.h"
+#include "model/strategy_text.h"
 
 namespace tavolix::i18n {
 
@@ -29,5 +33,12 @@ void install_qt_translation(QCoreApplication& application, const QString& langua
 
 // The model's words in the language now installed.
 ModelWords translated_model_words();
+
+// A preset's name of rules_presets() in the language now installed; none for
+// a name that the translations do not know.
+std::optional<std::string> translated_preset_name(std::string_view name);
+
+// The strategy's words in the language now installed.
+StrategyWords translated_strategy_words();
 
 }  // namespace tavolix::i18n

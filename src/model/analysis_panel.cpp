@@ -4,6 +4,7 @@
 #include "analysis_panel.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "table_text.h"
 
@@ -11,18 +12,13 @@ namespace tavolix {
 
 namespace {
 
+using analysis::Play;
+
 // Always a point as decimal mark, as in the other panels: these are plain
 // numbers, never the locale's.
 std::string percent(double chance) {
     std::array<char, 16> text{};
     std::snprintf(text.data(), text.size(), "%6.2f%%", 100.0 * chance);
-    return text.data();
-}
-
-std::string signed_ev(double ev) {
-    std::array<char, 16> text{};
-    // A value that rounds to zero shows no sign of its own.
-    std::snprintf(text.data(), text.size(), "%+.3f", ev > -0.0005 && ev < 0.0005 ? 0.0 : ev);
     return text.data();
 }
 
@@ -47,8 +43,26 @@ const std::string& play_word(analysis::Play play, const AnalysisWords& words) {
             return words.hit;
         case analysis::Play::double_down:
             return words.double_down;
+        case analysis::Play::split:
+            return words.split;
+        case analysis::Play::surrender:
+            return words.surrender;
     }
     return words.stand;
+}
+
+// The plays of `which` that the analysis allows, each with its EV and two
+// blanks between them; `lead` comes before the first.
+std::string plays(const HandAnalysis& analysis, std::initializer_list<Play> which,
+                  const AnalysisWords& words, const std::string& lead) {
+    std::string text;
+    for (const Play play : which) {
+        if (const auto ev = analysis::play_ev(analysis, play)) {
+            text += (text.empty() ? lead : std::string("  ")) + play_word(play, words) + ' ' +
+                    signed_ev(*ev);
+        }
+    }
+    return text;
 }
 
 }  // namespace
@@ -56,7 +70,10 @@ const std::string& play_word(analysis::Play play, const AnalysisWords& words) {
 AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
                              const AnalysisWords& words) {
     AnalysisPanel panel;
-    panel.title = words.title;
+    // With the dealer's natural on the table nothing is left to assume.
+    panel.title = analysis.no_dealer_blackjack && !analysis.dealer_natural
+                      ? words.title_no_blackjack
+                      : words.title;
     panel.heading =
         columns("", "N", words.outcomes[0], words.outcomes[1], words.outcomes[2], words.ev);
     panel.best_row = analysis.best_stand_at - analysis::kLowestThreshold;
@@ -70,13 +87,31 @@ AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
                     percent(outcome.push), percent(outcome.lose), signed_ev(outcome.ev()));
     }
     panel.legend = "* " + words.best + "   > " + words.chosen;
+    const std::string first = words.ev + ": ";
+    panel.actions = first + words.stand + ' ' + signed_ev(analysis.stand_ev);
+    if (analysis.dealer_natural || analysis.natural) {
+        panel.advice = analysis.dealer_natural ? words.dealer_natural : words.natural;
+        return panel;
+    }
     panel.advice = words.advice + ' ' + play_word(analysis.advice, words);
-    panel.actions = words.ev + ": " + words.stand + ' ' + signed_ev(analysis.stand_ev) + "  " +
-                    words.hit + ' ' + signed_ev(analysis.hit_ev);
-    if (analysis.double_ev) {
-        panel.actions += "  " + words.double_down + ' ' + signed_ev(*analysis.double_ev);
+    if (analysis.insurance_ev) {
+        panel.advice +=
+            "   " + words.insurance + ": " + (analysis.takes_insurance() ? words.yes : words.no);
+    }
+    panel.actions += plays(analysis, {Play::hit, Play::double_down}, words, "  ");
+    // Further lines start under the first play.
+    const std::string under(characters(first), ' ');
+    panel.actions += plays(analysis, {Play::split, Play::surrender}, words, '\n' + under);
+    if (analysis.insurance_ev) {
+        panel.actions += '\n' + under + words.insurance + ' ' + signed_ev(*analysis.insurance_ev);
     }
     return panel;
+}
+
+std::string signed_ev(double ev) {
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%+.3f", ev > -0.0005 && ev < 0.0005 ? 0.0 : ev);
+    return text.data();
 }
 
 std::string analysis_text(const AnalysisPanel& panel) {
@@ -98,6 +133,10 @@ const char* advice_key(analysis::Play play) {
             return "hit";
         case analysis::Play::double_down:
             return "double";
+        case analysis::Play::split:
+            return "split";
+        case analysis::Play::surrender:
+            return "surrender";
     }
     return "";
 }

@@ -16,14 +16,23 @@ namespace tavolix {
 // the threshold chosen marked, then the advice and the EV of each play. All
 // empty while there is nothing to show.
 struct AnalysisPanel {
-    std::string title;                   // "Analisi esatta"
+    // "Analisi esatta", or its qualified form while the figures assume that
+    // the dealer holds no blackjack.
+    std::string title;
     std::string heading;                 // the columns' names, aligned with the rows
     std::array<std::string, 10> rows{};  // thresholds 12..21
     int best_row = -1;                   // 0..9, -1 with no analysis
     int chosen_row = -1;
-    std::string legend;   // what the two marks mean
-    std::string advice;   // "Consiglio: CARTA"
-    std::string actions;  // the EV of each play, one line each
+    std::string legend;  // what the two marks mean
+    // "Consiglio: CARTA", with "ASSICURAZIONE: no" beside it when the dealer's
+    // ace offers insurance; what a natural on the table means instead of any
+    // advice, since nothing is left to decide.
+    std::string advice;
+    // The EV of each play allowed, in lines: standing, a card and the double
+    // as they have always read, then splitting and surrender, then insurance,
+    // each further line under the first play. A natural on the table has
+    // standing's only.
+    std::string actions;
 
     bool empty() const { return best_row < 0; }
 };
@@ -32,11 +41,16 @@ struct AnalysisPanel {
 AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
                              const AnalysisWords& words = {});
 
+// "+0.123", "-0.540": an EV per unit bet as the panel writes it, with no
+// sign of its own where it rounds to zero.
+std::string signed_ev(double ev);
+
 // The panel as plain text, one line each, heading first; empty for an
 // empty panel.
 std::string analysis_text(const AnalysisPanel& panel);
 
-// The advice as one word for machines: "stand", "hit" or "double".
+// The advice as one word for machines: "stand", "hit", "double", "split" or
+// "surrender".
 const char* advice_key(analysis::Play play);
 
 }  // namespace tavolix

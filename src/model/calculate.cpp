@@ -27,7 +27,7 @@ void require_valid_total(Integer total, const char* hand) {
 }  // namespace
 
 std::optional<Calculation> calculate(TableState& state, const ReportSettings& settings,
-                                     const ModelWords& words) {
+                                     const ModelWords& words, analysis::AnalysisScratch* scratch) {
     if (state.banco_count < 1 || state.player_count < 2) {
         return std::nullopt;
     }
@@ -39,7 +39,9 @@ std::optional<Calculation> calculate(TableState& state, const ReportSettings& se
     Calculation calculation;
     calculation.banco = Banco(state, reports, words);
     calculation.player = Player(state, reports, words);
-    calculation.analysis = analysis::analyse(analysis::table_of(state));
+    const analysis::Table table = analysis::table_of(state);
+    calculation.analysis =
+        scratch != nullptr ? analysis::analyse(table, *scratch) : analysis::analyse(table);
     calculation.report_errors = reports.commit();
     return calculation;
 }

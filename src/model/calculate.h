@@ -33,7 +33,9 @@ struct Calculation {
 // player engine and the exact analysis. With fewer cards it does nothing and
 // returns nothing. While write_reports is set, both engines' report files
 // are committed together once both have run. The panels are written in `words`.
+// A caller that calculates click after click keeps a scratch for the analysis.
 std::optional<Calculation> calculate(TableState& state, const ReportSettings& reports = {},
-                                     const ModelWords& words = {});
+                                     const ModelWords& words = {},
+                                     analysis::AnalysisScratch* scratch = nullptr);
 
 }  // namespace tavolix

@@ -20,10 +20,6 @@ namespace tavolix {
 
 namespace {
 
-void forget_side(std::vector<Side>& entered, Side side) {
-    std::erase(entered, side);
-}
-
 // The captions of one side: its cards, its total and its result panel.
 struct SideCaptions {
     std::string& cards;
@@ -41,28 +37,16 @@ SideCaptions captions_of(Form1Captions& captions, Side side) {
 
 }  // namespace
 
-std::string rule_line(int decks, const ModelWords& words) {
-    if (decks == 1) {
-        return words.rule_one_deck;
-    }
-    std::string line = words.rule_decks;
-    const auto mark = line.find("%1");
-    if (mark != std::string::npos) {
-        line.replace(mark, 2, std::to_string(decks));
-    }
-    return line;
-}
-
 Form1Model::Form1Model(ReportSettings reports, ModelWords words)
     : reports_(std::move(reports)), words_(std::move(words)) {
     captions_.Label7 = words_.total;
     captions_.Label8 = words_.total;
-    captions_.Label14 = rule_line(1, words_);
+    captions_.Label14 = rule_line({}, 1, words_);
 }
 
 void Form1Model::Form_Load() {
     reset_to_start(state_);
-    entered_.clear();
+    history_.clear();
     state_.write_reports = TAVOLIX_WRITE_REPORTS;
     captions_.Label4 = state_.banco_text;
     captions_.Label5 = state_.player_text;
@@ -79,8 +63,11 @@ void Form1Model::Form_Load() {
         deck_items_.push_back(std::to_string(decks));
     }
     deck_list_index_ = state_.deck_count - kMinDecks;
-    captions_.Label14 = rule_line(state_.deck_count, words_);
+    captions_.Label14 = rule_line(state_.rules, state_.deck_count, words_);
     store_hand_totals(state_);
+    next_round_ = {};
+    next_round_for_ = next_round_request();
+    shoe_changed();
 }
 
 void Form1Model::Label3_Click(int Index) {
@@ -106,11 +93,12 @@ void Form1Model::Label3_Click(int Index) {
             last_card_ = LastCard::Accepted;
             break;
     }
-    entered_.push_back(card.side);
+    history_.hand_card(card.side, card.face);
     show_hand(card.side, total);
     if (state_.banco_count >= 1 && state_.player_count >= 2) {
         Command3_Click();
     }
+    shoe_changed();
 }
 
 void Form1Model::Command1_Click() {
@@ -122,7 +110,7 @@ void Form1Model::Command2_Click() {
 }
 
 void Form1Model::clear_hand(Side side) {
-    forget_side(entered_, side);
+    history_.forget_hand(side);
     const HandFields hand = hand_of(state_, side);
     hand.count = 0;
     hand.text.clear();
@@ -130,6 +118,7 @@ void Form1Model::clear_hand(Side side) {
     captions.cards = hand.text;
     captions.total = words_.total;
     clear_panel(side);
+    shoe_changed();
 }
 
 // A side whose hand is no longer complete shows no results, and the analysis,
@@ -142,7 +131,7 @@ void Form1Model::clear_panel(Side side) {
 }
 
 void Form1Model::Command3_Click() {
-    auto calculation = calculate(state_, reports_, words_);
+    auto calculation = calculate(state_, reports_, words_, scratch_.get());
     if (!calculation) {
         return;
     }
@@ -161,6 +150,10 @@ void Form1Model::Command3_Click() {
 void Form1Model::Command4_Click() {
     Command1_Click();
     Command2_Click();
+    clear_panels();
+}
+
+void Form1Model::clear_panels() {
     captions_.Label9.clear();
     captions_.Label12.clear();
     captions_.Label10.clear();
@@ -182,16 +175,14 @@ void Form1Model::remove_last_card(Side side) {
     if (!tavolix::remove_last_card(state_, side, total)) {
         return;
     }
-    const auto last = std::find(entered_.rbegin(), entered_.rend(), side);
-    if (last != entered_.rend()) {
-        entered_.erase(std::next(last).base());
-    }
+    history_.forget_last_hand_card(side);
     show_hand(side, total);
     if (state_.banco_count >= 1 && state_.player_count >= 2) {
         Command3_Click();
     } else {
         clear_panel(side);
     }
+    shoe_changed();
 }
 
 // An empty hand shows the bare "Somma =", as at start-up.
@@ -203,9 +194,175 @@ void Form1Model::show_hand(Side side, Integer total) {
 }
 
 void Form1Model::undo_last_card() {
-    if (!entered_.empty()) {
-        remove_last_card(entered_.back());
+    const std::optional<EntryHistory::Step> last = history_.last();
+    if (!last) {
+        return;
     }
+    switch (last->kind) {
+        case EntryHistory::Kind::hand_card:
+            remove_last_card(last->side);
+            return;
+        case EntryHistory::Kind::ended_hand_card:
+            // Always behind its round's end, which undo takes first.
+            return;
+        case EntryHistory::Kind::card_out: {
+            std::vector<EntryHistory::Step> round;
+            history_.take_last(round);
+            put_back_card(state_, last->face);
+            Command3_Click();
+            shoe_changed();
+            return;
+        }
+        case EntryHistory::Kind::round_end: {
+            std::vector<EntryHistory::Step> round;
+            history_.take_last(round);
+            bring_back_round(round);
+            return;
+        }
+    }
+}
+
+// The round's cards come back out of the cards out into their hands, in the
+// order they were entered, and the table is what it was before its end.
+void Form1Model::bring_back_round(const std::vector<EntryHistory::Step>& round) {
+    for (const EntryHistory::Step& card : round) {
+        put_back_card(state_, card.face);
+    }
+    for (const EntryHistory::Step& card : round) {
+        Integer total = 0;
+        enter_card(state_, card.side, card.face, total);
+    }
+    for (const Side side : {Side::Banco, Side::Player}) {
+        show_hand(side,
+                  SumaKarti(state_, hand_of(state_, side).count, hand_of(state_, side).cards));
+    }
+    Command3_Click();
+    shoe_changed();
+}
+
+void Form1Model::take_out_card(Integer face) {
+    if (face < kAce || face > kKing) {
+        last_card_ = LastCard::InvalidIndex;
+        return;
+    }
+    if (tavolix::take_out_card(state_, face) != CardEntry::Accepted) {
+        last_card_ = LastCard::RefusedNoneLeft;
+        return;
+    }
+    last_card_ = LastCard::Accepted;
+    history_.card_out(face);
+    Command3_Click();
+    shoe_changed();
+}
+
+std::optional<std::size_t> Form1Model::take_out_cards(const std::vector<Integer>& faces) {
+    TableState trial = state_;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        if (faces[i] < kAce || faces[i] > kKing) {
+            last_card_ = LastCard::InvalidIndex;
+            return i;
+        }
+        if (tavolix::take_out_card(trial, faces[i]) != CardEntry::Accepted) {
+            last_card_ = LastCard::RefusedNoneLeft;
+            return i;
+        }
+    }
+    if (faces.empty()) {
+        return std::nullopt;
+    }
+    state_.cards_out = trial.cards_out;
+    for (const Integer face : faces) {
+        history_.card_out(face);
+    }
+    last_card_ = LastCard::Accepted;
+    Command3_Click();
+    shoe_changed();
+    return std::nullopt;
+}
+
+void Form1Model::cancel_cards_out() {
+    const std::vector<Integer> faces = history_.forget_cards_out_of_this_round();
+    for (const Integer face : faces) {
+        put_back_card(state_, face);
+    }
+    if (!faces.empty()) {
+        Command3_Click();
+    }
+    shoe_changed();
+}
+
+void Form1Model::put_back_last_card_out() {
+    const std::optional<Integer> face = history_.forget_last_card_out_of_this_round();
+    if (!face) {
+        return;
+    }
+    put_back_card(state_, *face);
+    Command3_Click();
+    shoe_changed();
+}
+
+void Form1Model::end_round() {
+    if (state_.banco_count == 0 && state_.player_count == 0) {
+        return;
+    }
+    history_.round_end();
+    tavolix::end_round(state_);
+    for (const Side side : {Side::Banco, Side::Player}) {
+        show_hand(side, 0);
+    }
+    clear_panels();
+    shoe_changed();
+}
+
+void Form1Model::new_shoe() {
+    history_.forget_shoe();
+    tavolix::new_shoe(state_);
+    Command3_Click();
+    shoe_changed();
+}
+
+ShoeState Form1Model::shoe_state() const {
+    return {.decks = state_.deck_count, .rules = state_.rules, .cards_out = state_.cards_out};
+}
+
+bool Form1Model::restore_shoe(const ShoeState& shoe) {
+    TableState trial = state_;
+    trial.cards_out = shoe.cards_out;
+    if (shoe.decks < kMinDecks || shoe.decks > kMaxDecks ||
+        !hands_fit_shoe(trial, static_cast<Integer>(shoe.decks))) {
+        return false;
+    }
+    history_.forget_shoe();
+    state_.cards_out = shoe.cards_out;
+    state_.deck_count = static_cast<Integer>(shoe.decks);
+    deck_list_index_ = shoe.decks - kMinDecks;
+    set_rules(shoe.rules);
+    shoe_changed();
+    return true;
+}
+
+StrategyRequest Form1Model::strategy_request() const {
+    return full_shoe_request(state_.rules, state_.deck_count);
+}
+
+StrategyRequest Form1Model::next_round_request() const {
+    return {.shoe = cards_left(state_), .rules = state_.rules, .decks = state_.deck_count};
+}
+
+void Form1Model::set_next_round_ev(const StrategyRequest& request, double ev) {
+    next_round_.ev = ev;
+    next_round_.out_of_date = !(request == next_round_request());
+    next_round_for_ = request;
+    captions_.shoe = shoe_captions(state_, next_round_, words_.shoe);
+}
+
+// Whatever changed the shoe in play leaves the next round's figure out of
+// date until it is worked out again.
+void Form1Model::shoe_changed() {
+    if (!(next_round_for_ == next_round_request())) {
+        next_round_.out_of_date = true;
+    }
+    captions_.shoe = shoe_captions(state_, next_round_, words_.shoe);
 }
 
 void Form1Model::Combo2_Click(int ListIndex) {
@@ -218,8 +375,36 @@ void Form1Model::Combo2_Click(int ListIndex) {
     }
     deck_list_index_ = ListIndex;
     state_.deck_count = decks;
-    captions_.Label14 = rule_line(decks, words_);
+    captions_.Label14 = rule_line(state_.rules, decks, words_);
     Command3_Click();
+    shoe_changed();
+}
+
+void Form1Model::set_rules(const TableRules& rules) {
+    state_.rules = rules;
+    captions_.Label14 = rule_line(rules, state_.deck_count, words_);
+    Command3_Click();
+    shoe_changed();
+}
+
+bool Form1Model::set_rules(const TableRules& rules, int decks) {
+    const bool fits = decks >= kMinDecks && decks <= kMaxDecks &&
+                      hands_fit_shoe(state_, static_cast<Integer>(decks));
+    if (fits) {
+        state_.deck_count = static_cast<Integer>(decks);
+        deck_list_index_ = decks - kMinDecks;
+    }
+    set_rules(rules);
+    return fits;
+}
+
+int Form1Model::fewest_decks() const {
+    for (int decks = kMinDecks; decks <= kMaxDecks; ++decks) {
+        if (hands_fit_shoe(state_, static_cast<Integer>(decks))) {
+            return decks;
+        }
+    }
+    return kMaxDecks;
 }
 
 void Form1Model::calculate_writing_reports() {
@@ -232,6 +417,7 @@ void Form1Model::calculate_writing_reports() {
 TableView Form1Model::view() const {
     return {.stand_at = state_.stand_at,
             .decks = state_.deck_count,
+            .rules = state_.rules,
             .banco = {.cards = captions_.Label4,
                       .total_caption = captions_.Label7,
                       .panel = {.prima_carta = captions_.Label12,

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,13 +13,15 @@
 #include "core/card_entry.h"
 #include "core/engine_run.h"
 #include "core/table_state.h"
+#include "entry_history.h"
 #include "exact_chances.h"
+#include "rule_line.h"
+#include "shoe_captions.h"
+#include "shoe_file.h"
+#include "strategy_text.h"
 #include "table_text.h"
 
 namespace tavolix {
-
-// The dealer's rule and the decks in play, as the window's rule line reads.
-std::string rule_line(int decks, const ModelWords& words = {});
 
 // The texts of every label that the program changes at run time, under the
 // window's own control names.
@@ -31,8 +34,9 @@ struct Form1Captions {
     std::string Label10;  // player, Tutte combinazioni
     std::string Label12;  // dealer, Prima carta
     std::string Label13;  // player, Prima carta
-    std::string Label14 = rule_line(1);
+    std::string Label14 = rule_line({}, 1);
     AnalysisPanel analysis;  // Frame5, "Analisi esatta"
+    ShoeCaptions shoe;       // the shoe panel: the cards out and the shoe line
 };
 
 // The behaviour of the window Form1 without the window: it owns the one
@@ -53,6 +57,17 @@ class Form1Model {
     // The deck count picked, 0..7 for "1".."8". A count the hands on the table
     // do not fit is refused: the list's selection stays where it was.
     void Combo2_Click(int ListIndex);
+    // The table's rules, picked in the rules dialog: the rule line follows,
+    // and a complete table is calculated again under them.
+    void set_rules(const TableRules& rules);
+    // The rules and the deck count together, as the rules dialog's OK or a
+    // remembered table gives them, calculated once. A deck count the hands on
+    // the table do not fit is refused as Combo2_Click refuses it, and the
+    // rules are taken all the same; returns whether the count was taken.
+    bool set_rules(const TableRules& rules, int decks);
+    // The fewest decks that the hands on the table fit, 1 for empty hands;
+    // none of them fit more than kMaxDecks.
+    int fewest_decks() const;
 
     // Take a card back, leaving the table as if it had never been entered:
     // the hand's text and total go back one card; the results are calculated
@@ -60,7 +75,42 @@ class Form1Model {
     // results go, as its cancel button clears them. Nothing happens when there
     // is no card to take back.
     void remove_last_card(Side side);  // that hand's last card
-    void undo_last_card();             // the last card entered on either hand, again and again
+    // The last thing entered, again and again: a hand's card, a card out, or
+    // a round's end, which brings both hands back.
+    void undo_last_card();
+
+    // The shoe in play. The "Carte uscite" pad takes a card of a face (1 = A
+    // ... 13 = K) out of play, refused when the shoe has none of it left; it
+    // is calculated again like any card. Its "Annulla carte" puts back the
+    // cards taken out by hand since the last round ended. "Fine mano" takes
+    // both hands' cards out and clears the table for the next round, the
+    // threshold and rules kept; "Nuovo sabot" puts every card out back.
+    void take_out_card(Integer face);
+    // Cards seen away from the pads, taken out together and calculated once:
+    // the first that the shoe cannot give, counting both hands and the cards
+    // before it, refuses the whole list and leaves the shoe as it was; its
+    // position is returned.
+    std::optional<std::size_t> take_out_cards(const std::vector<Integer>& faces);
+    void cancel_cards_out();
+    // The last of those alone, as Backspace on the pad takes it back.
+    void put_back_last_card_out();
+    void end_round();
+    void new_shoe();
+
+    // The shoe in play as it is kept between runs, and brought back: the
+    // decks, the rules and the cards out. A shoe the hands on the table do
+    // not fit is refused, changing nothing.
+    ShoeState shoe_state() const;
+    bool restore_shoe(const ShoeState& shoe);
+
+    // What the strategy is asked of: a fresh shoe of the table's decks and
+    // rules, and the shoe in play for the next round (the cards out and both
+    // hands gone).
+    StrategyRequest strategy_request() const;
+    StrategyRequest next_round_request() const;
+    // The next round's EV once worked out for `request`; a figure for a shoe
+    // that has changed since is kept, marked as out of date.
+    void set_next_round_ev(const StrategyRequest& request, double ev);
 
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
@@ -109,6 +159,9 @@ class Form1Model {
     void show_hand(Side side, Integer total);
     void clear_hand(Side side);
     void clear_panel(Side side);
+    void clear_panels();
+    void shoe_changed();
+    void bring_back_round(const std::vector<EntryHistory::Step>& round);
 
     TableState state_;
     Form1Captions captions_;
@@ -122,8 +175,13 @@ class Form1Model {
     LastCard last_card_ = LastCard::None;
     Integer last_card_total_ = 0;
     ModelWords words_;
-    // The side of every card now on the table, in the order entered.
-    std::vector<Side> entered_;
+    // Kept from click to click, so each analysis reuses the last one's memory.
+    std::unique_ptr<analysis::AnalysisScratch> scratch_ =
+        std::make_unique<analysis::AnalysisScratch>();
+    // Everything entered, in order, for undo.
+    EntryHistory history_;
+    StrategyRequest next_round_for_;
+    NextRoundEv next_round_;
 };
 
 }  // namespace tavolix

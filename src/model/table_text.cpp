@@ -88,6 +88,11 @@ std::string table_text(const TableView& view, const ModelWords& words) {
     if (view.decks != 1) {
         text += left_justified(words.decks, kHeadingWidth) + std::to_string(view.decks) + '\n';
     }
+    // Compared by their text: a setting that the dealer ignores, such as a
+    // hole card behind the TABLE dealer, is no rule of that table.
+    if (const std::string rules = rules_text(view.rules); rules != rules_text(TableRules{})) {
+        text += left_justified(words.rules, kHeadingWidth) + rules + '\n';
+    }
     return text + '\n' + panel_block(words.banco_panel, view.banco.panel) + '\n' +
            panel_block(words.player_panel, view.player.panel);
 }

@@ -8,6 +8,7 @@
 
 #include "core/engine_run.h"
 #include "core/model_words.h"
+#include "core/table_rules.h"
 
 namespace tavolix {
 
@@ -22,12 +23,14 @@ struct SideView {
 struct TableView {
     int stand_at = 17;
     int decks = 1;
+    TableRules rules;
     SideView banco;
     SideView player;
 };
 
 // The table as the window shows it, in plain text: both hands with their
-// totals, the threshold, the decks when more than one, then each result panel with its first-card
+// totals, the threshold, the decks when more than one, the rules in their shorthand when they say
+// more than the window's own dealer, then each result panel with its first-card
 // column on the left and its all-sequences column on the right. Lines end with a plain newline;
 // columns are measured in characters, not bytes. The headings are written in `words`, the
 // language of the view's own texts.

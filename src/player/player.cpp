@@ -17,7 +17,7 @@ constexpr int kPlayerOutcomes[] = {kStandColumn, kBust};
 
 struct PlayerRule {
     Integer stand_at;
-    int operator()(Integer total) const { return player_outcome(total, stand_at); }
+    int operator()(Integer total, Integer) const { return player_outcome(total, stand_at); }
 };
 
 EngineRules<PlayerRule> player_rules(const TableState& state) {

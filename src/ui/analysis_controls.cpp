@@ -25,7 +25,9 @@ AnalysisControls build_analysis_controls(QWidget& form) {
     return controls;
 }
 
-void show_analysis(const AnalysisControls& controls, const AnalysisPanel& panel) {
+void show_analysis(const AnalysisControls& controls, const AnalysisPanel& panel,
+                   const std::string& plain_title) {
+    controls.Frame5->setTitle(QString::fromStdString(panel.empty() ? plain_title : panel.title));
     controls.Label21->setText(display_text(panel.heading));
     QString rows;
     for (int row = 0; row < static_cast<int>(panel.rows.size()) && !panel.empty(); ++row) {

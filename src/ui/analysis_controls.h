@@ -23,14 +23,17 @@ struct AnalysisControls {
     QLabel* Label22 = nullptr;  // a row per threshold 12..21
     QLabel* Label23 = nullptr;  // what the marks mean
     QLabel* Label24 = nullptr;  // "Consiglio: ..."
-    QLabel* Label25 = nullptr;  // the EV of each play
+    QLabel* Label25 = nullptr;  // the EV of each play, up to three lines
 };
 
 // Creates the button and the hidden panel inside `form`.
 AnalysisControls build_analysis_controls(QWidget& form);
 
 // The model's texts in the panel, the best row in bold and the chosen
-// threshold's row underlined, beside their marks.
-void show_analysis(const AnalysisControls& controls, const AnalysisPanel& panel);
+// threshold's row underlined, beside their marks. The frame carries the
+// panel's title, which may qualify the figures, and `plain_title` while the
+// panel is empty.
+void show_analysis(const AnalysisControls& controls, const AnalysisPanel& panel,
+                   const std::string& plain_title);
 
 }  // namespace tavolix::ui

@@ -16,6 +16,8 @@
 #include "i18n/translation.h"
 #include "model/analysis_panel.h"
 #include "model/table_text.h"
+#include "shoe_store.h"
+#include "table_settings.h"
 #include "window_fonts.h"
 
 namespace tavolix::ui {
@@ -29,8 +31,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent), model_({}, i18n::translated_mod
     notify_open_failure_ = [this](const QString& message) {
         QMessageBox::warning(this, windowTitle(), message);
     };
+    notify_settings_ = notify_open_failure_;
     controls_ = build_form1_controls(*this);
     analysis_ = build_analysis_controls(*this);
+    shoe_ = build_shoe_controls(*this);
+    next_round_runner_ = new StrategyRunner(
+        {}, [this](const std::optional<Strategy>& strategy) { next_round_done(strategy); }, this);
+    next_round_pause_.setSingleShot(true);
+    next_round_pause_.setInterval(150);
+    connect(&next_round_pause_, &QTimer::timeout, this, &Form1::ask_next_round);
     analysis_.Frame5->setTitle(QString::fromStdString(model_.words().analysis.title));
     analysis_.Command5->setText(tr("Analisi >>"));
     controls_.Label17->setText(home_page_address());
@@ -58,8 +67,23 @@ void Form1::bind_events() {
     connect(controls_.Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
     connect(controls_.Label19, &ClickLabel::clicked, this, &Form1::Label19_Click);
     connect(analysis_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(controls_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(controls_.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     bind_pad(controls_.Frame1, Side::Banco, &Form1::Command1_Click);
     bind_pad(controls_.Frame2, Side::Player, &Form1::Command2_Click);
+    connect(shoe_.Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(shoe_.Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(shoe_.Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(shoe_.Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+    for (const PadPosition& position : card_pad()) {
+        const Integer face = position.face;
+        connect(shoe_.Label29.at(static_cast<std::size_t>(face)), &ClickLabel::clicked, this,
+                [this, face] { Label29_Click(face); });
+    }
+    connect(shoe_.Frame6, &CardPad::faceTyped, this,
+            [this](int face) { Label29_Click(static_cast<Integer>(face)); });
+    connect(shoe_.Frame6, &CardPad::removeLastRequested, this, &Form1::put_back_last_card_out);
+    connect(shoe_.Frame6, &CardPad::cancelRequested, this, &Form1::Command9_Click);
 }
 
 // A face typed on a pad is a click on that face's label of the pad.
@@ -142,6 +166,7 @@ void Form1::Form_Load() {
     controls_.Combo1->setCurrentIndex(model_.combo_list_index());
     controls_.Frame1->setFaceNames(model_.state().face_names);
     controls_.Frame2->setFaceNames(model_.state().face_names);
+    shoe_.Frame6->setFaceNames(model_.state().face_names);
     controls_.Combo2->clear();
     for (const std::string& item : model_.deck_items()) {
         controls_.Combo2->addItem(QString::fromStdString(item));
@@ -181,9 +206,13 @@ void Form1::Combo1_Click(int ListIndex) {
 }
 
 void Form1::Combo2_Click(int ListIndex) {
+    const int decks = model_.state().deck_count;
     model_.Combo2_Click(ListIndex);
     // A count the hands do not fit is refused: the list goes back.
     controls_.Combo2->setCurrentIndex(model_.deck_list_index());
+    if (model_.state().deck_count != decks) {
+        remember_table();
+    }
     show_captions();
 }
 
@@ -236,13 +265,189 @@ void Form1::show_about() {
 
 void Form1::Command5_Click() {
     analysis_open_ = !analysis_open_;
-    setFixedSize(to_pixels(analysis_open_ ? kWidenedClientWidth : kClientWidth),
-                 to_pixels(kClientHeight));
+    fit_window();
     analysis_.Frame5->setVisible(analysis_open_);
     analysis_.Command5->setText(analysis_open_ ? tr("<< Analisi") : tr("Analisi >>"));
 }
 
-void Form1::show_captions() {
+// The shoe's panel opens below the window's own height; the next round's
+// figure is worked out only while it shows.
+void Form1::Command8_Click() {
+    shoe_open_ = !shoe_open_;
+    fit_window();
+    show_shoe_panel(shoe_, shoe_open_);
+    if (shoe_open_) {
+        ask_next_round();
+    } else {
+        next_round_pause_.stop();
+        next_round_runner_->cancel();
+    }
+}
+
+void Form1::fit_window() {
+    setFixedSize(to_pixels(analysis_open_ ? kWidenedClientWidth : kClientWidth),
+                 to_pixels(shoe_open_ ? kShoeClientHeight : kClientHeight));
+}
+
+void Form1::Label29_Click(Integer face) {
+    model_.take_out_card(face);
+    show_captions();
+}
+
+void Form1::Command9_Click() {
+    model_.cancel_cards_out();
+    show_captions();
+}
+
+void Form1::Command10_Click() {
+    model_.end_round();
+    show_captions();
+}
+
+void Form1::Command11_Click() {
+    model_.new_shoe();
+    show_captions();
+}
+
+void Form1::put_back_last_card_out() {
+    model_.put_back_last_card_out();
+    show_captions();
+}
+
+void Form1::ask_next_round() {
+    if (!shoe_open_) {
+        return;
+    }
+    const StrategyRequest request = model_.next_round_request();
+    if (request == next_round_done_for_ ||
+        (next_round_runner_->running() && request == next_round_asked_)) {
+        return;
+    }
+    next_round_asked_ = request;
+    next_round_runner_->start(request);
+}
+
+void Form1::next_round_done(const std::optional<Strategy>& strategy) {
+    next_round_done_for_ = next_round_asked_;
+    if (strategy) {
+        model_.set_next_round_ev(*next_round_asked_, strategy->round_ev);
+        show_captions(false);
+    }
+}
+
+void Form1::use_shoe_file(const QString& path) {
+    shoe_file_ = path;
+    const ShoeRead read = read_kept_shoe(path);
+    if (read.shoe && !model_.restore_shoe(*read.shoe)) {
+        shoe_notice_ = shoe_refused_notice(path, tr("il sabot non è valido"));
+    } else if (!read.refused.isEmpty()) {
+        shoe_notice_ = shoe_refused_notice(path, read.refused);
+    }
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
+    // What the file holds now, so that nothing is written until the shoe
+    // changes; a refused file is replaced at the first change.
+    if (!shoe_notice_.isEmpty()) {
+        kept_shoe_.reset();
+    } else {
+        kept_shoe_ = read.shoe ? *read.shoe : model_.shoe_state();
+    }
+    const bool cards_out = model_.shoe_state().cards_out != ShoeState{}.cards_out;
+    if ((cards_out || !shoe_notice_.isEmpty()) && !shoe_open_) {
+        Command8_Click();
+    }
+    show_captions(false);
+}
+
+void Form1::keep_shoe_state() {
+    if (shoe_file_.isEmpty()) {
+        return;
+    }
+    const ShoeState shoe = model_.shoe_state();
+    if (shoe == kept_shoe_) {
+        return;
+    }
+    if (keep_shoe(shoe_file_, shoe)) {
+        kept_shoe_ = shoe;
+    } else if (!told_shoe_unwritten_) {
+        told_shoe_unwritten_ = true;
+        shoe_notice_ = shoe_unwritten_notice(shoe_file_);
+    }
+}
+
+// The dialog is window-modal, so no card can change the hands it was opened
+// for; it deletes itself once closed.
+void Form1::Command6_Click() {
+    if (rules_dialog_ != nullptr && rules_dialog_->isVisible()) {
+        rules_dialog_->activateWindow();
+        return;
+    }
+    const TableState& state = model_.state();
+    rules_dialog_ = new RulesDialog(state.rules, state.deck_count, model_.fewest_decks(),
+                                    model_.words().rule_line, this);
+    rules_dialog_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(rules_dialog_, &QDialog::accepted, this,
+            [this, dialog = rules_dialog_] { apply_rules(dialog->rules(), dialog->decks()); });
+    rules_dialog_->open();
+}
+
+// Not modal: the window follows the table while the user plays on, and
+// deletes itself once closed, which cancels its work.
+void Form1::Command7_Click() {
+    if (strategy_window_ == nullptr) {
+        strategy_window_ = new StrategyWindow(model_.words(), this);
+        strategy_window_->setAttribute(Qt::WA_DeleteOnClose);
+        follow_in_strategy_window();
+    }
+    strategy_window_->show();
+    strategy_window_->raise();
+    strategy_window_->activateWindow();
+}
+
+void Form1::follow_in_strategy_window() {
+    if (strategy_window_ != nullptr) {
+        strategy_window_->follow(model_.strategy_request(), model_.next_round_request());
+    }
+}
+
+void Form1::apply_rules(const TableRules& rules, int decks) {
+    model_.set_rules(rules, decks);
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
+    remember_table();
+    show_captions();
+}
+
+void Form1::use_settings(std::unique_ptr<QSettings> settings) {
+    settings_ = std::move(settings);
+    if (settings_ == nullptr) {
+        return;
+    }
+    const SettingsRead read = read_table(*settings_);
+    model_.set_rules(read.table.rules, read.table.decks);
+    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
+    show_captions();
+    const QString notice = settings_notice(read, settings_->fileName());
+    if (read.table.refused()) {
+        // Told once: the defaults now stand in the file.
+        remember_table();
+    }
+    if (!notice.isEmpty()) {
+        notify_settings_(notice);
+    }
+}
+
+void Form1::remember_table() {
+    if (settings_ == nullptr) {
+        return;
+    }
+    const TableState& state = model_.state();
+    if (!tavolix::ui::remember_table(*settings_, state.rules, state.deck_count) &&
+        !told_settings_unwritten_) {
+        told_settings_unwritten_ = true;
+        notify_settings_(settings_write_notice(settings_->fileName()));
+    }
+}
+
+void Form1::show_captions(bool by_user) {
     const Form1Captions& captions = model_.captions();
     // QLabel repaints only when a text changes, so unchanged panels stay put.
     const auto show = [](QLabel* label, const std::string& caption) {
@@ -257,8 +462,25 @@ void Form1::show_captions() {
     show(controls_.Label12, captions.Label12);
     show(controls_.Label13, captions.Label13);
     show(controls_.Label14, captions.Label14);
-    show_analysis(analysis_, captions.analysis);
+    // The rule line may name an option by its shorthand; this says it in words.
+    const QString rules = QString::fromStdString(
+        rules_description(model_.state().rules, model_.state().deck_count, model_.words()));
+    controls_.Label14->setToolTip(rules);
+    controls_.Label14->setAccessibleDescription(rules);
+    show_analysis(analysis_, captions.analysis, model_.words().analysis.title);
     describe_captions(controls_);
+    if (by_user) {
+        shoe_notice_.clear();
+    }
+    keep_shoe_state();
+    show_shoe(shoe_, captions.shoe);
+    if (!shoe_notice_.isEmpty()) {
+        show_shoe_notice(shoe_, shoe_notice_);
+    }
+    if (shoe_open_ && !(model_.next_round_request() == next_round_done_for_)) {
+        next_round_pause_.start();
+    }
+    follow_in_strategy_window();
 }
 
 }  // namespace tavolix::ui

@@ -74,7 +74,8 @@ ClickLabel* make_label(QWidget& parent, const QString& caption) {
 
 bool is_pad(const char* name) {
     const QLatin1String frame(name);
-    return frame == QLatin1String(kDealerPad) || frame == QLatin1String(kPlayerPad);
+    return frame == QLatin1String(kDealerPad) || frame == QLatin1String(kPlayerPad) ||
+           frame == QLatin1String(kShoePad);
 }
 
 QWidget* make_control(QWidget& parent, const ControlSpec& control) {
@@ -98,6 +99,19 @@ QWidget* make_control(QWidget& parent, const ControlSpec& control) {
     return nullptr;
 }
 
+void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
+    QWidget& pad = find_control<QWidget>(form, frame);
+    for (const PadPosition& position : card_pad()) {
+        const int index = pad_index(dealer ? Side::Banco : Side::Player, position.face);
+        ClickLabel* label = build_pad_label(pad, position);
+        label->setObjectName(QStringLiteral("Label3"));
+        label->setProperty(kPadIndexProperty, index);
+        controls.Label3.at(static_cast<std::size_t>(index)) = label;
+    }
+}
+
+}  // namespace
+
 void build_line(QWidget& form, const LineSpec& drawn) {
     auto* line = new QFrame(&container_of(form, drawn.container));
     line->setObjectName(QString::fromLatin1(drawn.name));
@@ -116,24 +130,16 @@ void build_line(QWidget& form, const LineSpec& drawn) {
     set_text_colour(*line, designed_colour(drawn.colour));
 }
 
-void build_pad(QWidget& form, const char* frame, bool dealer, Form1Controls& controls) {
-    QWidget& pad = find_control<QWidget>(form, frame);
-    for (const PadPosition& position : card_pad()) {
-        const int index = pad_index(dealer ? Side::Banco : Side::Player, position.face);
-        const std::string_view caption = kFaceNames[position.face];
-        ClickLabel* label = make_label(
-            pad, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
-        label->setObjectName(QStringLiteral("Label3"));
-        label->setProperty(kPadIndexProperty, index);
-        label->setAccessibleRole(QAccessible::Button);
-        label->setGeometry(box_in_pixels({position.left, kPadTop, position.width, kPadHeight}));
-        label->setFont(make_font(kWindowFont));
-        set_text_colour(*label, text_colour(std::nullopt));
-        controls.Label3.at(static_cast<std::size_t>(index)) = label;
-    }
+ClickLabel* build_pad_label(QWidget& pad, const PadPosition& position) {
+    const std::string_view caption = kFaceNames[position.face];
+    ClickLabel* label = make_label(
+        pad, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    label->setAccessibleRole(QAccessible::Button);
+    label->setGeometry(box_in_pixels({position.left, kPadTop, position.width, kPadHeight}));
+    label->setFont(make_font(kWindowFont));
+    set_text_colour(*label, text_colour(std::nullopt));
+    return label;
 }
-
-}  // namespace
 
 void build_control(QWidget& form, const ControlSpec& control) {
     QWidget* widget = make_control(container_of(form, control.container), control);
@@ -172,6 +178,8 @@ Form1Controls build_form1_controls(QWidget& form) {
     controls.Command2 = &find_control<QPushButton>(form, "Command2");
     controls.Command3 = &find_control<QPushButton>(form, "Command3");
     controls.Command4 = &find_control<QPushButton>(form, "Command4");
+    controls.Command6 = &find_control<QPushButton>(form, "Command6");
+    controls.Command7 = &find_control<QPushButton>(form, "Command7");
     controls.Combo1 = &find_control<QComboBox>(form, "Combo1");
     controls.Combo2 = &find_control<QComboBox>(form, "Combo2");
     controls.Label14 = &find_control<QLabel>(form, "Label14");

@@ -40,6 +40,8 @@ struct Form1Controls {
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
+    QPushButton* Command6 = nullptr;  // "Regole...": the rules dialog
+    QPushButton* Command7 = nullptr;  // "Strategia...": the strategy window
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;  // the decks in play
     QLabel* Label14 = nullptr;    // the dealer's rule and the decks
@@ -49,6 +51,9 @@ inline constexpr const char* kPadIndexProperty = "Index";
 
 // Creates one control as laid out, inside its container, which must exist.
 void build_control(QWidget& form, const ControlSpec& control);
+void build_line(QWidget& form, const LineSpec& drawn);
+// One face's symbol on a card pad, as every pad shows it; the caller names it.
+ClickLabel* build_pad_label(QWidget& pad, const PadPosition& position);
 
 // Creates every control of the window inside `form` as laid out, the card pads
 // and the lines included, with Command3 hidden.

@@ -4,6 +4,7 @@
 #include "form1_descriptions.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 
 #include "core/card_entry.h"
 #include "web_links.h"
@@ -56,6 +57,35 @@ constexpr Description kDescriptions[] = {
                        "soglia.")},
     {"Combo2", QT_TRANSLATE_NOOP("Form1", "Mazzi in gioco"), nullptr,
      QT_TRANSLATE_NOOP("Form1", "Quanti mazzi da 52 carte compongono il sabot.")},
+    {"Command6", nullptr,
+     QT_TRANSLATE_NOOP("Form1", "Sceglie le regole del tavolo e il numero di mazzi"), nullptr},
+    {"Command8", QT_TRANSLATE_NOOP("Form1", "Sabot in gioco"),
+     QT_TRANSLATE_NOOP("Form1",
+                       "Apre sotto la finestra le carte uscite nelle mani precedenti, il "
+                       "conteggio e il valore della prossima mano"),
+     nullptr},
+    {"Frame6", QT_TRANSLATE_NOOP("Form1", "Carte uscite"), kPadHelp,
+     QT_TRANSLATE_NOOP("Form1",
+                       "Le carte già uscite dal sabot nelle mani precedenti. Clicca un simbolo "
+                       "o digita la carta; Backspace rimette l'ultima, Canc annulla quelle di "
+                       "questa mano.")},
+    {"Command9", QT_TRANSLATE_NOOP("Form1", "Annulla carte uscite"),
+     QT_TRANSLATE_NOOP("Form1", "Rimette nel sabot le carte uscite inserite dopo l'ultima mano"),
+     nullptr},
+    {"Command10", nullptr,
+     QT_TRANSLATE_NOOP("Form1",
+                       "Le carte delle due mani escono dal sabot e il tavolo si libera per la "
+                       "mano seguente"),
+     nullptr},
+    {"Command11", nullptr, QT_TRANSLATE_NOOP("Form1", "Rimette nel sabot tutte le carte uscite"),
+     nullptr},
+    {"Label27", QT_TRANSLATE_NOOP("Form1", "Carte uscite per valore"), nullptr, nullptr},
+    {"Label28", QT_TRANSLATE_NOOP("Form1", "Sabot e conteggio"), nullptr, nullptr},
+    {"Command7", nullptr,
+     QT_TRANSLATE_NOOP("Form1",
+                       "Apre la tabella della strategia e il vantaggio del banco per le regole e "
+                       "i mazzi del tavolo"),
+     nullptr},
     {"Label17", QT_TRANSLATE_NOOP("Form1", "Sito di Tavolix"), nullptr, nullptr},
     {"Label19", QT_TRANSLATE_NOOP("Form1", "Manuale in rete"), nullptr, nullptr},
 };
@@ -104,6 +134,12 @@ void describe_controls(QWidget& form, const Form1Controls& controls,
                 card.side == Side::Banco
                     ? translated(QT_TRANSLATE_NOOP("Form1", "%1 al banco")).arg(face)
                     : translated(QT_TRANSLATE_NOOP("Form1", "%1 al giocatore")).arg(face));
+    }
+    for (auto* label : form.findChildren<QLabel*>(QStringLiteral("Label29"))) {
+        const auto face = static_cast<Integer>(label->property("Index").toInt());
+        label->setAccessibleName(
+            translated(QT_TRANSLATE_NOOP("Form1", "%1 fuori dal sabot"))
+                .arg(spoken_face(face, face_names[static_cast<std::size_t>(face)])));
     }
     controls.Label17->setAccessibleDescription(controls.Label17->text());
     controls.Label19->setAccessibleDescription(controls.Label19->text());

@@ -151,6 +151,24 @@ constexpr std::array kControls{
                 kFooter,
                 {}},
     ControlSpec{"Label19", Label, nullptr, {2280, 5040, 5655, 255}, "", kLink, kMaroon},
+    // The table's rules, in the footer's free space after the home page's
+    // link; it ends where the manual's link begins, and leaves room on its
+    // right for one more button before "Analisi >>".
+    ControlSpec{"Command6",
+                Button,
+                nullptr,
+                {5040, 4680, 1095, 360},
+                QT_TRANSLATE_NOOP("Form1", "Regole..."),
+                kSans825,
+                {}},
+    // The strategy window's button, in the room left before "Analisi >>".
+    ControlSpec{"Command7",
+                Button,
+                nullptr,
+                {6195, 4680, 1185, 360},
+                QT_TRANSLATE_NOOP("Form1", "Strategia..."),
+                kSans825,
+                {}},
 };
 
 // The exact analysis: its button where the hidden Command3 stands, a little
@@ -165,6 +183,55 @@ constexpr std::array kAnalysisControls{
     ControlSpec{"Label23", Label, "Frame5", {120, 2940, 5460, 240}, "", kPanel, {}},
     ControlSpec{"Label24", Label, "Frame5", {120, 3240, 5460, 300}, "", kSans975Bold, {}},
     ControlSpec{"Label25", Label, "Frame5", {120, 3540, 5460, 720}, "", kPanel, {}},
+};
+
+// The shoe in play: its button in the footer's last free corner, and a panel
+// below the window's own height, opened by that button, with a third card pad
+// for the cards out of earlier rounds laid out as the hands' pads are.
+constexpr std::array kShoeControls{
+    ControlSpec{"Command8",
+                Button,
+                nullptr,
+                {7980, 5070, 675, 330},
+                QT_TRANSLATE_NOOP("Form1", "Sabot"),
+                kSans825,
+                {}},
+    ControlSpec{"Label26",
+                Label,
+                nullptr,
+                {120, 5580, 1455, 255},
+                QT_TRANSLATE_NOOP("Form1", "Carte uscite"),
+                kSans975Bold,
+                {}},
+    // A little shorter than the hands' cancel buttons, clear of its pad.
+    ControlSpec{"Command9",
+                Button,
+                nullptr,
+                {1680, 5580, 1935, 345},
+                QT_TRANSLATE_NOOP("Form1", "Annulla carte"),
+                kSans975,
+                {}},
+    ControlSpec{"Command10",
+                Button,
+                nullptr,
+                {3840, 5580, 2175, 375},
+                QT_TRANSLATE_NOOP("Form1", "Fine mano"),
+                kSans975,
+                {}},
+    ControlSpec{"Command11",
+                Button,
+                nullptr,
+                {6360, 5580, 2175, 375},
+                QT_TRANSLATE_NOOP("Form1", "Nuovo sabot"),
+                kSans975,
+                {}},
+    ControlSpec{"Frame6", Frame, nullptr, {120, 5940, 3495, 735}, kPadCaption, kSans825, kDarkRed},
+    ControlSpec{"Label27", Label, nullptr, {3840, 6000, 4695, 495}, "", kPanel, {}},
+    ControlSpec{"Label28", Label, nullptr, {120, 6780, 8415, 480}, "", kSans825, {}},
+};
+
+constexpr std::array kShoeLines{
+    LineSpec{"Line6", nullptr, 120, 5490, 8520, 5490, true, {}},
 };
 
 constexpr std::array kLines{
@@ -185,8 +252,9 @@ constexpr std::array kPad{
 
 // The pads first, each before its own cancel button. A control that this build
 // does not have is left out.
-constexpr std::array kTabOrder{kDealerPad, "Command1", kPlayerPad, "Command2",
-                               "Combo1",   "Combo2",   "Command4", "Command5"};
+constexpr std::array kTabOrder{kDealerPad, "Command1", kPlayerPad, "Command2",  "Combo1",
+                               "Combo2",   "Command4", "Command6", "Command7",  "Command5",
+                               "Command8", kShoePad,   "Command9", "Command10", "Command11"};
 
 }  // namespace
 
@@ -195,6 +263,12 @@ std::span<const ControlSpec> form1_controls() {
 }
 std::span<const ControlSpec> analysis_controls() {
     return kAnalysisControls;
+}
+std::span<const ControlSpec> shoe_controls() {
+    return kShoeControls;
+}
+std::span<const LineSpec> shoe_lines() {
+    return kShoeLines;
 }
 std::span<const LineSpec> form1_lines() {
     return kLines;

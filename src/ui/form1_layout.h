@@ -87,11 +87,19 @@ inline constexpr int kPadHeight = 255;
 // How wide the window is with the exact analysis open.
 inline constexpr int kWidenedClientWidth = 14520;
 
+// The pad of the cards out of play, and how tall the window is with the
+// shoe's panel open.
+inline constexpr const char* kShoePad = "Frame6";
+inline constexpr int kShoeClientHeight = 7380;
+
 // In creation order: a frame comes before the controls it holds.
 std::span<const ControlSpec> form1_controls();
 // The exact analysis's button and its panel, hidden at start.
 std::span<const ControlSpec> analysis_controls();
 std::span<const LineSpec> form1_lines();
+// The shoe's button and its panel, the panel hidden at start.
+std::span<const ControlSpec> shoe_controls();
+std::span<const LineSpec> shoe_lines();
 std::span<const PadPosition> card_pad();
 // The names of the focusable controls in tab order; the window opens with the
 // focus on the first.

@@ -6,6 +6,8 @@
 
 #include "form1.h"
 #include "i18n/translation.h"
+#include "shoe_store.h"
+#include "table_settings.h"
 
 namespace {
 
@@ -31,5 +33,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVOLIX_APP_ID));
     tavolix::ui::Form1 window;
     window.show();
+    // After showing, so that a notice about the settings stands over the window.
+    window.use_settings(tavolix::ui::user_settings());
+    window.use_shoe_file(tavolix::ui::user_shoe_file());
     return QApplication::exec();
 }

@@ -78,6 +78,20 @@ std::string broken_invariant(const Form1Model& model) {
         broken = "threshold " + std::to_string(state.stand_at) + " but list index " +
                  std::to_string(model.combo_list_index());
     }
+    if (broken.empty() &&
+        captions.Label14 != rule_line(state.rules, state.deck_count, model.words())) {
+        broken = "rule line '" + captions.Label14 + "' is not that of rules " +
+                 rules_text(state.rules) + " and " + std::to_string(state.deck_count) + " decks";
+    }
+    if (broken.empty() &&
+        captions.shoe.cards_out != shoe_captions(state, {}, model.words().shoe).cards_out) {
+        broken = "the cards out shown, '" + captions.shoe.cards_out + "', are not those out";
+    }
+    // The window's Copy and tavolix-calc write the table from the view.
+    if (broken.empty() && !(model.view().rules == state.rules)) {
+        broken = "the view shows rules " + rules_text(model.view().rules) + ", the table has " +
+                 rules_text(state.rules);
+    }
     return broken;
 }
 
@@ -86,12 +100,14 @@ Form1Captions fresh_panels(const TableState& state) {
     reset_to_start(fresh);
     fresh.stand_at = state.stand_at;
     fresh.deck_count = state.deck_count;
+    fresh.rules = state.rules;
     fresh.banco_count = state.banco_count;
     fresh.banco_faces = state.banco_faces;
     fresh.banco_cards = state.banco_cards;
     fresh.player_count = state.player_count;
     fresh.player_faces = state.player_faces;
     fresh.player_cards = state.player_cards;
+    fresh.cards_out = state.cards_out;
     Form1Captions panels;
     if (const auto calculation = calculate(fresh)) {
         panels.Label9 = calculation->banco.panel.tutte_combinazioni;

@@ -13,11 +13,12 @@ namespace tavolix::checks {
 // or an empty text when all hold: counts 0..21, card values equal to the faces
 // capped at 10, texts and captions listing exactly those faces, totals of at
 // most 21, no face more than 4 x deck_count times in one hand, both hands
-// within the shoe, and the threshold and the decks matching their lists.
+// within the shoe, the threshold and the decks matching their lists, and the
+// rule line and the view showing the table's rules.
 std::string broken_invariant(const Form1Model& model);
 
 // The four result captions that a calculation on a brand-new table with the
-// same hands and threshold shows; all empty when the hands are too small.
+// same hands, threshold, decks and rules shows; all empty when the hands are too small.
 Form1Captions fresh_panels(const TableState& state);
 
 // Compares the result captions after one action: a calculation must show what

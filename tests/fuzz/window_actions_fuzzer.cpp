@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Tavolix developers
 //
 // Plays the input as clicks and keys on the window's model: pad labels, both
-// cancels, new game, thresholds, calculate, a hand's last card taken back and
-// undo. After every action the hands must keep their invariants, and the
-// panels must be what the action leaves: a fresh calculation of the same
-// hands, or the earlier texts kept or cleared.
+// cancels, new game, thresholds, decks, the rules dialog's choices, calculate,
+// a hand's last card taken back and undo. After every action the hands must
+// keep their invariants, the rule line and the view must show the rules, and
+// the panels must be what the action leaves: a fresh calculation of the same
+// table, or the earlier texts kept or cleared.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Form1Model model;
     model.Form_Load();
     for (std::size_t i = 0; i < size && i < kMaxActions; ++i) {
-        const auto action = checks::decode_action(data[i], i + 1 < size ? data[i + 1] : 0);
+        const auto action = checks::decode_action(data[i], i + 1 < size ? data[i + 1] : 0,
+                                                  i + 2 < size ? data[i + 2] : 0);
         if (auto broken = checks::perform_and_check(model, action); !broken.empty()) {
             fail(i, action, broken);
         }

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#include "played_tree.h"
+
+#include <algorithm>
+
+namespace tavolix::analysis {
+
+PlayedTree::PlayedTree(Vector<PlayerHand> hands, const Shoe& shoe, CardCode offset)
+    : hands_(std::move(hands)),
+      shoe_(shoe),
+      offset_(offset),
+      finals_at_(hands_.get_allocator()),
+      stand_(hands_.get_allocator()),
+      best_(hands_.get_allocator()),
+      rows_(hands_.get_allocator()) {}
+
+void PlayedTree::need_finals(ShoeFinals& finals, DealerRule rule) {
+    finals_at_.resize(hands_.size());
+    for (std::size_t i = 0; i < hands_.size(); ++i) {
+        finals_at_[i] = finals.need(offset_ + hands_[i].drawn, dealer_stop(rule, hands_[i].total));
+    }
+}
+
+template <class Busts, class GoesOn>
+void PlayedTree::each_card(std::size_t i, const Busts& busts, const GoesOn& goes_on) const {
+    const Shoe left = shoe_after(i);
+    for (int value = 1; value <= 10; ++value) {
+        if (left.counts[value] < 1) {
+            continue;
+        }
+        const double chance = static_cast<double>(left.counts[value]) / left.cards;
+        const int next = hands_[i].next[value];
+        if (next >= 0) {
+            goes_on(chance, static_cast<std::size_t>(next));
+            continue;
+        }
+        // The bust's shoe lacks the card that busted the hand too.
+        if (natural_.effect == NaturalCounts::left_out) {
+            DeckCounts after = left.counts;
+            --after[value];
+            busts(chance, natural_.bust_weight(after, left.cards - 1));
+        } else {
+            busts(chance, 1.0);
+        }
+    }
+}
+
+void PlayedTree::play_out(const ShoeFinals& finals, const DealerNatural& natural, bool with_rows) {
+    finals_ = &finals;
+    natural_ = natural;
+    stand_.assign(hands_.size(), {});
+    best_.assign(hands_.size(), {});
+    rows_.assign(with_rows ? hands_.size() : 0, {});
+    for (std::size_t i = hands_.size(); i-- > 0;) {
+        const PlayerHand& hand = hands_[i];
+        stand_[i] = settle(finals_behind(i), hand.total, natural.effect);
+        Outcome hit;
+        std::array<Outcome, kThresholds> drawn{};
+        const int first_drawing =
+            std::max(kLowestThreshold, static_cast<int>(hand.total) + 1) - kLowestThreshold;
+        each_card(
+            i,
+            [&](double chance, double weight) {
+                hit.lose += chance * weight;
+                if (with_rows) {
+                    for (int row = first_drawing; row < kThresholds; ++row) {
+                        drawn[row].lose += chance * weight;
+                    }
+                }
+            },
+            [&](double chance, std::size_t next) {
+                add_scaled(hit, best_[next], chance);
+                if (with_rows) {
+                    for (int row = first_drawing; row < kThresholds; ++row) {
+                        add_scaled(drawn[row], rows_[next][row], chance);
+                    }
+                }
+            });
+        best_[i] = better(stand_[i], hit);
+        if (with_rows) {
+            for (int row = 0; row < kThresholds; ++row) {
+                rows_[i][row] = row < first_drawing ? stand_[i] : drawn[row];
+            }
+        }
+    }
+}
+
+Outcome PlayedTree::hit(std::size_t i) const {
+    Outcome hit;
+    each_card(
+        i, [&](double chance, double weight) { hit.lose += chance * weight; },
+        [&](double chance, std::size_t next) { add_scaled(hit, best_[next], chance); });
+    return hit;
+}
+
+Outcome PlayedTree::one_card(std::size_t i) const {
+    Outcome doubled;
+    each_card(
+        i, [&](double chance, double weight) { doubled.lose += chance * weight; },
+        [&](double chance, std::size_t next) { add_scaled(doubled, stand_[next], chance); });
+    return doubled;
+}
+
+}  // namespace tavolix::analysis

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#include "shoe_captions.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "core/remaining_cards.h"
+#include "strategy_text.h"
+
+namespace tavolix {
+
+namespace {
+
+std::string with_values(std::string text, const std::string& first,
+                        const std::string& second = {}) {
+    for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+        const auto at = text.find(mark);
+        if (at != std::string::npos) {
+            text.replace(at, 2, *value);
+        }
+    }
+    return text;
+}
+
+// Wide enough for the tens of eight decks, 128, and a space before them.
+constexpr std::size_t kGridColumn = 4;
+
+std::string right_aligned(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+}  // namespace
+
+std::string signed_count(int running) {
+    return running > 0 ? "+" + std::to_string(running) : std::to_string(running);
+}
+
+std::string signed_true_count(double true_count) {
+    std::array<char, 32> text{};
+    // A count that rounds to zero shows no sign of its own.
+    const double shown = std::abs(true_count) < 0.05 ? 0.0 : true_count;
+    std::snprintf(text.data(), text.size(), shown > 0 ? "%+.1f" : "%.1f", shown);
+    return text.data();
+}
+
+std::string shoe_count_text(const TableState& state, const ShoeWords& words) {
+    const ShoeCount count = shoe_count(state);
+    return with_values(words.shoe, std::to_string(count.left), std::to_string(count.cards)) + ", " +
+           with_values(words.count, signed_count(count.running),
+                       signed_true_count(count.true_count));
+}
+
+ShoeCaptions shoe_captions(const TableState& state, const NextRoundEv& next,
+                           const ShoeWords& words) {
+    ShoeCaptions captions;
+    const ShoeCount count = shoe_count(state);
+    captions.cards_out = words.cards_out;
+    std::string values;
+    std::string counts;
+    for (Integer value = 1; value <= 10; ++value) {
+        const std::string out = std::to_string(cards_out_of_value(state, value));
+        captions.cards_out += "  " + value_text(value) + ' ' + out;
+        values += right_aligned(value_text(value), kGridColumn);
+        counts += right_aligned(out, kGridColumn);
+    }
+    captions.cards_out_grid = values + '\n' + counts;
+    captions.shoe_line = shoe_count_text(state, words) + ", ";
+    if (next.ev) {
+        captions.shoe_line += with_values(words.next_round, percent_text(*next.ev, 2));
+        if (next.out_of_date) {
+            captions.shoe_line += ' ' + words.out_of_date;
+        }
+    } else {
+        captions.shoe_line += words.computing;
+    }
+    captions.thin = count.left < kThinShoe;
+    if (captions.thin) {
+        captions.shoe_line += ", " + words.thin;
+    }
+    return captions;
+}
+
+}  // namespace tavolix

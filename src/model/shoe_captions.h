@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/model_words.h"
+#include "core/shoe_count.h"
+#include "core/table_state.h"
+
+namespace tavolix {
+
+// Below this many cards the longest round, the player's eleven cards and the
+// dealer's ten, could run the shoe dry.
+inline constexpr int kThinShoe = 21;
+
+// The next round's EV from the shoe in play, as far as it is known: the last
+// figure worked out, and whether the shoe has changed since.
+struct NextRoundEv {
+    std::optional<double> ev;
+    bool out_of_date = true;
+};
+
+// The texts of the shoe panel.
+struct ShoeCaptions {
+    std::string cards_out;  // "Uscite: A 2  2 0  ...  10 5": a count per value
+    // The same counts as a table for a fixed-pitch font: the values on the
+    // first line, each one's count below it.
+    std::string cards_out_grid;
+    std::string shoe_line;  // cards left, the count, the next round's EV
+    bool thin = false;      // shown in a warning colour
+};
+
+// "+3", "-1", "0"; the true count with one decimal, "+0.6".
+std::string signed_count(int running);
+std::string signed_true_count(double true_count);
+
+// "Sabot: 40 carte su 52, conteggio +4, vero +5.2": the cards left and the
+// count, the part of the shoe line that needs no strategy.
+std::string shoe_count_text(const TableState& state, const ShoeWords& words = {});
+
+ShoeCaptions shoe_captions(const TableState& state, const NextRoundEv& next,
+                           const ShoeWords& words = {});
+
+}  // namespace tavolix

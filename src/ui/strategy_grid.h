@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#pragma once
+
+#include <QTableWidget>
+#include <string>
+
+#include "model/strategy_cells.h"
+
+namespace tavolix::ui {
+
+// A strategy chart as a grid: a row per hard total, soft total and pair, a
+// column per up card, each cell in its play's colour with its code. A
+// marked cell (a hand of its row plays otherwise) carries a star and a thin
+// frame; a cell that the compared chart plays otherwise is bold in a thick
+// frame. Every cell's tooltip and accessible description give its hands'
+// EVs. The grid is as large as its cells: it never scrolls.
+class StrategyGrid : public QTableWidget {
+  public:
+    explicit StrategyGrid(QWidget* parent = nullptr);
+
+    // Shows the chart of `strategy`; the cells that `compared` plays
+    // otherwise are marked, its plays told in `compared_plays` ("Sabot
+    // completo: %1").
+    void show_strategy(const Strategy& strategy, const StrategyWords& words,
+                       const Strategy* compared = nullptr, const std::string& compared_plays = {});
+    // Every cell empty, as while a strategy is worked out.
+    void clear_strategy();
+
+    // The cell of a chart's row and column.
+    QTableWidgetItem* cell(RowKind kind, std::size_t row, std::size_t column) const;
+    bool marked(const QTableWidgetItem* cell) const;
+    bool differs(const QTableWidgetItem* cell) const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    int table_row(RowKind kind, std::size_t row) const;
+    void show_details_of_current();
+
+    strategy::Chart layout_;
+};
+
+}  // namespace tavolix::ui

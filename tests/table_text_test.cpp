@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/table_text.h"
+
+namespace tavolix {
+namespace {
+
+// A table of two decks as the window shows it; only the rules change.
+TableView two_deck_view(const TableRules& rules) {
+    const PanelTexts panel{.prima_carta = "Prima carta\n\rVincita =  44.90%\n\r",
+                           .tutte_combinazioni = "Tutte combinazioni\n\rVincita =  56.27%\n\r"};
+    return {.stand_at = 17,
+            .decks = 2,
+            .rules = rules,
+            .banco = {.cards = " 10", .total_caption = "Somma = 10", .panel = panel},
+            .player = {.cards = " 10 8", .total_caption = "Somma = 18", .panel = panel}};
+}
+
+struct RulesLineCase {
+    const char* name;
+    TableRules rules;
+    std::string line;  // the rules line, or nothing
+};
+
+class TableTextRules : public ::testing::TestWithParam<RulesLineCase> {};
+
+// The rules come in on a line of their own under the decks, and nothing
+// else of the text moves.
+TEST_P(TableTextRules, are_named_below_the_decks_only_when_they_are_not_the_windows_own) {
+    std::string expected = table_text(two_deck_view({}));
+    expected.insert(expected.find("Mazzi =>   2\n") + 13, GetParam().line);
+    EXPECT_EQ(table_text(two_deck_view(GetParam().rules)), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, TableTextRules,
+    ::testing::Values(
+        RulesLineCase{"the_windows_own", {}, ""},
+        // What the TABLE dealer has no use for is no rule of its table.
+        RulesLineCase{"table_with_settings_it_ignores",
+                      {.hole_card = HoleCard::enhc, .natural = NaturalPays::six_to_five},
+                      ""},
+        RulesLineCase{
+            "table_with_a_player_option", {.double_after_split = true}, "Regole =>  TABLE DAS\n"},
+        RulesLineCase{"s17", {.dealer = DealerRule::s17}, "Regole =>  S17\n"},
+        RulesLineCase{"every_setting_away_from_its_default",
+                      {.dealer = DealerRule::h17,
+                       .hole_card = HoleCard::enhc,
+                       .natural = NaturalPays::six_to_five,
+                       .double_down = DoubleRule::hard_9_to_11,
+                       .double_after_split = true,
+                       .splits = 2,
+                       .resplit_aces = true,
+                       .hit_split_aces = true,
+                       .surrender = true},
+                      "Regole =>  H17 ENHC BJ6:5 D9 DAS SPL2 RSA HSA LS\n"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// The heading is the front end's word, padded like the others.
+TEST(TableTextRules, are_headed_in_the_words_given) {
+    ModelWords words;
+    words.rules = "Rules =>";
+    const std::string text = table_text(two_deck_view({.dealer = DealerRule::s17}), words);
+    EXPECT_NE(text.find("\nRules =>   S17\n"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace tavolix
