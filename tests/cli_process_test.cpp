@@ -1002,7 +1002,12 @@ TEST(CalcReports, leaves_no_partial_file_when_stopped_at_any_moment) {
         if (fs::is_empty(reports)) {
             continue;
         }
-        EXPECT_EQ(std::distance(fs::directory_iterator(reports), {}), 4) << delay_ms << " ms";
+        std::string left;
+        for (const auto& entry : fs::directory_iterator(reports)) {
+            left += " " + entry.path().filename().string();
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(reports), {}), 4)
+            << "after " << delay_ms << " ms:" << left;
         for (const char* name : kReportNames) {
             EXPECT_TRUE(read_file(reports / name) == read_file(alone / name))
                 << name << " after " << delay_ms << " ms";

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/message_text.h"
+#include "stop_signals.h"
 
 namespace tavolix::cli {
 
@@ -24,7 +25,8 @@ std::optional<std::string> report_directory_problem(const std::filesystem::path&
         return name + " is not a directory";
     }
     // Permissions alone do not tell (root ignores them, a read-only mount
-    // does not show in them): try a file.
+    // does not show in them): try a file, and never leave it there.
+    const StopSignalsHeld held;
     std::string probe = (directory / ".tavolix-calc-XXXXXX").native();
     const int fd = ::mkstemp(probe.data());
     if (fd < 0) {

@@ -3,10 +3,7 @@
 
 #include "table_run.h"
 
-#include <pthread.h>
-
 #include <unistd.h>
-#include <csignal>
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +13,7 @@
 #include "core/card_entry.h"
 #include "i18n/translation.h"
 #include "model/form1_model.h"
+#include "stop_signals.h"
 
 namespace tavolix::cli {
 
@@ -101,27 +99,6 @@ SideOutcome side_outcome(const EngineRun& run, Integer sum, Integer soft,
     side.exact = exact;
     return side;
 }
-
-// A run stopped by Ctrl-C or a kill while its reports are written would leave
-// partial files behind. Such signals wait until the set is in place or given
-// up, and then end the run as they would have.
-class StopSignalsHeld {
-  public:
-    StopSignalsHeld() {
-        sigset_t held;
-        sigemptyset(&held);
-        for (const int stop : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-            sigaddset(&held, stop);
-        }
-        pthread_sigmask(SIG_BLOCK, &held, &before_);
-    }
-    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
-    StopSignalsHeld(const StopSignalsHeld&) = delete;
-    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
-
-  private:
-    sigset_t before_{};
-};
 
 // Reports of millions of lines take seconds: past the first second, a line on
 // a terminal's standard error says how far the writing has come.
