@@ -21,47 +21,22 @@
 
 #include "analysis/hand_analysis.h"
 #include "analysis/plain_analysis.h"
-#include "core/dealer_rule.h"
 #include "core/hand_total.h"
 #include "core/table_rules.h"
+#include "simulated_play.h"
 
 namespace tavolix {
 namespace {
 
-using analysis::PlainSplitPlays;
 using analysis::Play;
 using analysis::Table;
-
-// A shoe that cards are dealt from, each card left equally likely.
-class Cards {
-  public:
-    explicit Cards(const DeckCounts& counts) : counts_(counts) {
-        for (int value = 1; value <= 10; ++value) {
-            left_ += counts_[value];
-        }
-    }
-    Integer draw(std::mt19937_64& random) {
-        int pick = std::uniform_int_distribution<int>(0, left_ - 1)(random);
-        int value = 1;
-        while (pick >= counts_[value]) {
-            pick -= counts_[value];
-            ++value;
-        }
-        --counts_[value];
-        --left_;
-        return static_cast<Integer>(value);
-    }
-
-  private:
-    DeckCounts counts_;
-    int left_ = 0;
-};
+using analysis::simulated::Cards;
+using analysis::simulated::Hand;
+using analysis::simulated::SplitPlays;
 
 struct SplitHand {
-    Integer total = 0;
-    Integer soft = 0;
+    Hand cards;
     double stake = 1.0;
-    void take(Integer value) { add_card(total, soft, value); }
 };
 
 // One round at a real table: a hole card dealt before the player plays
@@ -69,8 +44,7 @@ struct SplitHand {
 // the dealer from what is left. The hands decide by their own positions in
 // the method's count of the shoe. Nothing counted for a deal in which the
 // dealer, having peeked, turns up a natural: the method is given none.
-std::optional<double> play_round(const Table& table, PlainSplitPlays& plays,
-                                 std::mt19937_64& random) {
+std::optional<double> play_round(const Table& table, SplitPlays& plays, std::mt19937_64& random) {
     const TableRules& rules = table.rules;
     const Integer up = table.banco[0];
     const Integer pair = table.player[0];
@@ -103,19 +77,19 @@ std::optional<double> play_round(const Table& table, PlainSplitPlays& plays,
         counted[pair] -= pairs_out;
         --counted[second];
         SplitHand hand;
-        hand.take(pair);
-        hand.take(second);
+        hand.cards.take(pair);
+        hand.cards.take(second);
         const Play first = plays.on_two_cards(counted, pair, second);
         if (first == Play::double_down) {
             hand.stake = 2.0;
-            hand.take(shoe.draw(random));
+            hand.cards.take(shoe.draw(random));
         } else if (first == Play::hit) {
             do {
                 const Integer card = shoe.draw(random);
                 --counted[card];
-                hand.take(card);
-            } while (hand.total <= 21 &&
-                     plays.after_drawing(counted, hand.total, hand.soft) == Play::hit);
+                hand.cards.take(card);
+            } while (hand.cards.total <= 21 &&
+                     plays.after_drawing(counted, hand.cards.total, hand.cards.soft) == Play::hit);
         }
         hands.push_back(hand);
     }
@@ -130,19 +104,16 @@ std::optional<double> play_round(const Table& table, PlainSplitPlays& plays,
         }
         return worth;
     }
-    SplitHand dealer;
+    Hand dealer;
     dealer.take(up);
     dealer.take(hole);
-    const DealerStop stop = dealer_stop(rules.dealer, 21);
-    while (dealer_draws(stop, dealer.total, dealer.soft != 0)) {
-        dealer.take(shoe.draw(random));
-    }
+    // A casino dealer's stop does not depend on the player's total.
+    const int dealer_total =
+        analysis::simulated::dealer_final(rules.dealer, 21, dealer, shoe, random);
     for (const SplitHand& hand : hands) {
-        if (hand.total > 21 || (dealer.total <= 21 && dealer.total > hand.total)) {
-            worth -= hand.stake;
-        } else if (dealer.total > 21 || dealer.total < hand.total) {
-            worth += hand.stake;
-        }
+        worth += hand.cards.total > 21
+                     ? -hand.stake
+                     : hand.stake * analysis::simulated::settle(hand.cards.total, dealer_total);
     }
     return worth;
 }
@@ -226,7 +197,7 @@ int main(int argc, char** argv) {
         const Table table = table_of(given, rules);
         const auto method =
             analysis::analyse_plainly(table, {.memory = analysis::PlainMemory::by_position});
-        PlainSplitPlays plays(table);
+        SplitPlays plays(table);
         std::mt19937_64 random(seed);
         double sum = 0;
         double squares = 0;
