@@ -18,15 +18,6 @@ namespace tavolix::analysis {
 
 namespace {
 
-std::pair<Integer, Integer> total_of(const std::vector<Integer>& cards) {
-    Integer total = 0;
-    Integer soft = 0;
-    for (const Integer value : cards) {
-        add_card(total, soft, value);
-    }
-    return {total, soft};
-}
-
 // The player taking one card now and drawing on while below the threshold,
 // whatever the hand: what the player's panel counts.
 DrawChances player_draw(const PlayedTree& hands, int stand_at) {

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "table_state.h"
 
 namespace tavolix {
@@ -28,6 +31,16 @@ inline void add_card(Integer& total, Integer& soft, Integer value) {
         total = static_cast<Integer>(total - 10);
         soft = 0;
     }
+}
+
+// The total and soft flag of a hand of card values, by the same rule.
+inline std::pair<Integer, Integer> total_of(const std::vector<Integer>& values) {
+    Integer total = 0;
+    Integer soft = 0;
+    for (const Integer value : values) {
+        add_card(total, soft, value);
+    }
+    return {total, soft};
 }
 
 }  // namespace tavolix

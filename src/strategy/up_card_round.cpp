@@ -20,15 +20,6 @@ namespace {
 
 using namespace tavolix::analysis;
 
-int total_of(std::initializer_list<int> values) {
-    Integer total = 0;
-    Integer soft = 0;
-    for (const int value : values) {
-        add_card(total, soft, static_cast<Integer>(value));
-    }
-    return total;
-}
-
 Table table_for(int up, int first, int second, const DeckCounts& after_up,
                 const TableRules& rules) {
     Table table{.banco = {static_cast<Integer>(up)},
@@ -94,7 +85,7 @@ std::vector<InitialHand> hands_against(int up, const DeckCounts& shoe, const Tab
         }
         PairSplit& split = splits.emplace_back();
         split.table = table_for(up, pair, pair, after_up, rules);
-        split.money.emplace(split.table, up_total, total_of({pair, pair}));
+        split.money.emplace(split.table, up_total, total_of(split.table.player).first);
         if (split.money->may_split()) {
             split.trees.emplace(split.table, *split.money, 2 * one_card(pair), memory);
             split.trees->need_finals(finals);
@@ -128,7 +119,7 @@ std::vector<InitialHand> hands_against(int up, const DeckCounts& shoe, const Tab
             }
             InitialHand hand{.up = up, .first = first, .second = second};
             const Table table = table_for(up, first, second, after_up, rules);
-            const TableMoney money(table, up_total, total_of({first, second}));
+            const TableMoney money(table, up_total, total_of(table.player).first);
             read_plays(hand.plays, table, money, tree, static_cast<std::size_t>(two),
                        first == second ? split_of[first] : nullptr);
             // Dealt in either order when the two differ.
