@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "core/table_rules.h"
+#include "table_fixtures.h"
 #include "test_names.h"
 
 namespace tavolix {
@@ -73,41 +74,20 @@ TEST(RulesText, refuses_an_empty_text) {
 // its own text unchanged; the casino-only settings only with a casino dealer.
 TEST(RulesText, gives_back_every_rule_set_it_writes) {
     int combinations = 0;
-    for (const DealerRule dealer : {DealerRule::table, DealerRule::s17, DealerRule::h17}) {
-        for (const HoleCard hole : {HoleCard::peek, HoleCard::enhc}) {
-            for (const NaturalPays natural :
-                 {NaturalPays::three_to_two, NaturalPays::six_to_five, NaturalPays::one_to_one}) {
-                if (dealer == DealerRule::table &&
-                    (hole != HoleCard::peek || natural != NaturalPays::three_to_two)) {
-                    continue;
-                }
-                for (const DoubleRule double_down : {DoubleRule::any, DoubleRule::hard_9_to_11,
-                                                     DoubleRule::hard_10_to_11, DoubleRule::none}) {
-                    for (int splits = 0; splits <= kMostSplits; ++splits) {
-                        for (int flags = 0; flags < 16; ++flags) {
-                            const TableRules rules{.dealer = dealer,
-                                                   .hole_card = hole,
-                                                   .natural = natural,
-                                                   .double_down = double_down,
-                                                   .double_after_split = (flags & 1) != 0,
-                                                   .splits = splits,
-                                                   .resplit_aces = (flags & 2) != 0,
-                                                   .hit_split_aces = (flags & 4) != 0,
-                                                   .surrender = (flags & 8) != 0};
-                            const std::string text = rules_text(rules);
-                            const auto parsed = parse_rules(text);
-                            if (rules.resplit_aces && splits < 2) {
-                                EXPECT_TRUE(std::holds_alternative<RulesError>(parsed)) << text;
-                                continue;
-                            }
-                            ASSERT_TRUE(std::holds_alternative<TableRules>(parsed)) << text;
-                            EXPECT_EQ(std::get<TableRules>(parsed), rules) << text;
-                            ++combinations;
-                        }
-                    }
-                }
-            }
+    for (const TableRules& rules : testing::every_combination_of_rules()) {
+        if (rules.dealer == DealerRule::table &&
+            (rules.hole_card != HoleCard::peek || rules.natural != NaturalPays::three_to_two)) {
+            continue;
         }
+        const std::string text = rules_text(rules);
+        const auto parsed = parse_rules(text);
+        if (rules.resplit_aces && rules.splits < 2) {
+            EXPECT_TRUE(std::holds_alternative<RulesError>(parsed)) << text;
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<TableRules>(parsed)) << text;
+        EXPECT_EQ(std::get<TableRules>(parsed), rules) << text;
+        ++combinations;
     }
     EXPECT_GT(combinations, 1000);
 }
