@@ -325,7 +325,7 @@ TEST_F(StrategyWindowTest, paints_every_play_readably_and_apart_in_light_and_dar
     ASSERT_TRUE(settle(shown));
     for (const QPalette& palette : {QApplication::palette(), dark}) {
         std::set<QRgb> backgrounds;
-        for (const analysis::Play play : kChartPlays) {
+        for (const analysis::Play play : analysis::kPlays) {
             const CellColours colours = play_colours(play, palette);
             EXPECT_GE(contrast_ratio(colours.text, colours.background), 4.5);
             EXPECT_TRUE(backgrounds.insert(colours.background.rgb()).second);

@@ -44,6 +44,8 @@ struct Outcome {
 
 // In the order that ties go to.
 enum class Play { stand, hit, double_down, split, surrender };
+inline constexpr std::array kPlays{Play::stand, Play::hit, Play::double_down, Play::split,
+                                   Play::surrender};
 
 // The dealer's chances against the player's total as it stands now, the
 // player drawing nothing: what the dealer panel shows, weighted by path.

@@ -25,8 +25,7 @@ std::string hand_line(const strategy::InitialHand& hand) {
     std::string line = hand_text(hand.first, hand.second) + ": " +
                        strategy::play_letter(hand.plays.advice) + "  (";
     bool first = true;
-    for (const Play play :
-         {Play::stand, Play::hit, Play::double_down, Play::split, Play::surrender}) {
+    for (const Play play : analysis::kPlays) {
         if (const auto ev = analysis::play_ev(hand.plays, play)) {
             line += (first ? "" : "  ") + std::string(strategy::play_letter(play)) + ' ' +
                     signed_ev(*ev);

@@ -83,7 +83,7 @@ std::optional<Strategy> run_strategy(const StrategyRequest& request,
 }
 
 std::string value_text(int value) {
-    return value == 1 ? "A" : std::to_string(value);
+    return std::string(kFaceNames.at(static_cast<std::size_t>(value)));
 }
 
 std::string percent_text(double share, int decimals) {
@@ -156,9 +156,7 @@ std::string strategy_csv(const Strategy& strategy) {
     for (const strategy::InitialHand& hand : strategy.hands) {
         csv += value_text(hand.up) + ',' + value_text(hand.first) + ',' + value_text(hand.second) +
                ',' + number(hand.probability);
-        for (const analysis::Play play :
-             {analysis::Play::stand, analysis::Play::hit, analysis::Play::double_down,
-              analysis::Play::split, analysis::Play::surrender}) {
+        for (const analysis::Play play : analysis::kPlays) {
             const std::optional<double> ev = analysis::play_ev(hand.plays, play);
             csv += ',' + (ev ? number(*ev) : std::string());
         }

@@ -5,19 +5,20 @@
 
 #include <map>
 
+#include "core/table_state.h"
 #include "round.h"
 
 namespace tavolix::strategy {
 
 namespace {
 
+using analysis::kPlays;
 using analysis::Play;
 
-constexpr std::array kPlays{Play::stand, Play::hit, Play::double_down, Play::split,
-                            Play::surrender};
-
+// A card value as the chart writes it: "A", "2".."10", as the pads name the
+// faces of those values.
 std::string face_text(int value) {
-    return value == 1 ? "A" : std::to_string(value);
+    return std::string(kFaceNames.at(static_cast<std::size_t>(value)));
 }
 
 std::vector<ChartRow> hard_rows() {

@@ -16,11 +16,6 @@ struct CellColours {
     QColor text;
 };
 
-// Every play in the order of its colours and the legend.
-inline constexpr std::array<analysis::Play, 5> kChartPlays{
-    analysis::Play::stand, analysis::Play::hit, analysis::Play::double_down, analysis::Play::split,
-    analysis::Play::surrender};
-
 // A play's cells on `palette`: light tints under dark text on a light
 // palette, deep tones under light text on a dark one, so a chart neither
 // glares in a dark theme nor fades in a light one.

@@ -93,8 +93,8 @@ void StrategyWindow::build_panel(Panel& panel, const char* name) {
 QWidget* StrategyWindow::build_legend() {
     auto* legend = named(new QGroupBox(tr("Legenda")), "Legend");
     auto* rows = new QGridLayout(legend);
-    for (std::size_t i = 0; i < kChartPlays.size(); ++i) {
-        auto* swatch = new QLabel(text_of(strategy::play_letter(kChartPlays[i])));
+    for (std::size_t i = 0; i < analysis::kPlays.size(); ++i) {
+        auto* swatch = new QLabel(text_of(strategy::play_letter(analysis::kPlays[i])));
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setAutoFillBackground(true);
         swatch->setMinimumWidth(swatch->fontMetrics().horizontalAdvance(QStringLiteral("Dh*")) + 8);
@@ -104,7 +104,7 @@ QWidget* StrategyWindow::build_legend() {
         rows->addWidget(new QLabel(text_of(strategy_words_.legend[i])), row, 1);
     }
     colour_swatches();
-    int row = static_cast<int>(kChartPlays.size());
+    int row = static_cast<int>(analysis::kPlays.size());
     for (const QString& note : {text_of(strategy_words_.fallback),
                                 tr("*, bordo punteggiato: una mano della riga gioca diversamente"),
                                 tr("Bordo spesso, grassetto: l'altro sabot gioca diversamente"),
@@ -122,7 +122,7 @@ QWidget* StrategyWindow::build_legend() {
 
 void StrategyWindow::colour_swatches() {
     for (std::size_t i = 0; i < swatches_.size(); ++i) {
-        const CellColours colours = play_colours(kChartPlays[i], palette());
+        const CellColours colours = play_colours(analysis::kPlays[i], palette());
         QPalette shown = swatches_[i]->palette();
         shown.setColor(QPalette::Window, colours.background);
         shown.setColor(QPalette::WindowText, colours.text);

@@ -102,7 +102,7 @@ class StrategyWindow : public QWidget {
     QPushButton* export_png_ = nullptr;
     QPushButton* export_csv_ = nullptr;
     QPushButton* close_ = nullptr;
-    std::vector<QLabel*> swatches_;  // in the order of kChartPlays
+    std::vector<QLabel*> swatches_;  // in the order of analysis::kPlays
     SavePathChooser choose_path_;
     Notifier notify_;
 };
