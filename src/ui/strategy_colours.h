@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QPalette>
-#include <array>
 
 #include "model/strategy_text.h"
 
