@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <stop_token>
 
 #include "analysis/hand_analysis.h"
 #include "counting/correlations.h"
@@ -239,6 +240,21 @@ TEST(IndexPlays, refuse_an_unbalanced_count) {
     const Count& ko = built_in_counts()[1];
     ASSERT_FALSE(ko.balanced());
     EXPECT_FALSE(compute_indices(full_shoe(1), rules_of("S17"), ko).has_value());
+}
+
+TEST(IndexPlays, stop_when_asked_after_reporting_progress) {
+    std::stop_source stop;
+    int reports = 0;
+    const auto progress = [&](int done, int total) {
+        ++reports;
+        EXPECT_GT(done, 0);
+        EXPECT_LE(done, total);
+        stop.request_stop();
+    };
+    EXPECT_FALSE(
+        compute_indices(full_shoe(1), rules_of("S17"), hi_lo_count(), progress, stop.get_token())
+            .has_value());
+    EXPECT_GT(reports, 0);
 }
 
 // What every counter knows of a four-deck game: insure at about +3.

@@ -6,6 +6,15 @@
 // away from the shoe's own; the exact EVs of the chart's plays on that
 // composition tell which play is better there, and where two plays' EVs meet
 // is the index.
+//
+// The steps: the composition expected at each whole true count -10..+10 at
+// half the shoe (expected_composition.h); each composition's exact round,
+// interpolated between the whole shoes around it; in every cell of the
+// chart, each play's EV weighed over the row's hands as the chart weighs
+// them; where the better play changes between two whole counts, the
+// crossing of the two plays' EVs, linear between them. The true count is the
+// shoe's before the deal: the player's two cards and the dealer's up card are
+// dealt from the expected composition, not counted in it.
 
 #include "index_plays.h"
 
