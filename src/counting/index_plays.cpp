@@ -246,7 +246,8 @@ std::optional<IndexTable> compute_indices(const DeckCounts& shoe, const TableRul
         }
     }
 
-    for (std::size_t step = 0; step + 1 < insurance.size(); ++step) {
+    // Insurance is offered only by a casino's dealer, who may have a natural.
+    for (std::size_t step = 0; casino_dealer(rules) && step + 1 < insurance.size(); ++step) {
         const bool before = insurance[step] > analysis::kTie;
         const bool after = insurance[step + 1] > analysis::kTie;
         if (before == after) {

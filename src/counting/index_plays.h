@@ -50,7 +50,8 @@ struct IndexTable {
     DeckCounts shoe{};
     std::vector<IndexPlay> plays = {};  // by kind, row, up card, then crossing
     std::array<strategy::Chart, kIndexCounts> charts{};
-    std::optional<int> insurance_index = std::nullopt;  // take insurance at or above it
+    // Take insurance at or above it; none where the rules offer no insurance.
+    std::optional<int> insurance_index = std::nullopt;
 
     const strategy::Chart& chart_at(int floored_true_count) const;
 };
