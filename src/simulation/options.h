@@ -32,14 +32,14 @@ struct RampStep {
 struct SimulationOptions {
     TableRules rules{.dealer = DealerRule::s17};
     int decks = 6;
-    double penetration = 0.75;    // of the shoe dealt before the reshuffle; 0: every round
-    std::optional<int> cut_card;  // by card position instead of the penetration
+    double penetration = 0.75;  // of the shoe dealt before the reshuffle; 0: every round
+    std::optional<int> cut_card = std::nullopt;  // by card position instead of the penetration
     int players = 1;
     PlayStyle play = PlayStyle::basic;
     counting::Count count = counting::hi_lo_count();
     IndexSet indices = IndexSet::none;
-    std::vector<RampStep> ramp;   // empty: a flat unit
-    std::optional<int> wong_out;  // no bet below this floored true count
+    std::vector<RampStep> ramp = {};             // empty: a flat unit
+    std::optional<int> wong_out = std::nullopt;  // no bet below this floored true count
     std::uint64_t rounds = 10'000'000;
     std::uint64_t seed = 1;
     std::uint64_t block_rounds = 1u << 18;
