@@ -9,16 +9,28 @@ namespace {
 
 enum End : std::uint8_t { kPlaying = 0, kBust, kSurrendered, kNatural };
 
+// Left without initialisers so that a round's seats cost nothing until a
+// hand is dealt to them: start() makes a hand.
 struct Hand {
-    int hard = 0;  // aces as one
-    bool ace = false;
-    int cards = 0;
-    int first = 0;
-    int second = 0;
-    int stake = 1;
-    int node = 0;
-    End end = kPlaying;
+    std::int32_t node;  // in the composition table
+    std::int16_t hard;  // aces as one
+    std::int8_t cards;
+    std::int8_t first;
+    std::int8_t second;
+    std::int8_t stake;
+    bool ace;
+    End end;
 
+    void start() {
+        node = 0;
+        hard = 0;
+        cards = 0;
+        first = 0;
+        second = 0;
+        stake = 1;
+        ace = false;
+        end = kPlaying;
+    }
     int total() const { return ace && hard <= 11 ? hard + 10 : hard; }
     bool soft() const { return ace && hard <= 11; }
 };
@@ -28,10 +40,12 @@ constexpr int kMostHands = 4;
 // Deals, counts and plays for one round; the seats' hands live here.
 class Round {
   public:
-    Round(const Game& game, Shoe& shoe, int& half_running)
+    Round(const Game& game, Shoe& shoe, int half_running)
         : game_(game), rules_(game.options.rules), shoe_(shoe), running_(half_running) {}
 
     RoundMoney play();
+    // Kept here while the round is dealt, so that it can stay in a register.
+    int running() const { return running_; }
 
   private:
     int seen() {
@@ -40,12 +54,12 @@ class Round {
         return card;
     }
     void add(Hand& hand, int card) const {
-        hand.hard += card;
+        hand.hard = static_cast<std::int16_t>(hand.hard + card);
         hand.ace = hand.ace || card == 1;
         if (hand.cards == 0) {
-            hand.first = card;
+            hand.first = static_cast<std::int8_t>(card);
         } else if (hand.cards == 1) {
-            hand.second = card;
+            hand.second = static_cast<std::int8_t>(card);
         }
         ++hand.cards;
         if (composition_) {
@@ -63,7 +77,7 @@ class Round {
     const Game& game_;
     const TableRules& rules_;
     Shoe& shoe_;
-    int& running_;
+    int running_;
     bool composition_ = game_.options.play == PlayStyle::composition;
     const std::vector<CompositionNode>* nodes_ = nullptr;
     int up_ = 0;
@@ -148,6 +162,7 @@ void Round::play_seat(Hand* hands, int& count) {
             // A split: this hand keeps the first card, a new one the second.
             const int pair = hand.first;
             Hand fresh;
+            fresh.start();
             add(fresh, pair);
             hands[count++] = fresh;
             hand = fresh;
@@ -161,7 +176,7 @@ RoundMoney Round::play() {
     int counts[kMostPlayers];
     shoe_.start_round();
     for (int seat = 0; seat < seats; ++seat) {
-        hands[seat][0] = Hand{};
+        hands[seat][0].start();
         counts[seat] = 1;
     }
     // The first cards go to every seat before the up card, so that the
@@ -272,7 +287,10 @@ RoundMoney Round::play() {
 }  // namespace
 
 RoundMoney play_round(const Game& game, Shoe& shoe, int& half_running) {
-    return Round(game, shoe, half_running).play();
+    Round round(game, shoe, half_running);
+    const RoundMoney money = round.play();
+    half_running = round.running();
+    return money;
 }
 
 }  // namespace tavolix::simulation
