@@ -37,7 +37,10 @@ struct Hand {
 
 constexpr int kMostHands = 4;
 
-// Deals, counts and plays for one round; the seats' hands live here.
+// Deals, counts and plays for one round; the seats' hands live here. The
+// composition table is a template argument, so that the chart's loop has
+// none of its branches.
+template <bool kComposition>
 class Round {
   public:
     Round(const Game& game, Shoe& shoe, int half_running)
@@ -62,7 +65,7 @@ class Round {
             hand.second = static_cast<std::int8_t>(card);
         }
         ++hand.cards;
-        if (composition_) {
+        if constexpr (kComposition) {
             hand.node =
                 (*nodes_)[static_cast<std::size_t>(hand.node)].next[static_cast<std::size_t>(card)];
         }
@@ -78,15 +81,15 @@ class Round {
     const TableRules& rules_;
     Shoe& shoe_;
     int running_;
-    bool composition_ = game_.options.play == PlayStyle::composition;
     const std::vector<CompositionNode>* nodes_ = nullptr;
     int up_ = 0;
     int hole_ = 0;
     int slot_ = 0;
 };
 
-std::uint8_t Round::chart_move(const Hand& hand, int slot, bool may_split) const {
-    if (composition_) {
+template <bool kComposition>
+std::uint8_t Round<kComposition>::chart_move(const Hand& hand, int slot, bool may_split) const {
+    if constexpr (kComposition) {
         return (*nodes_)[static_cast<std::size_t>(hand.node)].code;
     }
     if (hand.cards == 2 && hand.first == hand.second) {
@@ -101,7 +104,8 @@ std::uint8_t Round::chart_move(const Hand& hand, int slot, bool may_split) const
 
 // The seat's hands in turn: a split hand waits for its second card until
 // its turn comes, as at the table.
-void Round::play_seat(Hand* hands, int& count) {
+template <bool kComposition>
+void Round<kComposition>::play_seat(Hand* hands, int& count) {
     const int slot = this->slot();
     for (int h = 0; h < count; ++h) {
         Hand& hand = hands[h];
@@ -170,7 +174,8 @@ void Round::play_seat(Hand* hands, int& count) {
     }
 }
 
-RoundMoney Round::play() {
+template <bool kComposition>
+RoundMoney Round<kComposition>::play() {
     const int seats = game_.options.players;
     Hand hands[kMostPlayers][kMostHands];
     int counts[kMostPlayers];
@@ -186,7 +191,7 @@ RoundMoney Round::play() {
         firsts[seat] = seen();
     }
     up_ = seen();
-    if (composition_) {
+    if constexpr (kComposition) {
         nodes_ = &game_.composition[static_cast<std::size_t>(up_)];
     }
     for (int seat = 0; seat < seats; ++seat) {
@@ -287,7 +292,13 @@ RoundMoney Round::play() {
 }  // namespace
 
 RoundMoney play_round(const Game& game, Shoe& shoe, int& half_running) {
-    Round round(game, shoe, half_running);
+    if (game.options.play == PlayStyle::composition) {
+        Round<true> round(game, shoe, half_running);
+        const RoundMoney money = round.play();
+        half_running = round.running();
+        return money;
+    }
+    Round<false> round(game, shoe, half_running);
     const RoundMoney money = round.play();
     half_running = round.running();
     return money;
