@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#include "simulation_report.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace tavolix {
+
+namespace {
+
+using simulation::CountFigures;
+using simulation::Figures;
+
+// The shortest text that reads back as the same double; JSON has no
+// infinities, so a figure without a value is null.
+std::string json_number(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+std::string json_string(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string fixed(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return "-";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string grouped(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), ",");
+    }
+    return digits;
+}
+
+std::string ramp_text(const simulation::SimulationOptions& options) {
+    if (options.ramp.empty()) {
+        return "flat, 1 unit";
+    }
+    std::string text;
+    for (const auto& step : options.ramp) {
+        text += (text.empty() ? "" : ",") + std::to_string(step.true_count) + ":" +
+                std::to_string(step.units);
+    }
+    return text;
+}
+
+std::string shuffle_text(const simulation::SimulationOptions& options) {
+    const int cut = simulation::cut_card_of(options);
+    if (cut == 0) {
+        return "a fresh shoe every round";
+    }
+    return "after the round in which card " + std::to_string(cut) + " of " +
+           std::to_string(options.decks * 52) + " came out";
+}
+
+}  // namespace
+
+std::string simulation_text(const SimulationReport& report) {
+    const auto& options = report.options;
+    const Figures& f = report.figures;
+    std::string text;
+    text += "Rules " + rules_text(options.rules) + ", " + std::to_string(options.decks) +
+            (options.decks == 1 ? " deck" : " decks") + ", " + std::to_string(options.players) +
+            (options.players == 1 ? " seat" : " seats") + "\n";
+    text += "Reshuffle " + shuffle_text(options) + "\n";
+    text += "Play " + std::string(simulation::play_name(options.play)) + ", count " +
+            options.count.title + ", indices " + simulation::index_set_name(options.indices) +
+            ", ramp " + ramp_text(options) +
+            (options.wong_out ? ", wong out below " + std::to_string(*options.wong_out) : "") +
+            "\n";
+    text += "Seed " + std::to_string(options.seed) + ", " + std::to_string(report.threads) +
+            (report.threads == 1 ? " thread" : " threads") + ", " + fixed(report.seconds, 1) +
+            " s, " + fixed(report.seconds > 0 ? f.rounds_dealt / report.seconds / 1e6 : 0, 1) +
+            " million rounds/s" + (report.finished ? "" : " (stopped: the blocks done so far)") +
+            "\n\n";
+    text += "Rounds bet          " + grouped(f.rounds) + " of " + grouped(f.rounds_dealt) +
+            " dealt, " + grouped(f.hands) + " hands\n";
+    text += "Advantage           " + fixed(100 * f.advantage, 3) + " % +- " +
+            fixed(100 * f.advantage_se, 3) + " % of the units bet\n";
+    text += "EV per round        " + fixed(f.ev_per_round, 5) + " +- " +
+            fixed(f.ev_per_round_se, 5) + " units\n";
+    text += "SD per round        " + fixed(f.sd_per_round, 4) + " units\n";
+    text += "Win rate per 100    " + fixed(f.win_rate_per_100, 3) + " units, SD " +
+            fixed(f.sd_per_100, 2) + "\n";
+    text += "N0                  " + (f.ev_per_round > 0 ? grouped(std::llround(f.n0)) : "-") +
+            " rounds\n";
+    text += "DI                  " + fixed(f.di, 3) + "\n";
+    text += "SCORE               " + (f.ev_per_round > 0 ? fixed(f.score, 3) : "-") + "\n";
+    if (f.risk_of_ruin) {
+        text += "Risk of ruin        " + fixed(100 * *f.risk_of_ruin, 3) + " % with " +
+                fixed(*report.bankroll, 0) + " units\n";
+    }
+    if (f.trip_risk_of_ruin) {
+        text += "Trip risk of ruin   " + fixed(100 * *f.trip_risk_of_ruin, 3) + " % in " +
+                grouped(*report.trip) + " rounds\n";
+    }
+    text += "\n  TC      rounds   share  advantage      SD\n";
+    for (const CountFigures& count : f.true_counts) {
+        if (count.rounds == 0) {
+            continue;
+        }
+        char line[128];
+        const std::string label = count.true_count == simulation::kLowestCount
+                                      ? "<=" + std::to_string(count.true_count)
+                                  : count.true_count == simulation::kHighestCount
+                                      ? ">=" + std::to_string(count.true_count)
+                                      : std::to_string(count.true_count);
+        std::snprintf(line, sizeof line, "%4s %11llu %6.2f %% %8.3f %% %7.3f\n", label.c_str(),
+                      static_cast<unsigned long long>(count.rounds),
+                      f.rounds_dealt > 0 ? 100.0 * count.rounds / f.rounds_dealt : 0.0,
+                      100 * count.advantage, count.sd);
+        text += line;
+    }
+    return text;
+}
+
+std::string simulation_json(const SimulationReport& report, std::string_view rules_object) {
+    const auto& options = report.options;
+    const Figures& f = report.figures;
+    const auto optional = [](const std::optional<double>& value) {
+        return value ? json_number(*value) : std::string("null");
+    };
+    std::string json = "{\n";
+    const auto key = [&](std::string_view name, const std::string& value) {
+        json += "  " + json_string(name) + ": " + value + ",\n";
+    };
+    key("rounds", std::to_string(f.rounds));
+    key("rounds_dealt", std::to_string(f.rounds_dealt));
+    key("hands", std::to_string(f.hands));
+    key("advantage", json_number(f.advantage));
+    key("advantage_se", json_number(f.advantage_se));
+    key("ev_per_round", json_number(f.ev_per_round));
+    key("ev_per_round_se", json_number(f.ev_per_round_se));
+    key("sd_per_round", json_number(f.sd_per_round));
+    key("win_rate_per_100", json_number(f.win_rate_per_100));
+    key("sd_per_100", json_number(f.sd_per_100));
+    key("n0", f.ev_per_round > 0 ? json_number(f.n0) : "null");
+    key("di", json_number(f.di));
+    key("score", f.ev_per_round > 0 ? json_number(f.score) : "null");
+    key("risk_of_ruin", optional(f.risk_of_ruin));
+    key("trip_risk_of_ruin", optional(f.trip_risk_of_ruin));
+    std::string counts = "[";
+    for (const CountFigures& count : f.true_counts) {
+        counts += std::string(counts.size() > 1 ? ",\n    " : "\n    ") +
+                  "{\"tc\": " + std::to_string(count.true_count) +
+                  ", \"rounds\": " + std::to_string(count.rounds) +
+                  ", \"advantage\": " + json_number(count.advantage) +
+                  ", \"sd\": " + json_number(count.sd) + "}";
+    }
+    key("true_counts", counts + "\n  ]");
+    key("rules", std::string(rules_object));
+    key("rules_text", json_string(rules_text(options.rules)));
+    key("decks", std::to_string(options.decks));
+    key("players", std::to_string(options.players));
+    key("play", json_string(simulation::play_name(options.play)));
+    key("count", json_string(options.count.name));
+    key("indices", json_string(simulation::index_set_name(options.indices)));
+    key("cut_card", std::to_string(simulation::cut_card_of(options)));
+    key("seed", std::to_string(options.seed));
+    key("finished", report.finished ? "true" : "false");
+    key("threads", std::to_string(report.threads));
+    key("seconds", json_number(report.seconds));
+    json += "  \"rounds_per_second\": " +
+            json_number(report.seconds > 0 ? f.rounds_dealt / report.seconds : 0) + "\n}\n";
+    return json;
+}
+
+}  // namespace tavolix
