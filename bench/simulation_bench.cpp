@@ -16,6 +16,7 @@ const Game& six_deck_game() {
             .rules = std::get<TableRules>(parse_rules("S17 DAS LS")),
             .decks = 6,
             .penetration = 0.75,
+            .indices = IndexSet::i18,
             .ramp = {{1, 1}, {2, 2}, {3, 4}, {4, 8}, {5, 12}},
             .rounds = 8u << 18,
             .block_rounds = 1u << 18,
