@@ -6,8 +6,10 @@
 #include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <random>
 
+#include "cli/sim_options.h"
 #include "simulation/checkpoint.h"
 #include "simulation/figures.h"
 #include "simulation/run.h"
@@ -70,6 +72,216 @@ INSTANTIATE_TEST_SUITE_P(Rules, AgainstExactRound,
                          ::testing::Values(ExactCase{1, "S17 SPL0"}, ExactCase{6, "S17 SPL0"},
                                            ExactCase{1, "H17 ENHC SPL0 LS BJ6:5 D10"},
                                            ExactCase{6, "H17 ENHC SPL0 LS BJ6:5 D10"}));
+
+
+// The rounds are split into fixed blocks with a stream each: however many
+// threads take them, the sums are the same to the last unit.
+TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
+    const SimulationOptions options{.rules = rules_of("H17 DAS LS SPL3 RSA"),
+                                    .decks = 2,
+                                    .players = 3,
+                                    .ramp = {{-1, 1}, {1, 2}, {3, 6}},
+                                    .wong_out = -2,
+                                    .rounds = 200'000,
+                                    .seed = 7,
+                                    .block_rounds = 20'000};
+    const Game game = game_of(options);
+    RunState one = fresh_state(options);
+    ASSERT_TRUE(run(game, 1, one));
+    RunState two = fresh_state(options);
+    ASSERT_TRUE(run(game, 2, two));
+    EXPECT_EQ(one.sums, two.sums);
+    EXPECT_EQ(one.sums.rounds_dealt, options.rounds);
+    EXPECT_LT(one.sums.rounds, options.rounds);  // some rounds wonged out
+
+    // Stopped after three blocks, kept, read back and run to the end.
+    std::stop_source stop;
+    RunState part = fresh_state(options);
+    EXPECT_FALSE(run(game, 2, part, [&](const RunState& now) {
+        if (now.blocks_done() >= 3) {
+            stop.request_stop();
+        }
+    }, stop.get_token()));
+    const auto path = std::filesystem::temp_directory_path() / "tavolix_simulation_test.ckpt";
+    const std::string fingerprint = simulation::fingerprint(options);
+    ASSERT_FALSE(save_checkpoint(path.string(), fingerprint, part));
+    auto loaded = load_checkpoint(path.string(), fingerprint, blocks_of(options));
+    ASSERT_TRUE(std::holds_alternative<std::optional<RunState>>(loaded));
+    RunState resumed = *std::get<std::optional<RunState>>(loaded);
+    EXPECT_EQ(resumed, part);
+    ASSERT_TRUE(run(game, 2, resumed));
+    EXPECT_EQ(resumed.sums, one.sums);
+    std::filesystem::remove(path);
+
+    // A checkpoint of other options, cut short or with a changed digit is
+    // refused whole.
+    const std::string text = checkpoint_text(fingerprint, part);
+    SimulationOptions other = options;
+    other.seed = 8;
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        read_checkpoint(checkpoint_text(simulation::fingerprint(other), part), fingerprint,
+                        blocks_of(options))));
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        read_checkpoint(text.substr(0, text.size() / 2), fingerprint, blocks_of(options))));
+    std::string changed = text;
+    changed[changed.find("sums ") + 5] ^= 1;
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        read_checkpoint(changed, fingerprint, blocks_of(options))));
+    EXPECT_TRUE(std::holds_alternative<std::string>(
+        read_checkpoint("not a checkpoint\n", fingerprint, blocks_of(options))));
+}
+
+// A cell of the chart set by hand at every count, so that a stacked shoe
+// plays the hand the case means whatever the strategy says.
+struct Forced {
+    int kind;
+    int row;
+    int up;
+    std::uint8_t code;
+};
+
+struct StackCase {
+    const char* name;
+    const char* rules;
+    std::vector<Forced> forced;
+    std::vector<int> cards;  // seat's first, up, seat's second, then in order
+    int money;               // tenths of the bet
+    int hands;
+};
+
+class StackedShoe : public ::testing::TestWithParam<StackCase> {};
+
+TEST_P(StackedShoe, pays_the_round_and_deals_only_the_cards_it_needs) {
+    const StackCase& c = GetParam();
+    static std::map<std::string, Game> games;
+    if (!games.contains(c.rules)) {
+        games.emplace(c.rules, game_of({.rules = rules_of(c.rules), .decks = 2}));
+    }
+    Game game = games.at(c.rules);
+    for (const Forced& cell : c.forced) {
+        for (int slot = 0; slot < kCountSlots; ++slot) {
+            game.chart[static_cast<std::size_t>(((slot * 3 + cell.kind) * kRows + cell.row) *
+                                                    kUps +
+                                                cell.up)] = cell.code;
+        }
+    }
+    Shoe shoe(2, pcg32(3));
+    ASSERT_TRUE(shoe.stack(c.cards));
+    int running = game.initial_half_count;
+    const RoundMoney money = play_round(game, shoe, running);
+    EXPECT_EQ(money.money, c.money) << c.name;
+    EXPECT_EQ(money.hands, c.hands) << c.name;
+    EXPECT_EQ(shoe.dealt(), static_cast<int>(c.cards.size())) << c.name;
+}
+
+constexpr const char* kPeek = "S17 DAS LS SPL3";
+constexpr const char* kEnhc = "S17 ENHC DAS LS SPL3";
+const Forced kDouble11{kHard, 11, 10, kDouble | kHitsInstead};
+const Forced kDouble11v6{kHard, 11, 6, kDouble | kHitsInstead};
+const Forced kSplit8v6{kPair, 8, 6, kSplit};
+const Forced kSplit8v10{kPair, 8, 10, kSplit};
+const Forced kStand18v10{kHard, 18, 10, kStand};
+const Forced kStand17v10{kHard, 17, 10, kStand};
+const Forced kSurrender16{kHard, 16, 10, kSurrender | kHitsInstead};
+const Forced kHit16{kHard, 16, 10, kHit};
+
+INSTANTIATE_TEST_SUITE_P(
+    Payoffs, StackedShoe,
+    ::testing::Values(
+        StackCase{"double won", kPeek, {kDouble11v6}, {6, 6, 5, 10, 10, 10}, 20, 1},
+        StackCase{"split, one hand doubled after it, both won",
+                  kPeek,
+                  {kSplit8v6, kDouble11v6, {kHard, 18, 6, kStand}},
+                  {8, 6, 8, 10, 3, 10, 10, 10},
+                  30,
+                  2},
+        StackCase{"surrender", kPeek, {kSurrender16}, {10, 10, 6, 7}, -5, 1},
+        StackCase{"bust: the dealer draws nothing", kPeek, {kHit16}, {10, 10, 6, 7, 10}, -10, 1},
+        StackCase{"natural 3:2", kPeek, {}, {1, 9, 10, 8}, 15, 1},
+        StackCase{"natural 6:5", "S17 BJ6:5", {}, {1, 9, 10, 8}, 12, 1},
+        StackCase{"natural 1:1", "S17 BJ1:1", {}, {10, 9, 1, 8}, 10, 1},
+        StackCase{"peeked natural takes the bet, no play", kPeek, {}, {10, 1, 9, 10}, -10, 1},
+        StackCase{"natural pushes a peeked natural", kPeek, {}, {10, 1, 1, 10}, 0, 1},
+        StackCase{"ENHC natural takes a double", kEnhc, {kDouble11}, {6, 10, 5, 3, 1}, -20, 1},
+        StackCase{"ENHC natural takes both split hands",
+                  kEnhc,
+                  {kSplit8v10, kStand18v10, kStand17v10},
+                  {8, 10, 8, 10, 9, 1},
+                  -20,
+                  2},
+        StackCase{"ENHC natural takes a surrendered hand whole",
+                  kEnhc,
+                  {kSurrender16},
+                  {10, 10, 6, 1},
+                  -10,
+                  1},
+        StackCase{"ENHC: a bust leaves the dealer without a hole card",
+                  kEnhc,
+                  {kHit16},
+                  {10, 10, 6, 10},
+                  -10,
+                  1}));
+
+// The risk of ruin of a long trip is the plain formula's; a short trip's
+// is what a random walk of the same drift and spread shows.
+TEST(RiskOfRuin, trip_risk_meets_the_formula_and_a_random_walk) {
+    const double ev = 0.02;
+    const double sd = 1.2;
+    EXPECT_DOUBLE_EQ(risk_of_ruin(ev, sd, 50), std::exp(-2 * ev * 50 / (sd * sd)));
+    EXPECT_EQ(risk_of_ruin(-0.01, sd, 50), 1.0);
+    EXPECT_NEAR(trip_risk_of_ruin(ev, sd, 50, 1e9), risk_of_ruin(ev, sd, 50), 1e-9);
+
+    // Steps of +-1: the walk touches -B exactly, with no overshoot.
+    const double p = 0.51;
+    const int bankroll = 30;
+    const int rounds = 900;
+    const int walks = 20000;
+    std::mt19937_64 random(29);
+    std::bernoulli_distribution wins(p);
+    int ruined = 0;
+    for (int walk = 0; walk < walks; ++walk) {
+        int money = 0;
+        for (int round = 0; round < rounds && money > -bankroll; ++round) {
+            money += wins(random) ? 1 : -1;
+        }
+        ruined += money <= -bankroll ? 1 : 0;
+    }
+    const double seen = static_cast<double>(ruined) / walks;
+    const double mean = 2 * p - 1;
+    const double formula = trip_risk_of_ruin(mean, std::sqrt(1 - mean * mean), bankroll, rounds);
+    EXPECT_NEAR(seen, formula, 4 * std::sqrt(formula * (1 - formula) / walks));
+}
+
+// Each bad option gives one line naming it.
+TEST(SimOptions, refuses_bad_options_naming_the_fault) {
+    const std::vector<std::pair<QStringList, std::string>> cases = {
+        {{"--ramp", "1:1,x"}, "ramp"},
+        {{"--ramp", "2:1,1:2"}, "rise"},
+        {{"--penetration", "1.2"}, "penetration"},
+        {{"--cut-card", "313"}, "cut card"},
+        {{"--players", "8"}, "players"},
+        {{"--decks", "1", "--players", "5"}, "players"},
+        {{"--bankroll", "0"}, "bankroll"},
+        {{"--bankroll", "-5"}, "bankroll"},
+        {{"--trip", "100"}, "--bankroll"},
+        {{"--rules", "TABLE"}, "S17 or H17"},
+        {{"--play", "perfect"}, "play"},
+        {{"--indices", "i18", "--play", "composition"}, "basic"},
+        {{"--penetration", "0.5", "--cut-card", "100"}, "together"},
+        {{"--count", "ko", "--indices", "all"}, "balanced"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const auto parsed = cli::parse_sim_arguments(QStringList{"tavolix-sim"} + arguments);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << arguments.join(' ').toStdString();
+        const std::string& error = std::get<std::string>(parsed);
+        EXPECT_NE(error.find(named), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+    const auto good = cli::parse_sim_arguments(
+        {"tavolix-sim", "--rules", "H17 DAS", "--ramp", "1:1,2:4", "--bankroll", "500"});
+    ASSERT_TRUE(std::holds_alternative<cli::SimRequest>(good));
+    EXPECT_EQ(std::get<cli::SimRequest>(good).options.ramp.size(), 2u);
+}
 
 }  // namespace
 }  // namespace tavolix::simulation

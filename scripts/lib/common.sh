@@ -8,7 +8,7 @@ TAVOLIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 TAVOLIX_PACKAGES=(
     cmake ninja-build g++
-    qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev libpcg-cpp-dev
     fonts-liberation xvfb xauth xdotool imagemagick
     locales desktop-file-utils
     libxml2-utils
