@@ -4,6 +4,7 @@
 #include "block_workers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavolix::cli {
 

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <thread>
 
