@@ -20,8 +20,9 @@ export OMPI_MCA_btl=self,vader OMPI_MCA_btl_vader_single_copy_mechanism=none
 export OMPI_MCA_rmaps_base_oversubscribe=1
 mpirun=(timeout 120 mpirun --oversubscribe -np 3)
 
-# Long enough that the kill 2 s in finds the run under way.
-game=(--rounds "${TAVOLIX_MPI_TEST_ROUNDS:-60000000}" --decks 6 --rules "S17 DAS LS"
+# Long enough that the run is still dealing when its first checkpoint is
+# written, five seconds in.
+game=(--rounds "${TAVOLIX_MPI_TEST_ROUNDS:-150000000}" --decks 6 --rules "S17 DAS LS"
       --ramp "1:1,2:2,3:4,4:8,5:12" --bankroll 1000 --trip 5000 --seed 20260530 --json)
 
 same_figures() {
@@ -52,8 +53,11 @@ echo "3 ranks: the figures of one thread ($(python3 -c 'import json,sys; print(j
 "${mpirun[@]}" "$sim_mpi" "${game[@]}" --threads 1 --checkpoint "$work/run.ckpt" \
     >"$work/killed.json" 2>"$work/killed.err" &
 job=$!
-sleep 2
-kill -TERM "$job"
+for _ in $(seq 1 120); do
+    [ -e "$work/run.ckpt" ] || ! kill -0 "$job" 2>/dev/null && break
+    sleep 0.25
+done
+kill -TERM "$job" 2>/dev/null || true
 status=0
 wait "$job" || status=$?
 if [ "$status" -eq 0 ]; then
@@ -61,7 +65,7 @@ if [ "$status" -eq 0 ]; then
     exit 1
 fi
 [ -s "$work/run.ckpt" ] || { echo "no checkpoint after the kill" >&2; cat "$work/killed.err" >&2; exit 1; }
-echo "killed (exit $status): $(grep -c . "$work/killed.err") lines on stderr, checkpoint kept"
+echo "killed (exit $status): the checkpoint keeps $(sed -n 's/^done //p' "$work/run.ckpt" | tr -cd 1 | wc -c) blocks"
 "${mpirun[@]}" "$sim_mpi" "${game[@]}" --threads 1 --checkpoint "$work/run.ckpt" >"$work/resumed.json"
 same_figures "$work/one.json" "$work/resumed.json"
 echo "stopped and resumed: the figures of one thread"
