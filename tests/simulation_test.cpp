@@ -73,7 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Rules, AgainstExactRound,
                                            ExactCase{1, "H17 ENHC SPL0 LS BJ6:5 D10"},
                                            ExactCase{6, "H17 ENHC SPL0 LS BJ6:5 D10"}));
 
-
 // The rounds are split into fixed blocks with a stream each: however many
 // threads take them, the sums are the same to the last unit.
 TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
@@ -97,11 +96,14 @@ TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
     // Stopped after three blocks, kept, read back and run to the end.
     std::stop_source stop;
     RunState part = fresh_state(options);
-    EXPECT_FALSE(run(game, 2, part, [&](const RunState& now) {
-        if (now.blocks_done() >= 3) {
-            stop.request_stop();
-        }
-    }, stop.get_token()));
+    EXPECT_FALSE(run(
+        game, 2, part,
+        [&](const RunState& now) {
+            if (now.blocks_done() >= 3) {
+                stop.request_stop();
+            }
+        },
+        stop.get_token()));
     const auto path = std::filesystem::temp_directory_path() / "tavolix_simulation_test.ckpt";
     const std::string fingerprint = simulation::fingerprint(options);
     ASSERT_FALSE(save_checkpoint(path.string(), fingerprint, part));
@@ -118,9 +120,8 @@ TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
     const std::string text = checkpoint_text(fingerprint, part);
     SimulationOptions other = options;
     other.seed = 8;
-    EXPECT_TRUE(std::holds_alternative<std::string>(
-        read_checkpoint(checkpoint_text(simulation::fingerprint(other), part), fingerprint,
-                        blocks_of(options))));
+    EXPECT_TRUE(std::holds_alternative<std::string>(read_checkpoint(
+        checkpoint_text(simulation::fingerprint(other), part), fingerprint, blocks_of(options))));
     EXPECT_TRUE(std::holds_alternative<std::string>(
         read_checkpoint(text.substr(0, text.size() / 2), fingerprint, blocks_of(options))));
     std::string changed = text;
@@ -160,8 +161,7 @@ TEST_P(StackedShoe, pays_the_round_and_deals_only_the_cards_it_needs) {
     Game game = games.at(c.rules);
     for (const Forced& cell : c.forced) {
         for (int slot = 0; slot < kCountSlots; ++slot) {
-            game.chart[static_cast<std::size_t>(((slot * 3 + cell.kind) * kRows + cell.row) *
-                                                    kUps +
+            game.chart[static_cast<std::size_t>(((slot * 3 + cell.kind) * kRows + cell.row) * kUps +
                                                 cell.up)] = cell.code;
         }
     }
@@ -272,7 +272,8 @@ TEST(SimOptions, refuses_bad_options_naming_the_fault) {
     };
     for (const auto& [arguments, named] : cases) {
         const auto parsed = cli::parse_sim_arguments(QStringList{"tavolix-sim"} + arguments);
-        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << arguments.join(' ').toStdString();
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed))
+            << arguments.join(' ').toStdString();
         const std::string& error = std::get<std::string>(parsed);
         EXPECT_NE(error.find(named), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;

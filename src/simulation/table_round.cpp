@@ -9,29 +9,46 @@ namespace {
 
 enum End : std::uint8_t { kPlaying = 0, kBust, kSurrendered, kNatural };
 
+// Left without initialisers so that a round's seats cost nothing until a
+// hand is dealt to them: start() makes a hand.
 struct Hand {
-    int hard = 0;  // aces as one
-    bool ace = false;
-    int cards = 0;
-    int first = 0;
-    int second = 0;
-    int stake = 1;
-    int node = 0;
-    End end = kPlaying;
+    std::int32_t node;  // in the composition table
+    std::int16_t hard;  // aces as one
+    std::int8_t cards;
+    std::int8_t first;
+    std::int8_t second;
+    std::int8_t stake;
+    bool ace;
+    End end;
 
+    void start() {
+        node = 0;
+        hard = 0;
+        cards = 0;
+        first = 0;
+        second = 0;
+        stake = 1;
+        ace = false;
+        end = kPlaying;
+    }
     int total() const { return ace && hard <= 11 ? hard + 10 : hard; }
     bool soft() const { return ace && hard <= 11; }
 };
 
 constexpr int kMostHands = 4;
 
-// Deals, counts and plays for one round; the seats' hands live here.
+// Deals, counts and plays for one round; the seats' hands live here. The
+// composition table is a template argument, so that the chart's loop has
+// none of its branches.
+template <bool kComposition>
 class Round {
   public:
-    Round(const Game& game, Shoe& shoe, int& half_running)
+    Round(const Game& game, Shoe& shoe, int half_running)
         : game_(game), rules_(game.options.rules), shoe_(shoe), running_(half_running) {}
 
     RoundMoney play();
+    // Kept here while the round is dealt, so that it can stay in a register.
+    int running() const { return running_; }
 
   private:
     int seen() {
@@ -40,15 +57,15 @@ class Round {
         return card;
     }
     void add(Hand& hand, int card) const {
-        hand.hard += card;
+        hand.hard = static_cast<std::int16_t>(hand.hard + card);
         hand.ace = hand.ace || card == 1;
         if (hand.cards == 0) {
-            hand.first = card;
+            hand.first = static_cast<std::int8_t>(card);
         } else if (hand.cards == 1) {
-            hand.second = card;
+            hand.second = static_cast<std::int8_t>(card);
         }
         ++hand.cards;
-        if (composition_) {
+        if constexpr (kComposition) {
             hand.node =
                 (*nodes_)[static_cast<std::size_t>(hand.node)].next[static_cast<std::size_t>(card)];
         }
@@ -63,16 +80,16 @@ class Round {
     const Game& game_;
     const TableRules& rules_;
     Shoe& shoe_;
-    int& running_;
-    bool composition_ = game_.options.play == PlayStyle::composition;
+    int running_;
     const std::vector<CompositionNode>* nodes_ = nullptr;
     int up_ = 0;
     int hole_ = 0;
     int slot_ = 0;
 };
 
-std::uint8_t Round::chart_move(const Hand& hand, int slot, bool may_split) const {
-    if (composition_) {
+template <bool kComposition>
+std::uint8_t Round<kComposition>::chart_move(const Hand& hand, int slot, bool may_split) const {
+    if constexpr (kComposition) {
         return (*nodes_)[static_cast<std::size_t>(hand.node)].code;
     }
     if (hand.cards == 2 && hand.first == hand.second) {
@@ -87,7 +104,8 @@ std::uint8_t Round::chart_move(const Hand& hand, int slot, bool may_split) const
 
 // The seat's hands in turn: a split hand waits for its second card until
 // its turn comes, as at the table.
-void Round::play_seat(Hand* hands, int& count) {
+template <bool kComposition>
+void Round<kComposition>::play_seat(Hand* hands, int& count) {
     const int slot = this->slot();
     for (int h = 0; h < count; ++h) {
         Hand& hand = hands[h];
@@ -148,6 +166,7 @@ void Round::play_seat(Hand* hands, int& count) {
             // A split: this hand keeps the first card, a new one the second.
             const int pair = hand.first;
             Hand fresh;
+            fresh.start();
             add(fresh, pair);
             hands[count++] = fresh;
             hand = fresh;
@@ -155,13 +174,14 @@ void Round::play_seat(Hand* hands, int& count) {
     }
 }
 
-RoundMoney Round::play() {
+template <bool kComposition>
+RoundMoney Round<kComposition>::play() {
     const int seats = game_.options.players;
     Hand hands[kMostPlayers][kMostHands];
     int counts[kMostPlayers];
     shoe_.start_round();
     for (int seat = 0; seat < seats; ++seat) {
-        hands[seat][0] = Hand{};
+        hands[seat][0].start();
         counts[seat] = 1;
     }
     // The first cards go to every seat before the up card, so that the
@@ -171,7 +191,7 @@ RoundMoney Round::play() {
         firsts[seat] = seen();
     }
     up_ = seen();
-    if (composition_) {
+    if constexpr (kComposition) {
         nodes_ = &game_.composition[static_cast<std::size_t>(up_)];
     }
     for (int seat = 0; seat < seats; ++seat) {
@@ -272,7 +292,16 @@ RoundMoney Round::play() {
 }  // namespace
 
 RoundMoney play_round(const Game& game, Shoe& shoe, int& half_running) {
-    return Round(game, shoe, half_running).play();
+    if (game.options.play == PlayStyle::composition) {
+        Round<true> round(game, shoe, half_running);
+        const RoundMoney money = round.play();
+        half_running = round.running();
+        return money;
+    }
+    Round<false> round(game, shoe, half_running);
+    const RoundMoney money = round.play();
+    half_running = round.running();
+    return money;
 }
 
 }  // namespace tavolix::simulation
