@@ -132,6 +132,35 @@ TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
         read_checkpoint("not a checkpoint\n", fingerprint, blocks_of(options))));
 }
 
+// Dealt to the last card, rounds run out of cards and go on with the
+// discards; the count of cards dealt in a shoe's life stays within it.
+TEST(SimulationRun, a_shoe_dealt_to_its_end_goes_on_with_the_discards) {
+    const SimulationOptions options{.rules = rules_of("S17 DAS SPL3"),
+                                    .decks = 1,
+                                    .cut_card = 52,
+                                    .players = 4,
+                                    .rounds = 20'000,
+                                    .seed = 3};
+    const Game game = game_of(options);
+    Shoe shoe(1, pcg32(5));
+    int running = game.initial_half_count;
+    int emptied = 0;
+    for (int round = 0; round < 20'000; ++round) {
+        const int before = shoe.dealt();
+        play_round(game, shoe, running);
+        emptied += shoe.dealt() < before ? 1 : 0;
+        ASSERT_LE(shoe.dealt(), shoe.size());
+        if (shoe.needs_shuffle(game.cut_card)) {
+            shoe.shuffle();
+            running = game.initial_half_count;
+        }
+    }
+    EXPECT_GT(emptied, 100);
+    RunState state = fresh_state(options);
+    EXPECT_TRUE(run(game, 1, state));
+    EXPECT_EQ(state.sums.rounds_dealt, options.rounds);
+}
+
 // A cell of the chart set by hand at every count, so that a stacked shoe
 // plays the hand the case means whatever the strategy says.
 struct Forced {

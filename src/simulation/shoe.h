@@ -96,13 +96,12 @@ class Shoe {
 
   private:
     // A round that empties the shoe goes on with the discards reshuffled:
-    // the cards before this round's. A round that empties those too (never
-    // with the seats the options allow) starts the whole shoe again.
+    // the cards before this round's. A round that has dealt the whole shoe
+    // itself (ten cards a seat and more, which the options make all but
+    // impossible) goes on from the whole shoe less one card, so that the
+    // limit still calls for the reshuffle after it.
     void take_discards() {
-        limit_ = round_start_ > 0 ? round_start_ : size_;
-        if (limit_ == size_) {
-            limit_ = size_ - 1;  // still not the whole shoe: reshuffled after the round
-        }
+        limit_ = round_start_ > 0 ? round_start_ : size_ - 1;
         round_start_ = 0;
         dealt_ = 0;
         stacked_ = 0;
