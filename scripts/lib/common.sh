@@ -13,6 +13,7 @@ TAVOLIX_PACKAGES=(
     locales desktop-file-utils
     libxml2-utils
     help2man man-db appstream
+    libopenmpi-dev openmpi-bin
 )
 
 # Installs whatever is missing of the given packages (all of the above when

@@ -74,6 +74,14 @@ std::string shuffle_text(const simulation::SimulationOptions& options) {
            std::to_string(options.decks * 52) + " came out";
 }
 
+std::string numbers_list(const std::vector<std::uint64_t>& numbers, std::string_view between) {
+    std::string text;
+    for (const std::uint64_t number : numbers) {
+        text += (text.empty() ? "" : std::string(between)) + std::to_string(number);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string simulation_text(const SimulationReport& report) {
@@ -93,8 +101,13 @@ std::string simulation_text(const SimulationReport& report) {
             (report.threads == 1 ? " thread" : " threads") + ", " + fixed(report.seconds, 1) +
             " s, " + fixed(report.seconds > 0 ? f.rounds_dealt / report.seconds / 1e6 : 0, 1) +
             " million rounds/s" + (report.finished ? "" : " (stopped: the blocks done so far)") +
-            "\n\n";
-    text += "Rounds bet          " + grouped(f.rounds) + " of " + grouped(f.rounds_dealt) +
+            "\n";
+    if (!report.blocks_per_rank.empty()) {
+        text += "Spread over " + std::to_string(report.blocks_per_rank.size()) +
+                (report.blocks_per_rank.size() == 1 ? " rank" : " ranks") + ", blocks played " +
+                numbers_list(report.blocks_per_rank, ", ") + " (rank 0 first)\n";
+    }
+    text += "\nRounds bet          " + grouped(f.rounds) + " of " + grouped(f.rounds_dealt) +
             " dealt, " + grouped(f.hands) + " hands\n";
     text += "Advantage           " + fixed(100 * f.advantage, 3) + " % +- " +
             fixed(100 * f.advantage_se, 3) + " % of the units bet\n";
@@ -180,6 +193,10 @@ std::string simulation_json(const SimulationReport& report, std::string_view rul
     key("seed", std::to_string(options.seed));
     key("finished", report.finished ? "true" : "false");
     key("threads", std::to_string(report.threads));
+    if (!report.blocks_per_rank.empty()) {
+        key("ranks", std::to_string(report.blocks_per_rank.size()));
+        key("blocks_per_rank", "[" + numbers_list(report.blocks_per_rank, ", ") + "]");
+    }
     key("seconds", json_number(report.seconds));
     json += "  \"rounds_per_second\": " +
             json_number(report.seconds > 0 ? f.rounds_dealt / report.seconds : 0) + "\n}\n";

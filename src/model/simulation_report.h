@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "simulation/figures.h"
 #include "simulation/options.h"
@@ -21,6 +22,9 @@ struct SimulationReport {
     unsigned threads = 1;
     double seconds = 0;
     bool finished = true;  // false: stopped, the figures are of the blocks done
+    // Played by several processes (MPI ranks): the blocks each played in
+    // this run, rank 0 first; empty for one process.
+    std::vector<std::uint64_t> blocks_per_rank = {};
 };
 
 // The readable report, English.
