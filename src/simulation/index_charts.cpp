@@ -3,16 +3,16 @@
 
 #include "index_charts.h"
 
-#ifdef TAVOLIX_HAVE_INDEX_PLAYS
 #include "counting/index_plays.h"
-#endif
 
 namespace tavolix::simulation {
 
 std::variant<IndexCharts, std::string> index_charts(const DeckCounts& shoe, const TableRules& rules,
                                                     const counting::Count& count,
                                                     std::stop_token stop) {
-#ifdef TAVOLIX_HAVE_INDEX_PLAYS
+    if (!count.balanced()) {
+        return std::string("index plays need a balanced count; " + count.name + " is not");
+    }
     const std::optional<counting::IndexTable> table =
         counting::compute_indices(shoe, rules, count, {}, stop);
     if (!table) {
@@ -24,13 +24,6 @@ std::variant<IndexCharts, std::string> index_charts(const DeckCounts& shoe, cons
             table->chart_at(k);
     }
     return charts;
-#else
-    (void)shoe;
-    (void)rules;
-    (void)count;
-    (void)stop;
-    return std::string("this build has no index plays yet: use --indices none");
-#endif
 }
 
 }  // namespace tavolix::simulation
