@@ -146,8 +146,10 @@ void add_changes(IndexKind kind, const std::string& row, int up, const CellEvs& 
                 changes.push_back(fallback);
             }
         }
-        for (const auto& [lower, higher] : changes) {
-            const auto difference = [&](const strategy::PlayEvs& at) {
+        for (const auto& change : changes) {
+            const Play lower = change.first;
+            const Play higher = change.second;
+            const auto difference = [lower, higher](const strategy::PlayEvs& at) {
                 return *at[static_cast<std::size_t>(higher)] - *at[static_cast<std::size_t>(lower)];
             };
             const double crossing = crossing_between(step, difference(now), difference(next));
