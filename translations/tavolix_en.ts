@@ -469,6 +469,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <translation>count %1, true %2</translation>
     </message>
     <message>
+        <source>conteggio %1</source>
+        <translation>count %1</translation>
+    </message>
+    <message>
         <source>prossima mano %1%</source>
         <translation>next round %1%</translation>
     </message>
@@ -483,6 +487,14 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>sabot quasi finito</source>
         <translation>shoe nearly finished</translation>
+    </message>
+    <message>
+        <source>puntata Kelly %1</source>
+        <translation>Kelly bet %1</translation>
+    </message>
+    <message>
+        <source>punta il minimo</source>
+        <translation>bet the minimum</translation>
     </message>
 </context>
 <context>
@@ -615,6 +627,14 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>Il numero di mazzi salvato %1 non è valido: vale un mazzo.</source>
         <translation>The saved number of decks %1 is not valid: one deck applies.</translation>
+    </message>
+    <message>
+        <source>Il conteggio salvato %1 non è valido: vale il Hi-Lo.</source>
+        <translation>The saved count %1 is not valid: Hi-Lo applies.</translation>
+    </message>
+    <message>
+        <source>Il capitale salvato %1 non è valido: la riga del sabot non propone puntate.</source>
+        <translation>The saved bankroll %1 is not valid: the shoe line suggests no bet.</translation>
     </message>
     <message>
         <source>Impossibile salvare le regole e i mazzi in %1: al prossimo avvio non saranno ricordati.</source>

@@ -47,10 +47,13 @@ ShoeWords translated_shoe_words() {
     translated.cards_out = word(QT_TRANSLATE_NOOP("ModelWords", "Uscite:"));
     translated.shoe = word(QT_TRANSLATE_NOOP("ModelWords", "Sabot: %1 carte su %2"));
     translated.count = word(QT_TRANSLATE_NOOP("ModelWords", "conteggio %1, vero %2"));
+    translated.running_count = word(QT_TRANSLATE_NOOP("ModelWords", "conteggio %1"));
     translated.next_round = word(QT_TRANSLATE_NOOP("ModelWords", "prossima mano %1%"));
     translated.computing = word(QT_TRANSLATE_NOOP("ModelWords", "prossima mano: in calcolo..."));
     translated.out_of_date = word(QT_TRANSLATE_NOOP("ModelWords", "(in calcolo)"));
     translated.thin = word(QT_TRANSLATE_NOOP("ModelWords", "sabot quasi finito"));
+    translated.kelly_bet = word(QT_TRANSLATE_NOOP("ModelWords", "puntata Kelly %1"));
+    translated.minimum_bet = word(QT_TRANSLATE_NOOP("ModelWords", "punta il minimo"));
     return translated;
 }
 
