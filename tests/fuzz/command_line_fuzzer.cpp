@@ -42,14 +42,30 @@ constexpr std::size_t kMaxInput = 2048;
     std::abort();
 }
 
-// Whether an argument asks for help or the version: by name, or among
-// compacted short options such as "-vh".
+// Whether an argument asks for help or the version as Qt's parser reads it:
+// a long form of one of the help or version option's names ("--help",
+// "--h", "--help-all", "--version", "--v"), or those names' letters among
+// compacted short options such as "-vh". There is no prefix matching, and a
+// value given to any of them ("--h=1") is refused.
 bool asks_help_or_version(std::string_view argument) {
-    if (argument == "--help" || argument == "--help-all" || argument == "--version") {
-        return true;
+    for (const std::string_view name : {"--help", "--h", "--help-all", "--version", "--v"}) {
+        if (argument == name) {
+            return true;
+        }
     }
     return argument.size() > 1 && argument[0] == '-' && argument[1] != '-' &&
-           argument.find_first_of("h?v") != std::string_view::npos;
+           argument.find_first_of("hv") != std::string_view::npos;
+}
+
+// Whether an argument is an option that takes the next argument as its value,
+// whatever that argument is.
+bool takes_next_as_value(std::string_view argument) {
+    for (const std::string_view name : {"--stand", "--decks", "--rules", "--reports", "--seen"}) {
+        if (argument == name) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::size_t count_lines(std::string_view text) {
@@ -92,9 +108,7 @@ std::optional<std::string> option_value(const std::vector<std::string>& argument
         if (argument == "--") {
             break;
         }
-        const bool takes_value = argument == "--stand" || argument == "--decks" ||
-                                 argument == "--rules" || argument == "--reports" ||
-                                 argument == "--seen";
+        const bool takes_value = takes_next_as_value(argument);
         if (argument == flag && i + 1 < arguments.size()) {
             value = arguments[i + 1];
         } else if (argument.starts_with(flag + "=")) {
@@ -244,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool strategy = false;
     bool help_or_version = false;
     bool options_ended = false;  // after "--" every argument is a hand
+    bool is_value = false;       // the value of the option before it
     std::size_t start = 0;
     while (start <= arguments_text.size()) {
         std::size_t end = arguments_text.find('\n', start);
@@ -256,11 +271,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (argument.find("reports") != std::string::npos) {
             return -1;
         }
-        if (!options_ended) {
+        if (!options_ended && !is_value) {
             batch = batch || argument == "--batch";
             strategy = strategy || argument == "--strategy";
             help_or_version = help_or_version || asks_help_or_version(argument);
             options_ended = argument == "--";
+            is_value = takes_next_as_value(argument);
+        } else {
+            is_value = false;
         }
         arguments << tavolix::cli::argument_text(argument);
         argument_list.push_back(argument);
