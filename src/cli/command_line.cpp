@@ -10,8 +10,8 @@
 
 #include "argument_text.h"
 #include "batch.h"
-#include "counter_run.h"
 #include "core/message_text.h"
+#include "counter_run.h"
 #include "exit_status.h"
 #include "i18n/translation.h"
 #include "json_output.h"
@@ -227,8 +227,8 @@ std::optional<std::string> counter_misuse(const QCommandLineParser& parser,
     if (!parser.positionalArguments().isEmpty()) {
         return std::string(asked) + " takes no hands: it works out every hand of the round";
     }
-    for (const auto* option : {&options.batch, &options.analysis, &options.reports,
-                               &options.stand, &options.strategy, &options.csv}) {
+    for (const auto* option : {&options.batch, &options.analysis, &options.reports, &options.stand,
+                               &options.strategy, &options.csv}) {
         if (parser.isSet(*option)) {
             return "--" + option->names().front().toStdString() + " cannot be used with " + asked;
         }
@@ -250,8 +250,9 @@ int run_counter(const QCommandLineParser& parser, const Options& options,
         }
         const auto& outcome = std::get<EffectsOutcome>(result);
         bytes = json ? QJsonDocument(removal_effects_json(outcome)).toJson(QJsonDocument::Indented)
-                     : QByteArray::fromStdString(removal_effects_text(
-                           outcome.effects, settings.count, settings.decks));
+                     : QByteArray::fromStdString(
+                           removal_effects_text(outcome.effects, settings.count, settings.decks,
+                                                i18n::translated_counter_words()));
     } else {
         const auto result = run_indices(settings);
         if (const auto* error = std::get_if<InputError>(&result)) {
@@ -259,7 +260,8 @@ int run_counter(const QCommandLineParser& parser, const Options& options,
         }
         const auto& outcome = std::get<IndicesOutcome>(result);
         bytes = json ? QJsonDocument(indices_json(outcome)).toJson(QJsonDocument::Indented)
-                     : QByteArray::fromStdString(index_table_text(outcome.table, settings.decks));
+                     : QByteArray::fromStdString(index_table_text(
+                           outcome.table, settings.decks, i18n::translated_counter_words()));
     }
     return write_output(out, err, bytes, kExitOk);
 }

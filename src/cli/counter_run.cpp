@@ -12,6 +12,7 @@
 
 #include "counting/correlations.h"
 #include "model/counter_text.h"
+#include "model/shoe_captions.h"
 #include "model/strategy_text.h"
 #include "rules_json.h"
 #include "table_run.h"
@@ -109,7 +110,7 @@ std::variant<IndicesOutcome, InputError> run_indices(const TableRequest& setting
     if (!settings.count.balanced()) {
         return InputError{"--indices needs a balanced count; " + settings.count.title +
                           " is not (its tags add up to " +
-                          std::to_string(counting::deck_sum_in_halves(settings.count) / 2.0) +
+                          signed_count(counting::deck_sum_in_halves(settings.count) / 2.0) +
                           " a deck)"};
     }
     auto request = seen_shoe_request(settings.rules, settings.decks, settings.seen);
@@ -160,7 +161,8 @@ QJsonObject indices_json(const IndicesOutcome& outcome) {
                                  {"crossing", play.crossing}});
     }
     QJsonObject object = game_json(outcome.settings);
-    object.insert(QLatin1String("count"), count_json(outcome.settings.count, outcome.settings.decks));
+    object.insert(QLatin1String("count"),
+                  count_json(outcome.settings.count, outcome.settings.decks));
     object.insert(QLatin1String("indices"), plays);
     return object;
 }

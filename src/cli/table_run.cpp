@@ -88,7 +88,7 @@ ShoeOutcome shoe_outcome(const Form1Model& model, const std::vector<Integer>& se
     return {.seen = seen,
             .count = shoe,
             .running = running,
-            .true_count = counting::true_count(running, shoe.left),
+            .true_count = shoe_true_count(running, shoe.left),
             .cards_out_text = model.captions().shoe.cards_out,
             .count_text = shoe_count_text(model.state(), model.words().shoe, count)};
 }

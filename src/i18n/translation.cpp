@@ -196,4 +196,31 @@ StrategyWords translated_strategy_words() {
     return translated;
 }
 
+CounterWords translated_counter_words() {
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("CounterWords", text).toStdString();
+    };
+    CounterWords translated;
+    translated.count = word(QT_TRANSLATE_NOOP("CounterWords", "Conteggio %1"));
+    translated.balanced = word(QT_TRANSLATE_NOOP("CounterWords", "bilanciato"));
+    translated.unbalanced =
+        word(QT_TRANSLATE_NOOP("CounterWords", "non bilanciato, conteggio iniziale %1"));
+    translated.effects = word(QT_TRANSLATE_NOOP(
+        "CounterWords", "Effetti della rimozione di una carta, in % della puntata:"));
+    translated.round = word(QT_TRANSLATE_NOOP("CounterWords", "Mano"));
+    translated.insurance = word(QT_TRANSLATE_NOOP("CounterWords", "Assic."));
+    translated.correlations = word(QT_TRANSLATE_NOOP("CounterWords", "Correlazione"));
+    translated.betting = word(QT_TRANSLATE_NOOP("CounterWords", "puntata"));
+    translated.insurance_correlation = word(QT_TRANSLATE_NOOP("CounterWords", "assicurazione"));
+    translated.indices = word(QT_TRANSLATE_NOOP(
+        "CounterWords", "Indici (la giocata indicata a conteggio vero uguale o maggiore):"));
+    translated.hard = word(QT_TRANSLATE_NOOP("CounterWords", "Totali duri"));
+    translated.soft = word(QT_TRANSLATE_NOOP("CounterWords", "Totali morbidi"));
+    translated.pairs = word(QT_TRANSLATE_NOOP("CounterWords", "Coppie"));
+    translated.insure_at = word(QT_TRANSLATE_NOOP("CounterWords", "Assicurazione a %1 e oltre"));
+    translated.never_insure =
+        word(QT_TRANSLATE_NOOP("CounterWords", "Assicurazione: mai fra -10 e +10"));
+    return translated;
+}
+
 }  // namespace tavolix::i18n

@@ -109,8 +109,8 @@ std::string removal_effects_text(const counting::RemovalEffects& effects,
         text += padded(value_text(value), kColumn);
     }
     text += '\n';
-    for (const auto& [label, row] :
-         {std::pair{&words.round, &effects.round}, std::pair{&words.insurance, &effects.insurance}}) {
+    for (const auto& [label, row] : {std::pair{&words.round, &effects.round},
+                                     std::pair{&words.insurance, &effects.insurance}}) {
         text += padded(*label, kLabel, false);
         for (const double effect : *row) {
             text += padded(fixed(100 * effect, "%+.3f"), kColumn);
@@ -119,10 +119,11 @@ std::string removal_effects_text(const counting::RemovalEffects& effects,
     }
     const std::size_t name_width = 12;
     text += '\n' + padded(words.correlations, name_width, false) +
-            padded(words.betting, kColumn + 4) +
-            padded(words.insurance_correlation, kColumn + 8) + '\n';
+            padded(words.betting, kColumn + 4) + padded(words.insurance_correlation, kColumn + 8) +
+            '\n';
     std::vector<counting::CountCorrelations> rows = counting::built_in_correlations(effects);
-    if (std::none_of(rows.begin(), rows.end(), [&](const auto& row) { return row.count == chosen; })) {
+    if (std::none_of(rows.begin(), rows.end(),
+                     [&](const auto& row) { return row.count == chosen; })) {
         rows.push_back({.count = chosen,
                         .betting = counting::betting_correlation(chosen, effects),
                         .insurance = counting::insurance_correlation(chosen, effects)});
@@ -174,10 +175,11 @@ std::string index_table_text(const counting::IndexTable& table, int decks,
             text += '\n';
         }
     }
-    text += '\n' + (table.insurance_index
-                        ? with_value(words.insure_at, signed_count(*table.insurance_index))
-                        : words.never_insure) +
-            '\n';
+    text +=
+        '\n' +
+        (table.insurance_index ? with_value(words.insure_at, signed_count(*table.insurance_index))
+                               : words.never_insure) +
+        '\n';
     return text;
 }
 

@@ -16,8 +16,6 @@
 #include "entry_history.h"
 #include "exact_chances.h"
 #include "rule_line.h"
-#include "shoe_captions.h"
-#include "shoe_file.h"
 #include "shoe_model.h"
 #include "strategy_text.h"
 #include "table_text.h"

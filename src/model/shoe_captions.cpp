@@ -70,6 +70,10 @@ std::string signed_true_count(double true_count) {
     return text.data();
 }
 
+double shoe_true_count(double running, int left) {
+    return left > 0 ? running / (left / 52.0) : 0.0;
+}
+
 std::string shoe_count_text(const TableState& state, const ShoeWords& words,
                             const counting::Count& count) {
     const ShoeCount shoe = shoe_count(state);
@@ -77,7 +81,7 @@ std::string shoe_count_text(const TableState& state, const ShoeWords& words,
     const std::string named = count == counting::hi_lo_count() ? std::string() : count.title + ' ';
     const std::string counted =
         count.balanced() ? with_values(words.count, named + signed_count(running),
-                                       signed_true_count(counting::true_count(running, shoe.left)))
+                                       signed_true_count(shoe_true_count(running, shoe.left)))
                          : with_values(words.running_count, named + signed_count(running));
     return with_values(words.shoe, std::to_string(shoe.left), std::to_string(shoe.cards)) + ", " +
            counted;

@@ -48,6 +48,11 @@ std::string signed_count(int running);
 std::string signed_count(double running);
 std::string signed_true_count(double true_count);
 
+// The running count per deck left, divided as the shoe's Hi-Lo count
+// always was (counting::true_count may differ from it in the last bit);
+// 0 for an empty shoe.
+double shoe_true_count(double running, int left);
+
 // "Sabot: 40 carte su 52, conteggio +4, vero +5.2": the cards left and the
 // count, the part of the shoe line that needs no strategy. A count other
 // than Hi-Lo is named before its figure; an unbalanced one shows its running
