@@ -76,6 +76,11 @@ std::optional<double> TableMoney::surrender(const Shoe& shoe) const {
     return -0.5;
 }
 
+double TableMoney::surrender_second_moment(const Shoe& shoe) const {
+    const double dealer = natural_.effect == NaturalCounts::beats_all ? natural_chance(shoe) : 0;
+    return 0.25 * (1.0 - dealer) + dealer;
+}
+
 std::optional<double> TableMoney::insurance() const {
     if (!casino_dealer(table_.rules) || table_.banco.size() != 1 || table_.banco[0] != kAce) {
         return std::nullopt;

@@ -39,6 +39,8 @@ class TableMoney {
     int split_steps() const { return resplits() ? most_hands() - 1 : 1; }
 
     std::optional<double> surrender(const Shoe& shoe) const;
+    // E[X^2] of the surrender's money X, when surrender() has one.
+    double surrender_second_moment(const Shoe& shoe) const;
     std::optional<double> insurance() const;
 
   private:
