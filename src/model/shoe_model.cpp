@@ -108,9 +108,8 @@ ShoeCaptions ShoeModel::captions(const TableState& table) const {
     return shoe_captions(table, next_round_, words_, {.count = count_, .bankroll = bankroll_});
 }
 
-std::optional<double> next_round_variance(const Strategy& /*strategy*/) {
-    // Unfinished: Strategy::round_variance is not yet worked out.
-    return std::nullopt;
+std::optional<double> next_round_variance(const Strategy& strategy) {
+    return strategy.round_variance;
 }
 
 }  // namespace tavolix

@@ -89,7 +89,7 @@ class ShoeModel {
 };
 
 // The whole round's variance per unit bet, as the strategy works it out
-// beside its EV; none while the strategy does not give it.
+// beside its EV.
 std::optional<double> next_round_variance(const Strategy& strategy);
 
 }  // namespace tavolix
