@@ -521,6 +521,69 @@ INSTANTIATE_TEST_SUITE_P(
                 "Unknown option '\\x1b[2J'. (see --help)"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// The counter's numbers refuse what they cannot answer, before any work.
+INSTANTIATE_TEST_SUITE_P(
+    BadCount, CalcRefuses,
+    ::testing::Values(
+        BadCall{"unknown_count_name",
+                {"--eor", "--count", "hilo2"},
+                "--count: unknown count \"hilo2\" (the counts: hilo, ko, hiopt1, hiopt2, "
+                "omega2, zen, halves, or ten tags, ace first)"},
+        BadCall{"nine_tags",
+                {"--count", "-1,1,1,1,1,1,0,0,0", "10", "10,8"},
+                "--count: a count needs ten tags, ace first; 9 given"},
+        BadCall{"a_tag_not_a_number",
+                {"--indices", "--count", "-1,1,1,1,uno,1,0,0,0,-1"},
+                "--count: tag 5 \"uno\" is not a whole or half number between -9 and 9"},
+        BadCall{"indices_with_an_unbalanced_count",
+                {"--indices", "--count", "ko"},
+                "--indices needs a balanced count; KO is not (its tags add up to +4 a deck)"},
+        BadCall{"hands_with_eor",
+                {"--eor", "10", "10,8"},
+                "--eor takes no hands: it works out every hand of the round"},
+        BadCall{"hands_with_indices",
+                {"--indices", "10", "10,8"},
+                "--indices takes no hands: it works out every hand of the round"},
+        BadCall{"eor_with_batch", {"--eor", "--batch"}, "--batch cannot be used with --eor"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// The effects of removal and the correlations, as the command line gives
+// them: every documented key, ten figures a row, each built-in count once,
+// and the chosen count's correlations those of its row.
+TEST(CalcCounter, gives_the_effects_of_removal_with_the_documented_keys) {
+    if (testing::kSanitized) {
+        GTEST_SKIP() << "eleven whole rounds are too slow under the sanitizers";
+    }
+    const CalcRun run = run_calc({"--eor", "--json", "--decks", "1", "--rules", "S17"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject object = parse_object(run.out);
+    EXPECT_EQ(keys_of(object),
+              (std::set<QString>{"count", "eor", "correlations", "rules", "rules_text", "decks"}));
+    const QJsonObject count = object["count"].toObject();
+    EXPECT_EQ(keys_of(count),
+              (std::set<QString>{"name", "tags", "balanced", "initial_running_count",
+                                 "betting_correlation", "insurance_correlation"}));
+    EXPECT_EQ(count["name"].toString(), "hilo");
+    EXPECT_EQ(count["tags"].toArray().size(), 10);
+    EXPECT_EQ(object["rules_text"].toString(), "S17");
+    EXPECT_EQ(object["decks"].toInt(), 1);
+    const QJsonObject eor = object["eor"].toObject();
+    EXPECT_EQ(keys_of(eor), (std::set<QString>{"round", "insurance"}));
+    EXPECT_EQ(eor["round"].toArray().size(), 10);
+    EXPECT_EQ(eor["insurance"].toArray().size(), 10);
+    std::set<QString> names;
+    for (const QJsonValue& row : object["correlations"].toArray()) {
+        EXPECT_EQ(keys_of(row.toObject()), (std::set<QString>{"name", "betting", "insurance"}));
+        names.insert(row["name"].toString());
+        if (row["name"].toString() == "hilo") {
+            EXPECT_EQ(row["betting"].toDouble(), count["betting_correlation"].toDouble());
+            EXPECT_EQ(row["insurance"].toDouble(), count["insurance_correlation"].toDouble());
+        }
+    }
+    EXPECT_EQ(names,
+              (std::set<QString>{"hilo", "ko", "hiopt1", "hiopt2", "omega2", "zen", "halves"}));
+}
+
 struct BadRules {
     const char* name;
     QStringList arguments;  // the rest of the call

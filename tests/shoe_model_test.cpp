@@ -13,8 +13,10 @@
 #include "core/card_entry.h"
 #include "core/hand_total.h"
 #include "core/shoe_count.h"
+#include "counting/count.h"
 #include "dealer/banco.h"
 #include "model/form1_model.h"
+#include "model/remembered_table.h"
 #include "model/shoe_file.h"
 #include "player/player.h"
 #include "table_fixtures.h"
@@ -199,6 +201,87 @@ TEST(CardsOut, mark_the_next_rounds_ev_out_of_date_when_the_shoe_changes) {
         }
     }
     EXPECT_TRUE(model.captions().shoe.thin);  // 13 cards left
+}
+
+// The shoe line follows the chosen count over every card gone, the hands'
+// and the cards out, from the count's initial running count; a count other
+// than Hi-Lo is named, and an unbalanced one shows its running count alone.
+TEST(ChosenCount, counts_every_card_gone_from_its_initial_running_count) {
+    std::mt19937 random(28);
+    for (const counting::Count& count : counting::built_in_counts()) {
+        Form1Model model;
+        model.Form_Load();
+        const int decks = 2 + static_cast<int>(random() % 5);
+        model.Combo2_Click(decks - 1);
+        model.set_count(count);
+        double running = count.initial_running_count(decks);
+        int gone = 1;
+        std::uniform_int_distribution<int> face(1, 13);
+        for (int taken = 0; taken < 40; ++taken) {
+            const auto card = static_cast<Integer>(face(random));
+            model.take_out_card(card);
+            if (model.last_card() == Form1Model::LastCard::Accepted) {
+                running += count.tag(card_value(card));
+                ++gone;
+            }
+        }
+        click(model, Side::Player, 5);
+        ASSERT_EQ(model.last_card(), Form1Model::LastCard::Accepted);
+        running += count.tag(5);
+        const double left = 52.0 * decks - gone;
+        const std::string named = count.name == "hilo" ? "" : count.title + ' ';
+        std::string expected = "conteggio " + named + signed_count(running);
+        if (count.balanced()) {
+            expected += ", vero " + signed_true_count(running / (left / 52));
+        }
+        EXPECT_NE(model.captions().shoe.shoe_line.find(", " + expected + ", "), std::string::npos)
+            << count.name << ": " << model.captions().shoe.shoe_line << " lacks " << expected;
+    }
+}
+
+// Once a bankroll is set, a favoured round adds the bet the Kelly rule gives
+// it and any other round the table's minimum; without one the line is as it
+// always was.
+TEST(ChosenCount, adds_the_kelly_bet_only_once_a_bankroll_is_set) {
+    Form1Model model;
+    model.Form_Load();
+    const StrategyRequest asked = model.next_round_request();
+    model.set_next_round_ev(asked, 0.01, 1.25);
+    const std::string plain = model.captions().shoe.shoe_line;
+    EXPECT_EQ(plain.find("punt"), std::string::npos);
+    model.set_bankroll(1000);
+    EXPECT_EQ(model.captions().shoe.shoe_line, plain + ", puntata Kelly 8.00");
+    model.set_next_round_ev(asked, -0.004, 1.25);
+    EXPECT_NE(model.captions().shoe.shoe_line.find("-0.40%, punta il minimo"), std::string::npos);
+    EXPECT_FALSE(kelly_bet(1000, 0, 1.3));
+    EXPECT_NEAR(*kelly_bet(2500, 0.013, 1.3), 25, 1e-12);
+}
+
+// What is stored for a count and a bankroll reads back as it was; anything
+// else falls back on Hi-Lo and no bankroll, saying what it refused.
+TEST(ChosenCount, is_remembered_with_the_rules) {
+    std::vector<counting::Count> counts = counting::built_in_counts();
+    counts.push_back(
+        std::get<counting::Count>(counting::parse_count("-1,0.5,1,1,1.5,1,0.5,0,-0.5,-1")));
+    for (const counting::Count& count : counts) {
+        const RememberedTable table =
+            remembered_table("S17", "6", stored_count(count), stored_bankroll(1234.5));
+        EXPECT_EQ(table.count, count) << count.name;
+        EXPECT_EQ(table.bankroll, 1234.5);
+        EXPECT_FALSE(table.refused());
+    }
+    for (const char* nonsense : {"", "hilo2", "1,2,3", "1,1,1,1,1,1,1,1,1,x"}) {
+        const RememberedTable table = remembered_table(std::nullopt, std::nullopt, nonsense);
+        EXPECT_EQ(table.count, counting::hi_lo_count()) << nonsense;
+        EXPECT_EQ(table.refused_count, nonsense);
+    }
+    for (const char* nonsense : {"", "0", "-5", "1e3", "12,5", "inf", "cento"}) {
+        const RememberedTable table =
+            remembered_table(std::nullopt, std::nullopt, std::nullopt, nonsense);
+        EXPECT_FALSE(table.bankroll) << nonsense;
+        EXPECT_EQ(table.refused_bankroll, nonsense);
+    }
+    EXPECT_FALSE(remembered_table(std::nullopt, std::nullopt).refused());
 }
 
 TEST(ShoeFile, gives_back_every_shoe_it_writes) {

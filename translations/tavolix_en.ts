@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>CounterWords</name>
+    <message>
+        <source>Conteggio %1</source>
+        <translation>Count %1</translation>
+    </message>
+    <message>
+        <source>bilanciato</source>
+        <translation>balanced</translation>
+    </message>
+    <message>
+        <source>non bilanciato, conteggio iniziale %1</source>
+        <translation>unbalanced, initial running count %1</translation>
+    </message>
+    <message>
+        <source>Effetti della rimozione di una carta, in % della puntata:</source>
+        <translation>Effects of removing one card, in % of the bet:</translation>
+    </message>
+    <message>
+        <source>Mano</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Assic.</source>
+        <translation>Insur.</translation>
+    </message>
+    <message>
+        <source>Correlazione</source>
+        <translation>Correlation</translation>
+    </message>
+    <message>
+        <source>puntata</source>
+        <translation>betting</translation>
+    </message>
+    <message>
+        <source>assicurazione</source>
+        <translation>insurance</translation>
+    </message>
+    <message>
+        <source>Indici (la giocata indicata a conteggio vero uguale o maggiore):</source>
+        <translation>Indices (the play shown at that true count or above):</translation>
+    </message>
+    <message>
+        <source>Totali duri</source>
+        <translation>Hard totals</translation>
+    </message>
+    <message>
+        <source>Totali morbidi</source>
+        <translation>Soft totals</translation>
+    </message>
+    <message>
+        <source>Coppie</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>Assicurazione a %1 e oltre</source>
+        <translation>Insurance at %1 and above</translation>
+    </message>
+    <message>
+        <source>Assicurazione: mai fra -10 e +10</source>
+        <translation>Insurance: never between -10 and +10</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Clicca un simbolo o digita la carta: A, da 2 a 9, 0 o T per il 10, J, Q, K. Backspace toglie l&apos;ultima carta, Canc annulla la mano.</source>
@@ -469,6 +532,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <translation>count %1, true %2</translation>
     </message>
     <message>
+        <source>conteggio %1</source>
+        <translation>count %1</translation>
+    </message>
+    <message>
         <source>prossima mano %1%</source>
         <translation>next round %1%</translation>
     </message>
@@ -483,6 +550,14 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>sabot quasi finito</source>
         <translation>shoe nearly finished</translation>
+    </message>
+    <message>
+        <source>puntata Kelly %1</source>
+        <translation>Kelly bet %1</translation>
+    </message>
+    <message>
+        <source>punta il minimo</source>
+        <translation>bet the minimum</translation>
     </message>
 </context>
 <context>
@@ -619,6 +694,14 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <message>
         <source>Il numero di mazzi salvato %1 non è valido: vale un mazzo.</source>
         <translation>The saved number of decks %1 is not valid: one deck applies.</translation>
+    </message>
+    <message>
+        <source>Il conteggio salvato %1 non è valido: vale il Hi-Lo.</source>
+        <translation>The saved count %1 is not valid: Hi-Lo applies.</translation>
+    </message>
+    <message>
+        <source>Il capitale salvato %1 non è valido: la riga del sabot non propone puntate.</source>
+        <translation>The saved bankroll %1 is not valid: the shoe line suggests no bet.</translation>
     </message>
     <message>
         <source>Impossibile salvare le regole e i mazzi in %1: al prossimo avvio non saranno ricordati.</source>

@@ -55,7 +55,7 @@ void write_line(std::ostream& out, const QJsonObject& object) {
 
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
               int default_decks, const TableRules& default_rules, bool with_analysis,
-              const std::vector<Integer>& default_seen) {
+              const std::vector<Integer>& default_seen, const counting::Count& count) {
     bool all_good = true;
     long long number = 0;
     std::array<char, kLongestBatchLine + 1> buffer{};
@@ -81,10 +81,12 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int defaul
             if (std::holds_alternative<SkippedLine>(parsed)) {
                 continue;
             }
-            result = std::holds_alternative<InputError>(parsed)
-                         ? std::variant<TableOutcome, InputError>(
-                               std::get<InputError>(std::move(parsed)))
-                         : run_table(std::get<TableRequest>(parsed));
+            if (auto* request = std::get_if<TableRequest>(&parsed)) {
+                request->count = count;
+                result = run_table(*request);
+            } else {
+                result = std::get<InputError>(std::move(parsed));
+            }
         }
         errno = 0;
         if (const auto* error = std::get_if<InputError>(&result)) {

@@ -9,6 +9,7 @@
 
 #include "core/table_rules.h"
 #include "core/table_state.h"
+#include "counting/count.h"
 
 namespace tavolix::cli {
 
@@ -25,6 +26,7 @@ inline constexpr std::size_t kLongestBatchLine = 4096;
 // With the analysis, each table's object carries it too.
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err, int default_stand,
               int default_decks, const TableRules& default_rules = {}, bool with_analysis = false,
-              const std::vector<Integer>& default_seen = {});
+              const std::vector<Integer>& default_seen = {},
+              const counting::Count& count = counting::hi_lo_count());
 
 }  // namespace tavolix::cli

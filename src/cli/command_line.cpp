@@ -11,6 +11,7 @@
 #include "argument_text.h"
 #include "batch.h"
 #include "core/message_text.h"
+#include "counter_run.h"
 #include "exit_status.h"
 #include "i18n/translation.h"
 #include "json_output.h"
@@ -75,6 +76,25 @@ struct Options {
                        "edge; the EV of standing at every N from 12 to 21; the chart of the "
                        "plays for every hand against every up card. No hands, no --batch."),
     };
+    QCommandLineOption count{
+        QStringLiteral("count"),
+        QStringLiteral("Count the shoe by NAME (hilo, ko, hiopt1, hiopt2, omega2, zen, halves; "
+                       "default hilo) or by TAGS, ten comma-separated tags, ace first, halves "
+                       "as 0.5: the shoe's count in the text and the JSON, and the count of "
+                       "--eor and --indices."),
+        QStringLiteral("NAME|TAGS"), QStringLiteral("hilo")};
+    QCommandLineOption eor{
+        QStringLiteral("eor"),
+        QStringLiteral("Instead of a table, the effects of removal: the change of the whole "
+                       "round's EV, and of insurance's, when one card of each value leaves the "
+                       "shoe (full decks, less --seen), with the betting and insurance "
+                       "correlations of --count and of every built-in count. No hands.")};
+    QCommandLineOption indices{
+        QStringLiteral("indices"),
+        QStringLiteral("Instead of a table, the index plays of --count (a balanced one) for the "
+                       "rules and decks: each play of the chart, and insurance, that changes "
+                       "within true counts -10..+10, at the floored true count it changes at. "
+                       "No hands.")};
     QCommandLineOption csv{
         QStringLiteral("csv"),
         QStringLiteral("With --strategy: write one CSV line per deal (up card, the player's two "
@@ -91,7 +111,7 @@ void describe(QCommandLineParser& parser, const Options& options) {
         "the whole round, every deal of the shoe played."));
     parser.addOptions({options.stand, options.decks, options.rules, options.seen, options.json,
                        options.analysis, options.reports, options.batch, options.strategy,
-                       options.csv});
+                       options.csv, options.count, options.eor, options.indices});
     parser.addPositionalArgument(QStringLiteral("DEALER"),
                                  QStringLiteral("The dealer's cards, e.g. 10 or A,6."));
     parser.addPositionalArgument(QStringLiteral("PLAYER"),
@@ -197,12 +217,62 @@ std::optional<std::string> strategy_misuse(const QCommandLineParser& parser,
     return std::nullopt;
 }
 
+// The counter's numbers take no hands and shape no output but text and JSON.
+std::optional<std::string> counter_misuse(const QCommandLineParser& parser,
+                                          const Options& options) {
+    const char* asked = parser.isSet(options.eor) ? "--eor" : "--indices";
+    if (parser.isSet(options.eor) && parser.isSet(options.indices)) {
+        return "--eor and --indices cannot be used together";
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return std::string(asked) + " takes no hands: it works out every hand of the round";
+    }
+    for (const auto* option : {&options.batch, &options.analysis, &options.reports, &options.stand,
+                               &options.strategy, &options.csv}) {
+        if (parser.isSet(*option)) {
+            return "--" + option->names().front().toStdString() + " cannot be used with " + asked;
+        }
+    }
+    return std::nullopt;
+}
+
+int run_counter(const QCommandLineParser& parser, const Options& options,
+                const TableRequest& settings, std::ostream& out, std::ostream& err) {
+    if (auto misuse = counter_misuse(parser, options)) {
+        return fail(err, *misuse, kExitBadInput);
+    }
+    const bool json = parser.isSet(options.json);
+    QByteArray bytes;
+    if (parser.isSet(options.eor)) {
+        const auto result = run_removal_effects(settings);
+        if (const auto* error = std::get_if<InputError>(&result)) {
+            return fail(err, error->message, kExitBadInput);
+        }
+        const auto& outcome = std::get<EffectsOutcome>(result);
+        bytes = json ? QJsonDocument(removal_effects_json(outcome)).toJson(QJsonDocument::Indented)
+                     : QByteArray::fromStdString(
+                           removal_effects_text(outcome.effects, settings.count, settings.decks,
+                                                i18n::translated_counter_words()));
+    } else {
+        const auto result = run_indices(settings);
+        if (const auto* error = std::get_if<InputError>(&result)) {
+            return fail(err, error->message, kExitBadInput);
+        }
+        const auto& outcome = std::get<IndicesOutcome>(result);
+        bytes = json ? QJsonDocument(indices_json(outcome)).toJson(QJsonDocument::Indented)
+                     : QByteArray::fromStdString(index_table_text(
+                           outcome.table, settings.decks, i18n::translated_counter_words()));
+    }
+    return write_output(out, err, bytes, kExitOk);
+}
+
 int run_round(const QCommandLineParser& parser, const Options& options,
               const TableRequest& settings, std::ostream& out, std::ostream& err) {
     if (auto misuse = strategy_misuse(parser, options)) {
         return fail(err, *misuse, kExitBadInput);
     }
-    const auto result = run_strategy_table(settings.rules, settings.decks, settings.seen);
+    const auto result =
+        run_strategy_table(settings.rules, settings.decks, settings.seen, settings.count);
     if (const auto* error = std::get_if<InputError>(&result)) {
         return fail(err, error->message, kExitBadInput);
     }
@@ -240,6 +310,7 @@ int run_one(const QCommandLineParser& parser, const Options& options, const Tabl
         return fail(err, error->message, kExitBadInput);
     }
     std::get<TableRequest>(request).seen = settings.seen;
+    std::get<TableRequest>(request).count = settings.count;
 
     int status = kExitOk;
     std::optional<std::filesystem::path> report_directory;
@@ -320,7 +391,15 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
         return fail(err, "--seen: " + error->message, kExitBadInput);
     }
     settings.seen = std::get<std::vector<Integer>>(seen);
+    auto count = counting::parse_count(argument_bytes(parser.value(options.count)));
+    if (const auto* error = std::get_if<counting::CountError>(&count)) {
+        return fail(err, "--count: " + error->message, kExitBadInput);
+    }
+    settings.count = std::get<counting::Count>(count);
 
+    if (parser.isSet(options.eor) || parser.isSet(options.indices)) {
+        return run_counter(parser, options, settings, out, err);
+    }
     if (parser.isSet(options.strategy)) {
         return run_round(parser, options, settings, out, err);
     }
@@ -340,7 +419,7 @@ int run_command_line(const QStringList& arguments, std::istream& in, std::ostrea
         return fail(err, "--reports cannot be used with --batch", kExitBadInput);
     }
     return run_batch(in, out, err, settings.stand_at, settings.decks, settings.rules,
-                     parser.isSet(options.analysis), settings.seen);
+                     parser.isSet(options.analysis), settings.seen, settings.count);
 }
 
 }  // namespace tavolix::cli

@@ -90,7 +90,7 @@ void insert_shoe(QJsonObject& object, const ShoeOutcome& shoe) {
     // No table leaves the shoe empty (run_table refuses it), so the true
     // count always has decks to share the running count among.
     object.insert(QLatin1String("count"),
-                  QJsonObject{{"running", shoe.count.running}, {"true", shoe.count.true_count}});
+                  QJsonObject{{"running", shoe.running}, {"true", shoe.true_count}});
 }
 
 QJsonArray chart_rows_json(const std::vector<strategy::ChartRow>& rows) {

@@ -26,7 +26,8 @@ namespace tavolix::cli {
 // Last the shoe the figures came from: "seen" (the faces of the cards seen),
 // "shoe" ("left", the cards left once both hands and the cards seen are out,
 // and "by_value", ten counts from the ace to the tens) and "count" ("running",
-// the Hi-Lo count of every card out of the shoe, and "true", the running
+// the chosen count, Hi-Lo by default, of every card out of the shoe from its
+// initial running count, and "true", the running
 // count per deck left; a table that leaves no card is refused).
 QJsonObject table_json(const TableOutcome& outcome, bool with_analysis = false);
 

@@ -10,6 +10,7 @@
 
 #include "core/table_rules.h"
 #include "core/table_state.h"
+#include "counting/count.h"
 
 namespace tavolix::cli {
 
@@ -28,6 +29,7 @@ struct TableRequest {
     int decks = 1;  // in the shoe
     TableRules rules;
     std::vector<Integer> seen;
+    counting::Count count = counting::hi_lo_count();  // the shoe's count, as --count chose it
 };
 
 inline constexpr int kLowestStand = 12;

@@ -82,10 +82,15 @@ std::optional<InputError> take_out_seen(Form1Model& model, const std::vector<Int
 }
 
 ShoeOutcome shoe_outcome(const Form1Model& model, const std::vector<Integer>& seen) {
+    const ShoeCount shoe = shoe_count(model.state());
+    const counting::Count& count = model.shoe().count();
+    const double running = counting::running_count(count, model.state().deck_count, shoe.by_value);
     return {.seen = seen,
-            .count = shoe_count(model.state()),
+            .count = shoe,
+            .running = running,
+            .true_count = shoe_true_count(running, shoe.left),
             .cards_out_text = model.captions().shoe.cards_out,
-            .count_text = shoe_count_text(model.state(), model.words().shoe)};
+            .count_text = shoe_count_text(model.state(), model.words().shoe, count)};
 }
 
 SideOutcome side_outcome(const EngineRun& run, Integer sum, Integer soft,
@@ -148,6 +153,7 @@ std::variant<TableOutcome, InputError> run_table(
     model.Combo1_Click(request.stand_at - kLowestStand);
     model.Combo2_Click(request.decks - kMinDecks);
     model.set_rules(request.rules);
+    model.set_count(request.count);
     for (const auto& [side, faces] :
          {std::pair{Side::Banco, &request.banco}, std::pair{Side::Player, &request.player}}) {
         if (auto error = click_hand(model, side, *faces)) {
@@ -186,12 +192,26 @@ std::variant<TableOutcome, InputError> run_table(
     return outcome;
 }
 
+std::variant<StrategyRequest, InputError> seen_shoe_request(const TableRules& rules, int decks,
+                                                            const std::vector<Integer>& seen) {
+    Form1Model model;
+    model.Form_Load();
+    model.Combo2_Click(decks - kMinDecks);
+    model.set_rules(rules);
+    if (auto error = take_out_seen(model, seen)) {
+        return std::move(*error);
+    }
+    return model.next_round_request();
+}
+
 std::variant<StrategyOutcome, InputError> run_strategy_table(const TableRules& rules, int decks,
-                                                             const std::vector<Integer>& seen) {
+                                                             const std::vector<Integer>& seen,
+                                                             const counting::Count& count) {
     Form1Model model({}, i18n::translated_model_words());
     model.Form_Load();
     model.Combo2_Click(decks - kMinDecks);
     model.set_rules(rules);
+    model.set_count(count);
     if (auto error = take_out_seen(model, seen)) {
         return std::move(*error);
     }

@@ -35,6 +35,10 @@ struct SideOutcome {
 struct ShoeOutcome {
     std::vector<Integer> seen;
     ShoeCount count;
+    // The chosen count's, over every card out of the shoe, from its initial
+    // running count.
+    double running = 0;
+    double true_count = 0;
     std::string cards_out_text;  // the shoe panel's texts, as the window shows them
     std::string count_text;
 };
@@ -70,7 +74,14 @@ std::variant<TableOutcome, InputError> run_table(
 // The round from the shoe in play of the window's model with those decks
 // and rules and no hands, once the cards seen are out; refused as run_table
 // refuses a card seen, and when what is left cannot deal a round.
-std::variant<StrategyOutcome, InputError> run_strategy_table(const TableRules& rules, int decks,
-                                                             const std::vector<Integer>& seen);
+std::variant<StrategyOutcome, InputError> run_strategy_table(
+    const TableRules& rules, int decks, const std::vector<Integer>& seen,
+    const counting::Count& count = counting::hi_lo_count());
+
+// The shoe in play with those decks and rules and no hands once the cards
+// seen are out, as the strategy would be asked of it; refused as
+// run_strategy_table refuses a card seen.
+std::variant<StrategyRequest, InputError> seen_shoe_request(const TableRules& rules, int decks,
+                                                            const std::vector<Integer>& seen);
 
 }  // namespace tavolix::cli

@@ -64,10 +64,14 @@ struct ShoeWords {
     std::string cards_out = "Uscite:";
     std::string shoe = "Sabot: %1 carte su %2";
     std::string count = "conteggio %1, vero %2";
+    std::string running_count = "conteggio %1";  // an unbalanced count's, alone
     std::string next_round = "prossima mano %1%";
     std::string computing = "prossima mano: in calcolo...";
     std::string out_of_date = "(in calcolo)";
     std::string thin = "sabot quasi finito";
+    // The bet a bankroll supports by the Kelly rule, or the table's minimum.
+    std::string kelly_bet = "puntata Kelly %1";
+    std::string minimum_bet = "punta il minimo";
 };
 
 // Every word that the hands' captions, the result panels, the exact analysis

@@ -47,10 +47,13 @@ ShoeWords translated_shoe_words() {
     translated.cards_out = word(QT_TRANSLATE_NOOP("ModelWords", "Uscite:"));
     translated.shoe = word(QT_TRANSLATE_NOOP("ModelWords", "Sabot: %1 carte su %2"));
     translated.count = word(QT_TRANSLATE_NOOP("ModelWords", "conteggio %1, vero %2"));
+    translated.running_count = word(QT_TRANSLATE_NOOP("ModelWords", "conteggio %1"));
     translated.next_round = word(QT_TRANSLATE_NOOP("ModelWords", "prossima mano %1%"));
     translated.computing = word(QT_TRANSLATE_NOOP("ModelWords", "prossima mano: in calcolo..."));
     translated.out_of_date = word(QT_TRANSLATE_NOOP("ModelWords", "(in calcolo)"));
     translated.thin = word(QT_TRANSLATE_NOOP("ModelWords", "sabot quasi finito"));
+    translated.kelly_bet = word(QT_TRANSLATE_NOOP("ModelWords", "puntata Kelly %1"));
+    translated.minimum_bet = word(QT_TRANSLATE_NOOP("ModelWords", "punta il minimo"));
     return translated;
 }
 
@@ -191,6 +194,33 @@ StrategyWords translated_strategy_words() {
         word(QT_TRANSLATE_NOOP("StrategyWords", "(se il banco non ha blackjack)"));
     translated.not_dealt =
         word(QT_TRANSLATE_NOOP("StrategyWords", "nessuna mano della riga dal sabot"));
+    return translated;
+}
+
+CounterWords translated_counter_words() {
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("CounterWords", text).toStdString();
+    };
+    CounterWords translated;
+    translated.count = word(QT_TRANSLATE_NOOP("CounterWords", "Conteggio %1"));
+    translated.balanced = word(QT_TRANSLATE_NOOP("CounterWords", "bilanciato"));
+    translated.unbalanced =
+        word(QT_TRANSLATE_NOOP("CounterWords", "non bilanciato, conteggio iniziale %1"));
+    translated.effects = word(QT_TRANSLATE_NOOP(
+        "CounterWords", "Effetti della rimozione di una carta, in % della puntata:"));
+    translated.round = word(QT_TRANSLATE_NOOP("CounterWords", "Mano"));
+    translated.insurance = word(QT_TRANSLATE_NOOP("CounterWords", "Assic."));
+    translated.correlations = word(QT_TRANSLATE_NOOP("CounterWords", "Correlazione"));
+    translated.betting = word(QT_TRANSLATE_NOOP("CounterWords", "puntata"));
+    translated.insurance_correlation = word(QT_TRANSLATE_NOOP("CounterWords", "assicurazione"));
+    translated.indices = word(QT_TRANSLATE_NOOP(
+        "CounterWords", "Indici (la giocata indicata a conteggio vero uguale o maggiore):"));
+    translated.hard = word(QT_TRANSLATE_NOOP("CounterWords", "Totali duri"));
+    translated.soft = word(QT_TRANSLATE_NOOP("CounterWords", "Totali morbidi"));
+    translated.pairs = word(QT_TRANSLATE_NOOP("CounterWords", "Coppie"));
+    translated.insure_at = word(QT_TRANSLATE_NOOP("CounterWords", "Assicurazione a %1 e oltre"));
+    translated.never_insure =
+        word(QT_TRANSLATE_NOOP("CounterWords", "Assicurazione: mai fra -10 e +10"));
     return translated;
 }
 

@@ -38,7 +38,7 @@ SideCaptions captions_of(Form1Captions& captions, Side side) {
 }  // namespace
 
 Form1Model::Form1Model(ReportSettings reports, ModelWords words)
-    : reports_(std::move(reports)), words_(std::move(words)) {
+    : reports_(std::move(reports)), words_(std::move(words)), shoe_(words_.shoe) {
     captions_.Label7 = words_.total;
     captions_.Label8 = words_.total;
     captions_.Label14 = rule_line({}, 1, words_);
@@ -65,8 +65,7 @@ void Form1Model::Form_Load() {
     deck_list_index_ = state_.deck_count - kMinDecks;
     captions_.Label14 = rule_line(state_.rules, state_.deck_count, words_);
     store_hand_totals(state_);
-    next_round_ = {};
-    next_round_for_ = next_round_request();
+    shoe_.forget_next_round(state_);
     shoe_changed();
 }
 
@@ -209,8 +208,7 @@ void Form1Model::undo_last_card() {
             std::vector<EntryHistory::Step> round;
             history_.take_last(round);
             put_back_card(state_, last->face);
-            Command3_Click();
-            shoe_changed();
+            shoe_command_done(true);
             return;
         }
         case EntryHistory::Kind::round_end: {
@@ -240,73 +238,54 @@ void Form1Model::bring_back_round(const std::vector<EntryHistory::Step>& round) 
     shoe_changed();
 }
 
+namespace {
+
+Form1Model::LastCard last_card_of(ShoeModel::Taken taken) {
+    switch (taken) {
+        case ShoeModel::Taken::accepted:
+            return Form1Model::LastCard::Accepted;
+        case ShoeModel::Taken::none_left:
+            return Form1Model::LastCard::RefusedNoneLeft;
+        case ShoeModel::Taken::invalid_face:
+            break;
+    }
+    return Form1Model::LastCard::InvalidIndex;
+}
+
+}  // namespace
+
 void Form1Model::take_out_card(Integer face) {
-    if (face < kAce || face > kKing) {
-        last_card_ = LastCard::InvalidIndex;
-        return;
-    }
-    if (tavolix::take_out_card(state_, face) != CardEntry::Accepted) {
-        last_card_ = LastCard::RefusedNoneLeft;
-        return;
-    }
-    last_card_ = LastCard::Accepted;
-    history_.card_out(face);
-    Command3_Click();
-    shoe_changed();
+    last_card_ = last_card_of(shoe_.take_out_card(state_, history_, face));
+    shoe_command_done(last_card_ == LastCard::Accepted);
 }
 
 std::optional<std::size_t> Form1Model::take_out_cards(const std::vector<Integer>& faces) {
-    TableState trial = state_;
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (faces[i] < kAce || faces[i] > kKing) {
-            last_card_ = LastCard::InvalidIndex;
-            return i;
-        }
-        if (tavolix::take_out_card(trial, faces[i]) != CardEntry::Accepted) {
-            last_card_ = LastCard::RefusedNoneLeft;
-            return i;
-        }
-    }
     if (faces.empty()) {
         return std::nullopt;
     }
-    state_.cards_out = trial.cards_out;
-    for (const Integer face : faces) {
-        history_.card_out(face);
+    const auto refused = shoe_.take_out_cards(state_, history_, faces);
+    last_card_ = last_card_of(refused ? refused->why : ShoeModel::Taken::accepted);
+    if (refused) {
+        return refused->position;
     }
-    last_card_ = LastCard::Accepted;
-    Command3_Click();
-    shoe_changed();
+    shoe_command_done(true);
     return std::nullopt;
 }
 
 void Form1Model::cancel_cards_out() {
-    const std::vector<Integer> faces = history_.forget_cards_out_of_this_round();
-    for (const Integer face : faces) {
-        put_back_card(state_, face);
-    }
-    if (!faces.empty()) {
-        Command3_Click();
-    }
-    shoe_changed();
+    shoe_command_done(shoe_.cancel_cards_out(state_, history_));
 }
 
 void Form1Model::put_back_last_card_out() {
-    const std::optional<Integer> face = history_.forget_last_card_out_of_this_round();
-    if (!face) {
-        return;
+    if (shoe_.put_back_last_card_out(state_, history_)) {
+        shoe_command_done(true);
     }
-    put_back_card(state_, *face);
-    Command3_Click();
-    shoe_changed();
 }
 
 void Form1Model::end_round() {
-    if (state_.banco_count == 0 && state_.player_count == 0) {
+    if (!shoe_.end_round(state_, history_)) {
         return;
     }
-    history_.round_end();
-    tavolix::end_round(state_);
     for (const Side side : {Side::Banco, Side::Player}) {
         show_hand(side, 0);
     }
@@ -315,29 +294,16 @@ void Form1Model::end_round() {
 }
 
 void Form1Model::new_shoe() {
-    history_.forget_shoe();
-    tavolix::new_shoe(state_);
-    Command3_Click();
-    shoe_changed();
-}
-
-ShoeState Form1Model::shoe_state() const {
-    return {.decks = state_.deck_count, .rules = state_.rules, .cards_out = state_.cards_out};
+    shoe_.new_shoe(state_, history_);
+    shoe_command_done(true);
 }
 
 bool Form1Model::restore_shoe(const ShoeState& shoe) {
-    TableState trial = state_;
-    trial.cards_out = shoe.cards_out;
-    if (shoe.decks < kMinDecks || shoe.decks > kMaxDecks ||
-        !hands_fit_shoe(trial, static_cast<Integer>(shoe.decks))) {
+    if (!ShoeModel::restore_cards(state_, history_, shoe)) {
         return false;
     }
-    history_.forget_shoe();
-    state_.cards_out = shoe.cards_out;
-    state_.deck_count = static_cast<Integer>(shoe.decks);
     deck_list_index_ = shoe.decks - kMinDecks;
     set_rules(shoe.rules);
-    shoe_changed();
     return true;
 }
 
@@ -345,24 +311,33 @@ StrategyRequest Form1Model::strategy_request() const {
     return full_shoe_request(state_.rules, state_.deck_count);
 }
 
-StrategyRequest Form1Model::next_round_request() const {
-    return {.shoe = cards_left(state_), .rules = state_.rules, .decks = state_.deck_count};
+void Form1Model::set_next_round_ev(const StrategyRequest& request, double ev,
+                                   std::optional<double> variance) {
+    shoe_.set_next_round(state_, request, ev, variance);
+    captions_.shoe = shoe_.captions(state_);
 }
 
-void Form1Model::set_next_round_ev(const StrategyRequest& request, double ev) {
-    next_round_.ev = ev;
-    next_round_.out_of_date = !(request == next_round_request());
-    next_round_for_ = request;
-    captions_.shoe = shoe_captions(state_, next_round_, words_.shoe);
+void Form1Model::set_count(const counting::Count& count) {
+    shoe_.set_count(count);
+    captions_.shoe = shoe_.captions(state_);
 }
 
-// Whatever changed the shoe in play leaves the next round's figure out of
-// date until it is worked out again.
-void Form1Model::shoe_changed() {
-    if (!(next_round_for_ == next_round_request())) {
-        next_round_.out_of_date = true;
+void Form1Model::set_bankroll(double bankroll) {
+    shoe_.set_bankroll(bankroll);
+    captions_.shoe = shoe_.captions(state_);
+}
+
+// A shoe that changed changes the hands' figures too.
+void Form1Model::shoe_command_done(bool changed) {
+    if (changed) {
+        Command3_Click();
     }
-    captions_.shoe = shoe_captions(state_, next_round_, words_.shoe);
+    shoe_changed();
+}
+
+void Form1Model::shoe_changed() {
+    shoe_.changed(state_);
+    captions_.shoe = shoe_.captions(state_);
 }
 
 void Form1Model::Combo2_Click(int ListIndex) {

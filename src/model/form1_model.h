@@ -16,8 +16,7 @@
 #include "entry_history.h"
 #include "exact_chances.h"
 #include "rule_line.h"
-#include "shoe_captions.h"
-#include "shoe_file.h"
+#include "shoe_model.h"
 #include "strategy_text.h"
 #include "table_text.h"
 
@@ -79,17 +78,16 @@ class Form1Model {
     // a round's end, which brings both hands back.
     void undo_last_card();
 
-    // The shoe in play. The "Carte uscite" pad takes a card of a face (1 = A
-    // ... 13 = K) out of play, refused when the shoe has none of it left; it
-    // is calculated again like any card. Its "Annulla carte" puts back the
-    // cards taken out by hand since the last round ended. "Fine mano" takes
-    // both hands' cards out and clears the table for the next round, the
-    // threshold and rules kept; "Nuovo sabot" puts every card out back.
+    // The shoe in play, each command as ShoeModel takes it, the hands'
+    // figures calculated again when the shoe changed. The "Carte uscite" pad
+    // takes a card of a face (1 = A ... 13 = K) out of play; its "Annulla
+    // carte" puts back the cards taken out by hand since the last round
+    // ended. "Fine mano" takes both hands' cards out and clears the table for
+    // the next round, the threshold and rules kept; "Nuovo sabot" puts every
+    // card out back.
     void take_out_card(Integer face);
-    // Cards seen away from the pads, taken out together and calculated once:
-    // the first that the shoe cannot give, counting both hands and the cards
-    // before it, refuses the whole list and leaves the shoe as it was; its
-    // position is returned.
+    // Cards seen away from the pads, all or none: the position of the first
+    // refused.
     std::optional<std::size_t> take_out_cards(const std::vector<Integer>& faces);
     void cancel_cards_out();
     // The last of those alone, as Backspace on the pad takes it back.
@@ -97,20 +95,22 @@ class Form1Model {
     void end_round();
     void new_shoe();
 
-    // The shoe in play as it is kept between runs, and brought back: the
-    // decks, the rules and the cards out. A shoe the hands on the table do
-    // not fit is refused, changing nothing.
-    ShoeState shoe_state() const;
+    // The shoe in play as it is kept between runs, and brought back: a shoe
+    // the hands on the table do not fit is refused, changing nothing.
+    ShoeState shoe_state() const { return ShoeModel::shoe_state(state_); }
     bool restore_shoe(const ShoeState& shoe);
 
     // What the strategy is asked of: a fresh shoe of the table's decks and
-    // rules, and the shoe in play for the next round (the cards out and both
-    // hands gone).
+    // rules, and the shoe in play for the next round.
     StrategyRequest strategy_request() const;
-    StrategyRequest next_round_request() const;
-    // The next round's EV once worked out for `request`; a figure for a shoe
-    // that has changed since is kept, marked as out of date.
-    void set_next_round_ev(const StrategyRequest& request, double ev);
+    StrategyRequest next_round_request() const { return ShoeModel::next_round_request(state_); }
+    // The next round's EV, and its variance, once worked out for `request`.
+    void set_next_round_ev(const StrategyRequest& request, double ev,
+                           std::optional<double> variance = std::nullopt);
+    // The count the shoe line follows, and the bankroll whose bet it adds.
+    void set_count(const counting::Count& count);
+    void set_bankroll(double bankroll);
+    const ShoeModel& shoe() const { return shoe_; }
 
     const Form1Captions& captions() const { return captions_; }
     const std::vector<std::string>& combo_items() const { return combo_items_; }
@@ -160,6 +160,7 @@ class Form1Model {
     void clear_hand(Side side);
     void clear_panel(Side side);
     void clear_panels();
+    void shoe_command_done(bool changed);
     void shoe_changed();
     void bring_back_round(const std::vector<EntryHistory::Step>& round);
 
@@ -180,8 +181,7 @@ class Form1Model {
         std::make_unique<analysis::AnalysisScratch>();
     // Everything entered, in order, for undo.
     EntryHistory history_;
-    StrategyRequest next_round_for_;
-    NextRoundEv next_round_;
+    ShoeModel shoe_;
 };
 
 }  // namespace tavolix

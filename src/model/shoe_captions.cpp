@@ -32,10 +32,34 @@ std::string right_aligned(const std::string& text, std::size_t width) {
     return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
 }
 
+// ", puntata Kelly 12.50", or ", punta il minimo" on a round the player is
+// not favoured in; nothing while the round's variance is not known.
+std::string bet_text(double bankroll, const NextRoundEv& next, const ShoeWords& words) {
+    if (!next.variance && next.ev && *next.ev > 0) {
+        return {};
+    }
+    const auto bet = kelly_bet(bankroll, next.ev.value_or(0), next.variance.value_or(0));
+    if (!bet) {
+        return ", " + words.minimum_bet;
+    }
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%.2f", *bet);
+    return ", " + with_values(words.kelly_bet, text.data());
+}
+
 }  // namespace
 
 std::string signed_count(int running) {
     return running > 0 ? "+" + std::to_string(running) : std::to_string(running);
+}
+
+std::string signed_count(double running) {
+    if (running == std::floor(running)) {
+        return signed_count(static_cast<int>(running));
+    }
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%+.1f", running);
+    return text.data();
 }
 
 std::string signed_true_count(double true_count) {
@@ -46,15 +70,32 @@ std::string signed_true_count(double true_count) {
     return text.data();
 }
 
-std::string shoe_count_text(const TableState& state, const ShoeWords& words) {
-    const ShoeCount count = shoe_count(state);
-    return with_values(words.shoe, std::to_string(count.left), std::to_string(count.cards)) + ", " +
-           with_values(words.count, signed_count(count.running),
-                       signed_true_count(count.true_count));
+double shoe_true_count(double running, int left) {
+    return left > 0 ? running / (left / 52.0) : 0.0;
 }
 
-ShoeCaptions shoe_captions(const TableState& state, const NextRoundEv& next,
-                           const ShoeWords& words) {
+std::string shoe_count_text(const TableState& state, const ShoeWords& words,
+                            const counting::Count& count) {
+    const ShoeCount shoe = shoe_count(state);
+    const double running = counting::running_count(count, state.deck_count, shoe.by_value);
+    const std::string named = count == counting::hi_lo_count() ? std::string() : count.title + ' ';
+    const std::string counted =
+        count.balanced() ? with_values(words.count, named + signed_count(running),
+                                       signed_true_count(shoe_true_count(running, shoe.left)))
+                         : with_values(words.running_count, named + signed_count(running));
+    return with_values(words.shoe, std::to_string(shoe.left), std::to_string(shoe.cards)) + ", " +
+           counted;
+}
+
+std::optional<double> kelly_bet(double bankroll, double ev, double variance) {
+    if (!(ev > 0) || !(variance > 0)) {
+        return std::nullopt;
+    }
+    return bankroll * ev / variance;
+}
+
+ShoeCaptions shoe_captions(const TableState& state, const NextRoundEv& next, const ShoeWords& words,
+                           const ShoeLineChoice& choice) {
     ShoeCaptions captions;
     const ShoeCount count = shoe_count(state);
     captions.cards_out = words.cards_out;
@@ -67,11 +108,14 @@ ShoeCaptions shoe_captions(const TableState& state, const NextRoundEv& next,
         counts += right_aligned(out, kGridColumn);
     }
     captions.cards_out_grid = values + '\n' + counts;
-    captions.shoe_line = shoe_count_text(state, words) + ", ";
+    captions.shoe_line = shoe_count_text(state, words, choice.count) + ", ";
     if (next.ev) {
         captions.shoe_line += with_values(words.next_round, percent_text(*next.ev, 2));
         if (next.out_of_date) {
             captions.shoe_line += ' ' + words.out_of_date;
+        }
+        if (choice.bankroll) {
+            captions.shoe_line += bet_text(*choice.bankroll, next, words);
         }
     } else {
         captions.shoe_line += words.computing;

@@ -9,6 +9,7 @@
 #include "core/model_words.h"
 #include "core/shoe_count.h"
 #include "core/table_state.h"
+#include "counting/count.h"
 
 namespace tavolix {
 
@@ -20,6 +21,7 @@ inline constexpr int kThinShoe = 21;
 // figure worked out, and whether the shoe has changed since.
 struct NextRoundEv {
     std::optional<double> ev;
+    std::optional<double> variance;  // per unit bet, when worked out with it
     bool out_of_date = true;
 };
 
@@ -33,15 +35,36 @@ struct ShoeCaptions {
     bool thin = false;      // shown in a warning colour
 };
 
-// "+3", "-1", "0"; the true count with one decimal, "+0.6".
+// What the player chose for the shoe line: the count it follows, and the
+// bankroll whose bet it adds once set.
+struct ShoeLineChoice {
+    counting::Count count = counting::hi_lo_count();
+    std::optional<double> bankroll;
+};
+
+// "+3", "-1", "0", and "+2.5" for a count in halves; the true count with one
+// decimal, "+0.6".
 std::string signed_count(int running);
+std::string signed_count(double running);
 std::string signed_true_count(double true_count);
 
+// The running count per deck left, divided as the shoe's Hi-Lo count
+// always was (counting::true_count may differ from it in the last bit);
+// 0 for an empty shoe.
+double shoe_true_count(double running, int left);
+
 // "Sabot: 40 carte su 52, conteggio +4, vero +5.2": the cards left and the
-// count, the part of the shoe line that needs no strategy.
-std::string shoe_count_text(const TableState& state, const ShoeWords& words = {});
+// count, the part of the shoe line that needs no strategy. A count other
+// than Hi-Lo is named before its figure; an unbalanced one shows its running
+// count alone, from its initial running count, as its players bet by it.
+std::string shoe_count_text(const TableState& state, const ShoeWords& words = {},
+                            const counting::Count& count = counting::hi_lo_count());
+
+// The bet that `bankroll` supports on a round of that EV and variance by the
+// Kelly rule, bankroll x EV / variance; none when the EV is not positive.
+std::optional<double> kelly_bet(double bankroll, double ev, double variance);
 
 ShoeCaptions shoe_captions(const TableState& state, const NextRoundEv& next,
-                           const ShoeWords& words = {});
+                           const ShoeWords& words = {}, const ShoeLineChoice& choice = {});
 
 }  // namespace tavolix

@@ -16,7 +16,6 @@
 #include "i18n/translation.h"
 #include "model/analysis_panel.h"
 #include "model/table_text.h"
-#include "shoe_store.h"
 #include "table_settings.h"
 #include "window_fonts.h"
 
@@ -270,108 +269,9 @@ void Form1::Command5_Click() {
     analysis_.Command5->setText(analysis_open_ ? tr("<< Analisi") : tr("Analisi >>"));
 }
 
-// The shoe's panel opens below the window's own height; the next round's
-// figure is worked out only while it shows.
-void Form1::Command8_Click() {
-    shoe_open_ = !shoe_open_;
-    fit_window();
-    show_shoe_panel(shoe_, shoe_open_);
-    if (shoe_open_) {
-        ask_next_round();
-    } else {
-        next_round_pause_.stop();
-        next_round_runner_->cancel();
-    }
-}
-
 void Form1::fit_window() {
     setFixedSize(to_pixels(analysis_open_ ? kWidenedClientWidth : kClientWidth),
                  to_pixels(shoe_open_ ? kShoeClientHeight : kClientHeight));
-}
-
-void Form1::Label29_Click(Integer face) {
-    model_.take_out_card(face);
-    show_captions();
-}
-
-void Form1::Command9_Click() {
-    model_.cancel_cards_out();
-    show_captions();
-}
-
-void Form1::Command10_Click() {
-    model_.end_round();
-    show_captions();
-}
-
-void Form1::Command11_Click() {
-    model_.new_shoe();
-    show_captions();
-}
-
-void Form1::put_back_last_card_out() {
-    model_.put_back_last_card_out();
-    show_captions();
-}
-
-void Form1::ask_next_round() {
-    if (!shoe_open_) {
-        return;
-    }
-    const StrategyRequest request = model_.next_round_request();
-    if (request == next_round_done_for_ ||
-        (next_round_runner_->running() && request == next_round_asked_)) {
-        return;
-    }
-    next_round_asked_ = request;
-    next_round_runner_->start(request);
-}
-
-void Form1::next_round_done(const std::optional<Strategy>& strategy) {
-    next_round_done_for_ = next_round_asked_;
-    if (strategy) {
-        model_.set_next_round_ev(*next_round_asked_, strategy->round_ev);
-        show_captions(false);
-    }
-}
-
-void Form1::use_shoe_file(const QString& path) {
-    shoe_file_ = path;
-    const ShoeRead read = read_kept_shoe(path);
-    if (read.shoe && !model_.restore_shoe(*read.shoe)) {
-        shoe_notice_ = shoe_refused_notice(path, tr("il sabot non è valido"));
-    } else if (!read.refused.isEmpty()) {
-        shoe_notice_ = shoe_refused_notice(path, read.refused);
-    }
-    controls_.Combo2->setCurrentIndex(model_.deck_list_index());
-    // What the file holds now, so that nothing is written until the shoe
-    // changes; a refused file is replaced at the first change.
-    if (!shoe_notice_.isEmpty()) {
-        kept_shoe_.reset();
-    } else {
-        kept_shoe_ = read.shoe ? *read.shoe : model_.shoe_state();
-    }
-    const bool cards_out = model_.shoe_state().cards_out != ShoeState{}.cards_out;
-    if ((cards_out || !shoe_notice_.isEmpty()) && !shoe_open_) {
-        Command8_Click();
-    }
-    show_captions(false);
-}
-
-void Form1::keep_shoe_state() {
-    if (shoe_file_.isEmpty()) {
-        return;
-    }
-    const ShoeState shoe = model_.shoe_state();
-    if (shoe == kept_shoe_) {
-        return;
-    }
-    if (keep_shoe(shoe_file_, shoe)) {
-        kept_shoe_ = shoe;
-    } else if (!told_shoe_unwritten_) {
-        told_shoe_unwritten_ = true;
-        shoe_notice_ = shoe_unwritten_notice(shoe_file_);
-    }
 }
 
 // The dialog is window-modal, so no card can change the hands it was opened
@@ -423,6 +323,10 @@ void Form1::use_settings(std::unique_ptr<QSettings> settings) {
     }
     const SettingsRead read = read_table(*settings_);
     model_.set_rules(read.table.rules, read.table.decks);
+    model_.set_count(read.table.count);
+    if (read.table.bankroll) {
+        model_.set_bankroll(*read.table.bankroll);
+    }
     controls_.Combo2->setCurrentIndex(model_.deck_list_index());
     show_captions();
     const QString notice = settings_notice(read, settings_->fileName());
@@ -440,7 +344,8 @@ void Form1::remember_table() {
         return;
     }
     const TableState& state = model_.state();
-    if (!tavolix::ui::remember_table(*settings_, state.rules, state.deck_count) &&
+    if (!tavolix::ui::remember_table(*settings_, state.rules, state.deck_count,
+                                     model_.shoe().count(), model_.shoe().bankroll()) &&
         !told_settings_unwritten_) {
         told_settings_unwritten_ = true;
         notify_settings_(settings_write_notice(settings_->fileName()));

@@ -57,6 +57,11 @@ class Form1 : public QWidget {
     // the panel. Every later change of the shoe is kept there.
     void use_shoe_file(const QString& path);
 
+    // The count the shoe line follows and the bankroll whose bet it adds, as
+    // the count window sets them; both remembered with the rules.
+    void set_count(const counting::Count& count);
+    void set_bankroll(double bankroll);
+
   private:
     void Form_Load();
     void Label3_Click(int Index);

@@ -16,6 +16,8 @@ namespace {
 
 constexpr const char* kRulesKey = "table/rules";
 constexpr const char* kDecksKey = "table/decks";
+constexpr const char* kCountKey = "table/count";
+constexpr const char* kBankrollKey = "table/bankroll";
 
 // The settings file splits a text at its commas into a list; a hand-edited
 // "S17, DAS" is read back whole.
@@ -51,15 +53,26 @@ SettingsRead read_table(QSettings& settings) {
     // whether it could be.
     const auto rules = stored_text(settings, kRulesKey);
     const auto decks = stored_text(settings, kDecksKey);
+    const auto count = stored_text(settings, kCountKey);
+    const auto bankroll = stored_text(settings, kBankrollKey);
     if (settings.status() != QSettings::NoError) {
         return {.table = {}, .unreadable = true};
     }
-    return {.table = remembered_table(rules, decks), .unreadable = false};
+    return {.table = remembered_table(rules, decks, count, bankroll), .unreadable = false};
 }
 
-bool remember_table(QSettings& settings, const TableRules& rules, int decks) {
+bool remember_table(QSettings& settings, const TableRules& rules, int decks,
+                    const counting::Count& count, std::optional<double> bankroll) {
     settings.setValue(QLatin1String(kRulesKey), QString::fromStdString(stored_rules(rules)));
     settings.setValue(QLatin1String(kDecksKey), decks);
+    // A player who never chose leaves the file as earlier runs wrote it.
+    if (count != counting::hi_lo_count() || settings.contains(QLatin1String(kCountKey))) {
+        settings.setValue(QLatin1String(kCountKey), QString::fromStdString(stored_count(count)));
+    }
+    if (bankroll) {
+        settings.setValue(QLatin1String(kBankrollKey),
+                          QString::fromStdString(stored_bankroll(*bankroll)));
+    }
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -83,6 +96,18 @@ QString settings_notice(const SettingsRead& read, const QString& file) {
                                               "Il numero di mazzi salvato %1 non è valido: vale "
                                               "un mazzo."))
                      .arg(shown(*read.table.refused_decks));
+    }
+    if (read.table.refused_count) {
+        lines << translated(QT_TRANSLATE_NOOP("TableSettings",
+                                              "Il conteggio salvato %1 non è valido: vale il "
+                                              "Hi-Lo."))
+                     .arg(shown(*read.table.refused_count));
+    }
+    if (read.table.refused_bankroll) {
+        lines << translated(QT_TRANSLATE_NOOP("TableSettings",
+                                              "Il capitale salvato %1 non è valido: la riga del "
+                                              "sabot non propone puntate."))
+                     .arg(shown(*read.table.refused_bankroll));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "core/table_rules.h"
 #include "model/remembered_table.h"
@@ -25,9 +26,12 @@ struct SettingsRead {
 };
 SettingsRead read_table(QSettings& settings);
 
-// Stores the rules as their canonical text and the deck count; returns
-// whether they reached the file.
-bool remember_table(QSettings& settings, const TableRules& rules, int decks);
+// Stores the rules as their canonical text, the deck count, the count the
+// shoe line follows and the bankroll once set; returns whether they reached
+// the file.
+bool remember_table(QSettings& settings, const TableRules& rules, int decks,
+                    const counting::Count& count = counting::hi_lo_count(),
+                    std::optional<double> bankroll = std::nullopt);
 
 // The one message that tells the user what was not read back and that the
 // defaults stand in for it; empty when everything was.

@@ -10,8 +10,9 @@
 // shorthand refuses, from --rules or a batch line, are refused, never read as
 // other rules; every table is played by the rules it was given, and says so.
 // Every table tells the shoe it was dealt from, and that shoe is the decks
-// less both hands and the cards seen, with their Hi-Lo count. The whole round
-// takes too long to play on every input, so only its refusals are played.
+// less both hands and the cards seen, with the count --count chose (Hi-Lo
+// unless told). The whole round, and the counter's numbers built on it, take
+// too long to play on every input, so only their refusals are played.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,6 +31,7 @@
 #include "cli/command_line.h"
 #include "core/model_words.h"
 #include "core/table_rules.h"
+#include "counting/count.h"
 
 namespace {
 
@@ -42,14 +44,31 @@ constexpr std::size_t kMaxInput = 2048;
     std::abort();
 }
 
-// Whether an argument asks for help or the version: by name, or among
-// compacted short options such as "-vh".
+// Whether an argument asks for help or the version as Qt's parser reads it:
+// a long form of one of the help or version option's names ("--help",
+// "--h", "--help-all", "--version", "--v"), or those names' letters among
+// compacted short options such as "-vh". There is no prefix matching, and a
+// value given to any of them ("--h=1") is refused.
 bool asks_help_or_version(std::string_view argument) {
-    if (argument == "--help" || argument == "--help-all" || argument == "--version") {
-        return true;
+    for (const std::string_view name : {"--help", "--h", "--help-all", "--version", "--v"}) {
+        if (argument == name) {
+            return true;
+        }
     }
     return argument.size() > 1 && argument[0] == '-' && argument[1] != '-' &&
-           argument.find_first_of("h?v") != std::string_view::npos;
+           argument.find_first_of("hv") != std::string_view::npos;
+}
+
+// Whether an argument is an option that takes the next argument as its value,
+// whatever that argument is.
+bool takes_next_as_value(std::string_view argument) {
+    for (const std::string_view name :
+         {"--stand", "--decks", "--rules", "--reports", "--seen", "--count"}) {
+        if (argument == name) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::size_t count_lines(std::string_view text) {
@@ -92,9 +111,7 @@ std::optional<std::string> option_value(const std::vector<std::string>& argument
         if (argument == "--") {
             break;
         }
-        const bool takes_value = argument == "--stand" || argument == "--decks" ||
-                                 argument == "--rules" || argument == "--reports" ||
-                                 argument == "--seen";
+        const bool takes_value = takes_next_as_value(argument);
         if (argument == flag && i + 1 < arguments.size()) {
             value = arguments[i + 1];
         } else if (argument.starts_with(flag + "=")) {
@@ -132,19 +149,23 @@ void check_rules_of_table(const QJsonObject& table, const std::optional<std::str
     }
 }
 
-int hi_lo(const QString& face) {
-    if (face == QLatin1String("A") || face.size() == 2 || face == QLatin1String("J") ||
-        face == QLatin1String("Q") || face == QLatin1String("K")) {
-        return -1;
+// A face's card value, 1 for the ace and 10 for every ten.
+int value_of(const QString& face) {
+    if (face == QLatin1String("A")) {
+        return 1;
     }
-    const int value = face.toInt();
-    return value >= 2 && value <= 6 ? 1 : 0;
+    if (face.size() == 2 || face == QLatin1String("J") || face == QLatin1String("Q") ||
+        face == QLatin1String("K")) {
+        return 10;
+    }
+    return face.toInt();
 }
 
 // The shoe a table object tells: full decks less the cards of both hands (as
 // their texts show them) and the cards seen, none of a value below zero, and
 // the count of every card gone.
-void check_shoe_of_table(const QJsonObject& table, const std::string& out, const std::string& err) {
+void check_shoe_of_table(const QJsonObject& table, const tavolix::counting::Count& counted,
+                         const std::string& out, const std::string& err) {
     const int decks = table.value(QStringLiteral("decks")).toInt(1);
     QStringList gone;
     for (const char* side : {"banco", "player"}) {
@@ -166,14 +187,14 @@ void check_shoe_of_table(const QJsonObject& table, const std::string& out, const
     if (by_value.size() != 10 || sum != left || left != 52 * decks - gone.size() || left <= 0) {
         fail("a shoe that is not the decks less the hands and the cards seen", out, err);
     }
-    int running = 0;
+    double running = counted.initial_running_count(decks);
     for (const QString& face : gone) {
-        running += hi_lo(face);
+        running += counted.tag(value_of(face));
     }
     const QJsonObject count = table[QStringLiteral("count")].toObject();
-    if (count[QStringLiteral("running")].toInt() != running ||
+    if (count[QStringLiteral("running")].toDouble() != running ||
         count[QStringLiteral("true")].toDouble() != running / (left / 52.0)) {
-        fail("a count that is not the Hi-Lo count of the cards gone", out, err);
+        fail("a count that is not the chosen count of the cards gone", out, err);
     }
 }
 
@@ -181,8 +202,8 @@ void check_shoe_of_table(const QJsonObject& table, const std::string& out, const
 // that gives them, else those of the option; rules the shorthand refuses
 // must be answered by an error object.
 void check_batch_rules(const std::string& input, const std::vector<std::string>& answers,
-                       const std::string& option_rules, const std::string& out,
-                       const std::string& err) {
+                       const std::string& option_rules, const tavolix::counting::Count& counted,
+                       const std::string& out, const std::string& err) {
     std::size_t answer = 0;
     for (const std::string& line : lines_of(input)) {
         const auto fields = fields_of(line);
@@ -197,7 +218,7 @@ void check_batch_rules(const std::string& input, const std::vector<std::string>&
         if (fields.size() < 2 || fields.size() > 6 || object.contains(QStringLiteral("error"))) {
             continue;
         }
-        check_shoe_of_table(object, out, err);
+        check_shoe_of_table(object, counted, out, err);
         const bool own = fields.size() >= 5 && fields[4] != "-";
         const auto expected = canonical(own ? fields[4] : option_rules);
         if (!expected) {
@@ -244,6 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool strategy = false;
     bool help_or_version = false;
     bool options_ended = false;  // after "--" every argument is a hand
+    bool is_value = false;       // the value of the option before it
     std::size_t start = 0;
     while (start <= arguments_text.size()) {
         std::size_t end = arguments_text.find('\n', start);
@@ -256,11 +278,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (argument.find("reports") != std::string::npos) {
             return -1;
         }
-        if (!options_ended) {
+        if (!options_ended && !is_value) {
             batch = batch || argument == "--batch";
-            strategy = strategy || argument == "--strategy";
+            strategy = strategy || argument == "--strategy" || argument == "--eor" ||
+                       argument == "--indices";
             help_or_version = help_or_version || asks_help_or_version(argument);
             options_ended = argument == "--";
+            is_value = takes_next_as_value(argument);
+        } else {
+            is_value = false;
         }
         arguments << tavolix::cli::argument_text(argument);
         argument_list.push_back(argument);
@@ -286,6 +312,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!rules && !help_or_version && status != 2) {
         fail("--rules " + option_rules + " was not refused", out, err);
     }
+    const std::string option_count = option_value(argument_list, "count").value_or("hilo");
+    const auto parsed_count = tavolix::counting::parse_count(option_count);
+    const auto* counted = std::get_if<tavolix::counting::Count>(&parsed_count);
+    if (counted == nullptr && !help_or_version && status != 2) {
+        fail("--count " + option_count + " was not refused", out, err);
+    }
     if (status == 2) {
         if (err.empty() || err.back() != '\n' || count_lines(err) != 1) {
             fail("a refusal must be one line on standard error", out, err);
@@ -300,7 +332,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fail("help or version must be answered alone, with status 0", out, err);
         }
     } else if (strategy) {
-        fail("--strategy with --batch was not refused", out, err);
+        fail("--strategy, --eor or --indices with --batch was not refused", out, err);
     } else if (batch) {
         bool any_error = false;
         const std::vector<std::string> answers = lines_of(out);
@@ -320,13 +352,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fail("exit status " + std::to_string(status) + " does not match the error lines", out,
                  err);
         }
-        check_batch_rules(stdin_text, answers, option_rules, out, err);
+        check_batch_rules(stdin_text, answers, option_rules, *counted, out, err);
     } else if (status != 0) {
         fail("status 1 outside batch mode", out, err);
     } else if (const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(out));
                json.isObject()) {
         check_rules_of_table(json.object(), rules, out, err);
-        check_shoe_of_table(json.object(), out, err);
+        check_shoe_of_table(json.object(), *counted, out, err);
     } else {
         check_text_rules(out, *rules, err);
     }
