@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/model_words.h"
+#include "model/count_window_text.h"
 #include "model/strategy_text.h"
 
 namespace tavolix::i18n {
@@ -40,5 +41,8 @@ std::optional<std::string> translated_preset_name(std::string_view name);
 
 // The strategy's words in the language now installed.
 StrategyWords translated_strategy_words();
+
+// The count window's words in the language now installed.
+CountWindowWords translated_count_window_words();
 
 }  // namespace tavolix::i18n

@@ -207,6 +207,21 @@ void StrategyGrid::show_strategy(const Strategy& strategy, const StrategyWords& 
     viewport()->update();
 }
 
+void StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
+    clear_strategy();
+    for (const IndexChartCell& shown : cells) {
+        QTableWidgetItem* item = cell(shown.at.kind, shown.at.row, shown.at.column);
+        item->setText(text_of(shown.text));
+        item->setData(kPlayRole, shown.play ? QVariant(static_cast<int>(*shown.play)) : QVariant());
+        item->setData(kDiffersRole, shown.has_index);
+        item->setToolTip(text_of(shown.details));
+        item->setData(Qt::AccessibleTextRole,
+                      text_of(shown.details.substr(0, shown.details.find('\n'))));
+        item->setData(Qt::AccessibleDescriptionRole, text_of(shown.details));
+    }
+    viewport()->update();
+}
+
 // A keyboard user sees what a mouse user's pointer shows.
 void StrategyGrid::show_details_of_current() {
     const QTableWidgetItem* current = currentItem();

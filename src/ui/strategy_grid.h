@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <string>
 
+#include "model/count_window_text.h"
 #include "model/strategy_cells.h"
 
 namespace tavolix::ui {
@@ -25,6 +26,9 @@ class StrategyGrid : public QTableWidget {
     // completo: %1").
     void show_strategy(const Strategy& strategy, const StrategyWords& words,
                        const Strategy* compared = nullptr, const std::string& compared_plays = {});
+    // An index chart: each cell's text on its play's colour, a cell with an
+    // index bold in a thick frame, its details as its tooltip.
+    void show_index_cells(const std::vector<IndexChartCell>& cells);
     // Every cell empty, as while a strategy is worked out.
     void clear_strategy();
 
