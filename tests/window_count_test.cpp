@@ -53,11 +53,16 @@ struct TagsCase {
 // one is told in a line and leaves the last good count.
 TEST(CountWindowPicker, checks_the_tags_as_they_are_typed) {
     const std::vector<TagsCase> cases{
-        {"-1,1,1,1,1,1,0,0,0,-1", true},         {"0,1,1,2,2,1,1,0,0,-2", true},
-        {"-1,0.5,1,1,1.5,1,0.5,0,-0.5,-1", true}, {" 0, 1,1,1,1,1,0,0,0,-1 ", true},
-        {"-1,1,1,1,1,1,0,0,0", false},            {"-1,1,1,1,1,1,0,0,0,-1,1", false},
-        {"-1,1,1,x,1,1,0,0,0,-1", false},         {"-1,1,1,1,1,1,0,0,0,0.3", false},
-        {"-1,1,1,1,1,1,0,0,0,12", false},         {"", false},
+        {"-1,1,1,1,1,1,0,0,0,-1", true},
+        {"0,1,1,2,2,1,1,0,0,-2", true},
+        {"-1,0.5,1,1,1.5,1,0.5,0,-0.5,-1", true},
+        {" 0, 1,1,1,1,1,0,0,0,-1 ", true},
+        {"-1,1,1,1,1,1,0,0,0", false},
+        {"-1,1,1,1,1,1,0,0,0,-1,1", false},
+        {"-1,1,1,x,1,1,0,0,0,-1", false},
+        {"-1,1,1,1,1,1,0,0,0,0.3", false},
+        {"-1,1,1,1,1,1,0,0,0,12", false},
+        {"", false},
     };
     for (const TagsCase& tried : cases) {
         Picked picked;

@@ -2,6 +2,120 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>CountWindowWords</name>
+    <message>
+        <source>Conteggio</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Conteggio:</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>Personale</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Valori (asso per primo):</source>
+        <translation>Tags (ace first):</translation>
+    </message>
+    <message>
+        <source>Conteggio non valido: %1</source>
+        <translation>Not a count: %1</translation>
+    </message>
+    <message>
+        <source>Capitale (unità):</source>
+        <translation>Bankroll (units):</translation>
+    </message>
+    <message>
+        <source>Effetti di rimozione, in % della puntata per carta tolta</source>
+        <translation>Effects of removal, in % of the bet per card removed</translation>
+    </message>
+    <message>
+        <source>Giro</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Assicurazione</source>
+        <translation>Insurance</translation>
+    </message>
+    <message>
+        <source>Correlazioni</source>
+        <translation>Correlations</translation>
+    </message>
+    <message>
+        <source>Puntata</source>
+        <translation>Betting</translation>
+    </message>
+    <message>
+        <source>Indici: la giocata del colore a conteggio vero uguale o maggiore</source>
+        <translation>Indices: the colour&apos;s play at true counts at or above</translation>
+    </message>
+    <message>
+        <source>Assicurazione a %1 e oltre (incrocio %2)</source>
+        <translation>Insurance at %1 and above (crossing %2)</translation>
+    </message>
+    <message>
+        <source>Assicurazione: nessun indice fra -10 e +10</source>
+        <translation>Insurance: no index between -10 and +10</translation>
+    </message>
+    <message>
+        <source>Gli indici vogliono un conteggio bilanciato.</source>
+        <translation>Indices need a balanced count.</translation>
+    </message>
+    <message>
+        <source>nessun indice fra -10 e +10</source>
+        <translation>no index between -10 and +10</translation>
+    </message>
+    <message>
+        <source>%1 a %2 e oltre, altrimenti %3 (incrocio %4)</source>
+        <translation>%1 at %2 and above, else %3 (crossing %4)</translation>
+    </message>
+    <message>
+        <source>EV a %1: %2 %3%, %4 %5%</source>
+        <translation>EV at %1: %2 %3%, %4 %5%</translation>
+    </message>
+    <message>
+        <source>contro</source>
+        <translation>against</translation>
+    </message>
+    <message>
+        <source>stai</source>
+        <translation>stand</translation>
+    </message>
+    <message>
+        <source>carta</source>
+        <translation>hit</translation>
+    </message>
+    <message>
+        <source>raddoppia</source>
+        <translation>double</translation>
+    </message>
+    <message>
+        <source>dividi</source>
+        <translation>split</translation>
+    </message>
+    <message>
+        <source>resa</source>
+        <translation>surrender</translation>
+    </message>
+    <message>
+        <source>assicurati</source>
+        <translation>insure</translation>
+    </message>
+    <message>
+        <source>niente assicurazione</source>
+        <translation>no insurance</translation>
+    </message>
+</context>
+<context>
+    <name>FileExport</name>
+    <message>
+        <source>Impossibile salvare %1: %2</source>
+        <translation>Could not save %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Clicca un simbolo o digita la carta: A, da 2 a 9, 0 o T per il 10, J, Q, K. Backspace toglie l&apos;ultima carta, Canc annulla la mano.</source>
@@ -622,6 +736,77 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     </message>
 </context>
 <context>
+    <name>tavolix::ui::CountWindow</name>
+    <message>
+        <source>In calcolo... %p%</source>
+        <translation>Working out... %p%</translation>
+    </message>
+    <message>
+        <source>Avanzamento del calcolo</source>
+        <translation>Progress of the computation</translation>
+    </message>
+    <message>
+        <source>Esporta PNG...</source>
+        <translation>Export PNG...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella degli indici come immagine PNG</source>
+        <translation>Saves the index chart as a PNG picture</translation>
+    </message>
+    <message>
+        <source>Esporta CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Salva ogni indice con le due giocate e i loro EV in un file CSV</source>
+        <translation>Saves every index with its two plays and their EVs in a CSV file</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Calcolo annullato.</source>
+        <translation>Computation cancelled.</translation>
+    </message>
+    <message>
+        <source>Bordo spesso: la cella ha un indice. Il suggerimento di una cella dà le due giocate e i loro EV all&apos;indice.</source>
+        <translation>Thick frame: the cell has an index. A cell&apos;s tooltip gives both plays and their EVs at the index.</translation>
+    </message>
+    <message>
+        <source>Esporta gli indici come PNG</source>
+        <translation>Export the indices as PNG</translation>
+    </message>
+    <message>
+        <source>indici.png</source>
+        <translation>indices.png</translation>
+    </message>
+    <message>
+        <source>Immagini PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Esporta gli indici come CSV</source>
+        <translation>Export the indices as CSV</translation>
+    </message>
+    <message>
+        <source>indici.csv</source>
+        <translation>indices.csv</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>tavolix::ui::Form1</name>
     <message>
         <source>Analisi &gt;&gt;</source>
@@ -954,8 +1139,12 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
-        <source>Impossibile salvare %1: %2</source>
-        <translation>Could not save %1: %2</translation>
+        <source>&amp;Conteggio...</source>
+        <translation>&amp;Count...</translation>
+    </message>
+    <message>
+        <source>Apre il conteggio: effetti di rimozione, correlazioni e indici</source>
+        <translation>Opens the count: effects of removal, correlations and indices</translation>
     </message>
 </context>
 </TS>

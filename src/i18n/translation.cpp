@@ -218,9 +218,10 @@ CountWindowWords translated_count_window_words() {
         word(QT_TRANSLATE_NOOP("CountWindowWords", "Assicurazione: nessun indice fra -10 e +10"));
     translated.unbalanced =
         word(QT_TRANSLATE_NOOP("CountWindowWords", "Gli indici vogliono un conteggio bilanciato."));
-    translated.no_index = word(QT_TRANSLATE_NOOP("CountWindowWords", "nessun indice fra -10 e +10"));
-    translated.index_line = word(
-        QT_TRANSLATE_NOOP("CountWindowWords", "%1 a %2 e oltre, altrimenti %3 (incrocio %4)"));
+    translated.no_index =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "nessun indice fra -10 e +10"));
+    translated.index_line =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "%1 a %2 e oltre, altrimenti %3 (incrocio %4)"));
     translated.evs_at = word(QT_TRANSLATE_NOOP("CountWindowWords", "EV a %1: %2 %3%, %4 %5%"));
     translated.against = word(QT_TRANSLATE_NOOP("CountWindowWords", "contro"));
     translated.decisions = {word(QT_TRANSLATE_NOOP("CountWindowWords", "stai")),

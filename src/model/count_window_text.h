@@ -41,7 +41,7 @@ struct CountWindowWords {
     std::string evs_at = "EV a %1: %2 %3%, %4 %5%";
     std::string against = "contro";
     // In the order of counting::Decision.
-    std::array<std::string, 7> decisions{"stai",  "carta",      "raddoppia",           "dividi",
+    std::array<std::string, 7> decisions{"stai", "carta",      "raddoppia",           "dividi",
                                          "resa", "assicurati", "niente assicurazione"};
 };
 

@@ -83,9 +83,9 @@ QWidget* CountWindow::build_picker() {
     }
     tags_ = named(new QLineEdit, "CountTags");
     tags_->setPlaceholderText(QStringLiteral("-1,1,1,1,1,1,0,0,0,-1"));
-    tags_->setMinimumWidth(tags_->fontMetrics().horizontalAdvance(
-                               QStringLiteral("-1,0.5,1,1,1.5,1,0.5,0,-0.5,-1")) +
-                           16);
+    tags_->setMinimumWidth(
+        tags_->fontMetrics().horizontalAdvance(QStringLiteral("-1,0.5,1,1,1.5,1,0.5,0,-0.5,-1")) +
+        16);
     tags_error_ = named(new QLabel, "CountTagsError");
     tags_error_->setWordWrap(true);
     colour_error();
@@ -319,8 +319,8 @@ void CountWindow::compute() {
         };
         Results results;
         if (need_effects) {
-            results.effects = counting::compute_removal_effects(
-                shoe, table.rules, part(0, effects_share), stop);
+            results.effects =
+                counting::compute_removal_effects(shoe, table.rules, part(0, effects_share), stop);
         }
         if (need_indices && !stop.stop_requested()) {
             results.indices = counting::compute_indices(
@@ -401,8 +401,9 @@ void CountWindow::show_results() {
     if (shown) {
         grid_->show_index_cells(index_chart_cells(*indices_, count_words_));
         insurance_->setText(text_of(insurance_line(*indices_, count_words_)));
-        index_note_->setText(tr("Bordo spesso: la cella ha un indice. Il suggerimento di una "
-                                "cella dà le due giocate e i loro EV all'indice."));
+        index_note_->setText(
+            tr("Bordo spesso: la cella ha un indice. Il suggerimento di una "
+               "cella dà le due giocate e i loro EV all'indice."));
     } else {
         grid_->clear_strategy();
         insurance_->clear();

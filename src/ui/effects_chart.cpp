@@ -98,8 +98,8 @@ void EffectsChart::paintEvent(QPaintEvent* /*event*/) {
             effect >= 0 ? up : down);
         // Two decimals: the bars tell the rest; the tooltip has three.
         const QString figure = QString::fromStdString(percent_text(effect, 2));
-        const QRect place = effect >= 0 ? QRect(left, y - line, width, line)
-                                        : QRect(left, y, width, line);
+        const QRect place =
+            effect >= 0 ? QRect(left, y - line, width, line) : QRect(left, y, width, line);
         painter.setPen(ink);
         painter.drawText(place, Qt::AlignCenter, figure);
     }

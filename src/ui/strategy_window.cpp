@@ -14,9 +14,9 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "file_export.h"
 #include "i18n/translation.h"
 #include "model/rule_line.h"
-#include "file_export.h"
 #include "strategy_colours.h"
 
 namespace tavolix::ui {

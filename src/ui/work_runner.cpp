@@ -40,33 +40,33 @@ void WorkRunner::start(Work work) {
     const unsigned generation = generation_;
     auto ended = std::make_shared<std::atomic<bool>>(false);
     current_.ended = ended;
-    current_.thread = std::jthread([this, work = std::move(work), generation,
-                                    ended](std::stop_token stop) {
-        const auto progress = [this, generation](int done, int total) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, done, total] {
-                    if (generation == generation_ && progress_) {
-                        progress_(done, total);
-                    }
-                },
-                Qt::QueuedConnection);
-        };
-        Delivery delivery = work(progress, stop);
-        if (!stop.stop_requested() && delivery) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, delivery = std::move(delivery)] {
-                    if (generation != generation_) {
-                        return;
-                    }
-                    running_ = false;
-                    delivery();
-                },
-                Qt::QueuedConnection);
-        }
-        ended->store(true);
-    });
+    current_.thread =
+        std::jthread([this, work = std::move(work), generation, ended](std::stop_token stop) {
+            const auto progress = [this, generation](int done, int total) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, done, total] {
+                        if (generation == generation_ && progress_) {
+                            progress_(done, total);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            };
+            Delivery delivery = work(progress, stop);
+            if (!stop.stop_requested() && delivery) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, delivery = std::move(delivery)] {
+                        if (generation != generation_) {
+                            return;
+                        }
+                        running_ = false;
+                        delivery();
+                    },
+                    Qt::QueuedConnection);
+            }
+            ended->store(true);
+        });
 }
 
 }  // namespace tavolix::ui
