@@ -209,6 +209,16 @@ void StrategyGrid::show_strategy(const Strategy& strategy, const StrategyWords& 
 
 void StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
     clear_strategy();
+    // A cell with two indices ("\u22124/+2") is wider than a play's code.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = horizontalHeader()->defaultSectionSize();
+    for (const IndexChartCell& shown : cells) {
+        widest = std::max(widest, metrics.horizontalAdvance(text_of(shown.text)) +
+                                      metrics.averageCharWidth() * 2);
+    }
+    horizontalHeader()->setDefaultSectionSize(widest);
     for (const IndexChartCell& shown : cells) {
         QTableWidgetItem* item = cell(shown.at.kind, shown.at.row, shown.at.column);
         item->setText(text_of(shown.text));
