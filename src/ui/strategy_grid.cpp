@@ -73,7 +73,8 @@ QString text_of(const std::string& text) {
 
 }  // namespace
 
-StrategyGrid::StrategyGrid(QWidget* parent) : QTableWidget(parent), layout_(chart_layout()) {
+StrategyGrid::StrategyGrid(QWidget* parent, const QString& widest_cell)
+    : QTableWidget(parent), layout_(chart_layout()) {
     int rows = 0;
     for (const RowKind kind : kKinds) {
         rows += static_cast<int>(chart_rows(layout_, kind).size());
@@ -117,8 +118,13 @@ StrategyGrid::StrategyGrid(QWidget* parent) : QTableWidget(parent), layout_(char
     setWordWrap(false);
     const QFontMetrics metrics(font());
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("Dh*")) +
-                                              metrics.averageCharWidth() * 3);
+    // Bold, as a marked cell's text is drawn.
+    QFont bold = font();
+    bold.setBold(true);
+    horizontalHeader()->setDefaultSectionSize(
+        std::max(metrics.horizontalAdvance(QStringLiteral("Dh*")),
+                 QFontMetrics(bold).horizontalAdvance(widest_cell)) +
+        metrics.averageCharWidth() * 3);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -209,16 +215,6 @@ void StrategyGrid::show_strategy(const Strategy& strategy, const StrategyWords& 
 
 void StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
     clear_strategy();
-    // A cell with two indices ("\u22124/+2") is wider than a play's code.
-    QFont bold = font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    int widest = horizontalHeader()->defaultSectionSize();
-    for (const IndexChartCell& shown : cells) {
-        widest = std::max(widest, metrics.horizontalAdvance(text_of(shown.text)) +
-                                      metrics.averageCharWidth() * 2);
-    }
-    horizontalHeader()->setDefaultSectionSize(widest);
     for (const IndexChartCell& shown : cells) {
         QTableWidgetItem* item = cell(shown.at.kind, shown.at.row, shown.at.column);
         item->setText(text_of(shown.text));

@@ -19,7 +19,9 @@ namespace tavolix::ui {
 // EVs. The grid is as large as its cells: it never scrolls.
 class StrategyGrid : public QTableWidget {
   public:
-    explicit StrategyGrid(QWidget* parent = nullptr);
+    // Its columns as wide as the code of a play, "Dh*", or `widest_cell`
+    // when that is wider.
+    explicit StrategyGrid(QWidget* parent = nullptr, const QString& widest_cell = {});
 
     // Shows the chart of `strategy`; the cells that `compared` plays
     // otherwise are marked, its plays told in `compared_plays` ("Sabot
