@@ -1,1048 +1,1241 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
-<context>
-    <name>CounterWords</name>
-    <message>
-        <source>Conteggio %1</source>
-        <translation>Count %1</translation>
-    </message>
-    <message>
-        <source>bilanciato</source>
-        <translation>balanced</translation>
-    </message>
-    <message>
-        <source>non bilanciato, conteggio iniziale %1</source>
-        <translation>unbalanced, initial running count %1</translation>
-    </message>
-    <message>
-        <source>Effetti della rimozione di una carta, in % della puntata:</source>
-        <translation>Effects of removing one card, in % of the bet:</translation>
-    </message>
-    <message>
-        <source>Mano</source>
-        <translation>Round</translation>
-    </message>
-    <message>
-        <source>Assic.</source>
-        <translation>Insur.</translation>
-    </message>
-    <message>
-        <source>Correlazione</source>
-        <translation>Correlation</translation>
-    </message>
-    <message>
-        <source>puntata</source>
-        <translation>betting</translation>
-    </message>
-    <message>
-        <source>assicurazione</source>
-        <translation>insurance</translation>
-    </message>
-    <message>
-        <source>Indici (la giocata indicata a conteggio vero uguale o maggiore):</source>
-        <translation>Indices (the play shown at that true count or above):</translation>
-    </message>
-    <message>
-        <source>Totali duri</source>
-        <translation>Hard totals</translation>
-    </message>
-    <message>
-        <source>Totali morbidi</source>
-        <translation>Soft totals</translation>
-    </message>
-    <message>
-        <source>Coppie</source>
-        <translation>Pairs</translation>
-    </message>
-    <message>
-        <source>Assicurazione a %1 e oltre</source>
-        <translation>Insurance at %1 and above</translation>
-    </message>
-    <message>
-        <source>Assicurazione: mai fra -10 e +10</source>
-        <translation>Insurance: never between -10 and +10</translation>
-    </message>
-</context>
-<context>
-    <name>Form1</name>
-    <message>
-        <source>Clicca un simbolo o digita la carta: A, da 2 a 9, 0 o T per il 10, J, Q, K. Backspace toglie l&apos;ultima carta, Canc annulla la mano.</source>
-        <translation>Click a symbol or type the card: A, 2 to 9, 0 or T for the 10, J, Q, K. Backspace takes the last card back, Delete clears the hand.</translation>
-    </message>
-    <message>
-        <source>Carte del banco</source>
-        <translation>Dealer&apos;s cards</translation>
-    </message>
-    <message>
-        <source>Carte del giocatore</source>
-        <translation>Player&apos;s cards</translation>
-    </message>
-    <message>
-        <source>Annulla carte del banco</source>
-        <translation>Clear the dealer&apos;s cards</translation>
-    </message>
-    <message>
-        <source>Annulla carte del giocatore</source>
-        <translation>Clear the player&apos;s cards</translation>
-    </message>
-    <message>
-        <source>Mano del banco</source>
-        <translation>Dealer&apos;s hand</translation>
-    </message>
-    <message>
-        <source>Mano del giocatore</source>
-        <translation>Player&apos;s hand</translation>
-    </message>
-    <message>
-        <source>Somma del banco</source>
-        <translation>Dealer&apos;s total</translation>
-    </message>
-    <message>
-        <source>Somma del giocatore</source>
-        <translation>Player&apos;s total</translation>
-    </message>
-    <message>
-        <source>Prima carta: come finisce il banco a seconda della sola prossima carta che pesca.
+    <context>
+        <name>CountWindowWords</name>
+        <message>
+            <source>Conteggio</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>Conteggio:</source>
+            <translation>Count:</translation>
+        </message>
+        <message>
+            <source>Personale</source>
+            <translation>Custom</translation>
+        </message>
+        <message>
+            <source>Valori (asso per primo):</source>
+            <translation>Tags (ace first):</translation>
+        </message>
+        <message>
+            <source>Conteggio non valido: %1</source>
+            <translation>Not a count: %1</translation>
+        </message>
+        <message>
+            <source>Capitale (unità):</source>
+            <translation>Bankroll (units):</translation>
+        </message>
+        <message>
+            <source>Effetti di rimozione, in % della puntata per carta tolta</source>
+            <translation>Effects of removal, in % of the bet per card removed</translation>
+        </message>
+        <message>
+            <source>Giro</source>
+            <translation>Round</translation>
+        </message>
+        <message>
+            <source>Assicurazione</source>
+            <translation>Insurance</translation>
+        </message>
+        <message>
+            <source>Correlazioni</source>
+            <translation>Correlations</translation>
+        </message>
+        <message>
+            <source>Puntata</source>
+            <translation>Betting</translation>
+        </message>
+        <message>
+            <source>Indici: la giocata del colore a conteggio vero uguale o maggiore</source>
+            <translation>Indices: the colour's play at true counts at or above</translation>
+        </message>
+        <message>
+            <source>Assicurazione a %1 e oltre (incrocio %2)</source>
+            <translation>Insurance at %1 and above (crossing %2)</translation>
+        </message>
+        <message>
+            <source>Assicurazione: nessun indice fra -10 e +10</source>
+            <translation>Insurance: no index between -10 and +10</translation>
+        </message>
+        <message>
+            <source>Gli indici vogliono un conteggio bilanciato.</source>
+            <translation>Indices need a balanced count.</translation>
+        </message>
+        <message>
+            <source>nessun indice fra -10 e +10</source>
+            <translation>no index between -10 and +10</translation>
+        </message>
+        <message>
+            <source>%1 a %2 e oltre, altrimenti %3 (incrocio %4)</source>
+            <translation>%1 at %2 and above, else %3 (crossing %4)</translation>
+        </message>
+        <message>
+            <source>EV a %1: %2 %3%, %4 %5%</source>
+            <translation>EV at %1: %2 %3%, %4 %5%</translation>
+        </message>
+        <message>
+            <source>contro</source>
+            <translation>against</translation>
+        </message>
+        <message>
+            <source>stai</source>
+            <translation>stand</translation>
+        </message>
+        <message>
+            <source>carta</source>
+            <translation>hit</translation>
+        </message>
+        <message>
+            <source>raddoppia</source>
+            <translation>double</translation>
+        </message>
+        <message>
+            <source>dividi</source>
+            <translation>split</translation>
+        </message>
+        <message>
+            <source>resa</source>
+            <translation>surrender</translation>
+        </message>
+        <message>
+            <source>assicurati</source>
+            <translation>insure</translation>
+        </message>
+        <message>
+            <source>niente assicurazione</source>
+            <translation>no insurance</translation>
+        </message>
+    </context>
+    <context>
+        <name>CounterWords</name>
+        <message>
+            <source>Conteggio %1</source>
+            <translation>Count %1</translation>
+        </message>
+        <message>
+            <source>bilanciato</source>
+            <translation>balanced</translation>
+        </message>
+        <message>
+            <source>non bilanciato, conteggio iniziale %1</source>
+            <translation>unbalanced, initial running count %1</translation>
+        </message>
+        <message>
+            <source>Effetti della rimozione di una carta, in % della puntata:</source>
+            <translation>Effects of removing one card, in % of the bet:</translation>
+        </message>
+        <message>
+            <source>Mano</source>
+            <translation>Round</translation>
+        </message>
+        <message>
+            <source>Assic.</source>
+            <translation>Insur.</translation>
+        </message>
+        <message>
+            <source>Correlazione</source>
+            <translation>Correlation</translation>
+        </message>
+        <message>
+            <source>puntata</source>
+            <translation>betting</translation>
+        </message>
+        <message>
+            <source>assicurazione</source>
+            <translation>insurance</translation>
+        </message>
+        <message>
+            <source>Indici (la giocata indicata a conteggio vero uguale o maggiore):</source>
+            <translation>Indices (the play shown at that true count or above):</translation>
+        </message>
+        <message>
+            <source>Totali duri</source>
+            <translation>Hard totals</translation>
+        </message>
+        <message>
+            <source>Totali morbidi</source>
+            <translation>Soft totals</translation>
+        </message>
+        <message>
+            <source>Coppie</source>
+            <translation>Pairs</translation>
+        </message>
+        <message>
+            <source>Assicurazione a %1 e oltre</source>
+            <translation>Insurance at %1 and above</translation>
+        </message>
+        <message>
+            <source>Assicurazione: mai fra -10 e +10</source>
+            <translation>Insurance: never between -10 and +10</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileExport</name>
+        <message>
+            <source>Impossibile salvare %1: %2</source>
+            <translation>Could not save %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Form1</name>
+        <message>
+            <source>Clicca un simbolo o digita la carta: A, da 2 a 9, 0 o T per il 10, J, Q, K. Backspace toglie l'ultima carta, Canc annulla la mano.</source>
+            <translation>Click a symbol or type the card: A, 2 to 9, 0 or T for the 10, J, Q, K. Backspace takes the last card back, Delete clears the hand.</translation>
+        </message>
+        <message>
+            <source>Carte del banco</source>
+            <translation>Dealer's cards</translation>
+        </message>
+        <message>
+            <source>Carte del giocatore</source>
+            <translation>Player's cards</translation>
+        </message>
+        <message>
+            <source>Annulla carte del banco</source>
+            <translation>Clear the dealer's cards</translation>
+        </message>
+        <message>
+            <source>Annulla carte del giocatore</source>
+            <translation>Clear the player's cards</translation>
+        </message>
+        <message>
+            <source>Mano del banco</source>
+            <translation>Dealer's hand</translation>
+        </message>
+        <message>
+            <source>Mano del giocatore</source>
+            <translation>Player's hand</translation>
+        </message>
+        <message>
+            <source>Somma del banco</source>
+            <translation>Dealer's total</translation>
+        </message>
+        <message>
+            <source>Somma del giocatore</source>
+            <translation>Player's total</translation>
+        </message>
+        <message>
+            <source>Prima carta: come finisce il banco a seconda della sola prossima carta che pesca.
 Tutte combinazioni: come finisce il banco su tutte le sequenze di carte che può ancora pescare.</source>
-        <translation>First card: how the dealer&apos;s hand ends by the next card drawn alone.
+            <translation>First card: how the dealer's hand ends by the next card drawn alone.
 All combinations: how it ends over every sequence of cards the dealer can still draw.</translation>
-    </message>
-    <message>
-        <source>Prima carta: come finisce la tua mano a seconda della sola carta che prendi ora.
+        </message>
+        <message>
+            <source>Prima carta: come finisce la tua mano a seconda della sola carta che prendi ora.
 Tutte combinazioni: come finisce su tutte le sequenze di carte che prendi finché resti sotto la soglia.</source>
-        <translation>First card: how your hand ends by the one card you take now alone.
+            <translation>First card: how your hand ends by the one card you take now alone.
 All combinations: how it ends over every sequence of cards you take while below the threshold.</translation>
-    </message>
-    <message>
-        <source>Stare a</source>
-        <translation>Stand at</translation>
-    </message>
-    <message>
-        <source>Il totale al quale il giocatore smette di chiedere carta</source>
-        <translation>The total at which the player stops drawing</translation>
-    </message>
-    <message>
-        <source>Il giocatore chiede carta finché il suo totale resta sotto questa soglia.</source>
-        <translation>The player draws while the total stays below this threshold.</translation>
-    </message>
-    <message>
-        <source>Mazzi in gioco</source>
-        <translation>Decks in play</translation>
-    </message>
-    <message>
-        <source>Quanti mazzi da 52 carte compongono il sabot.</source>
-        <translation>How many 52-card decks make up the shoe.</translation>
-    </message>
-    <message>
-        <source>Sito di Tavolix</source>
-        <translation>Tavolix web site</translation>
-    </message>
-    <message>
-        <source>Manuale in rete</source>
-        <translation>Manual on the web</translation>
-    </message>
-    <message>
-        <source>Asso</source>
-        <translation>Ace</translation>
-    </message>
-    <message>
-        <source>Fante</source>
-        <translation>Jack</translation>
-    </message>
-    <message>
-        <source>Donna</source>
-        <translation>Queen</translation>
-    </message>
-    <message>
-        <source>Re</source>
-        <translation>King</translation>
-    </message>
-    <message>
-        <source>%1 al banco</source>
-        <translation>%1 to the dealer</translation>
-    </message>
-    <message>
-        <source>%1 al giocatore</source>
-        <translation>%1 to the player</translation>
-    </message>
-    <message>
-        <source>Tavolix %1
+        </message>
+        <message>
+            <source>Stare a</source>
+            <translation>Stand at</translation>
+        </message>
+        <message>
+            <source>Il totale al quale il giocatore smette di chiedere carta</source>
+            <translation>The total at which the player stops drawing</translation>
+        </message>
+        <message>
+            <source>Il giocatore chiede carta finché il suo totale resta sotto questa soglia.</source>
+            <translation>The player draws while the total stays below this threshold.</translation>
+        </message>
+        <message>
+            <source>Mazzi in gioco</source>
+            <translation>Decks in play</translation>
+        </message>
+        <message>
+            <source>Quanti mazzi da 52 carte compongono il sabot.</source>
+            <translation>How many 52-card decks make up the shoe.</translation>
+        </message>
+        <message>
+            <source>Sito di Tavolix</source>
+            <translation>Tavolix web site</translation>
+        </message>
+        <message>
+            <source>Manuale in rete</source>
+            <translation>Manual on the web</translation>
+        </message>
+        <message>
+            <source>Asso</source>
+            <translation>Ace</translation>
+        </message>
+        <message>
+            <source>Fante</source>
+            <translation>Jack</translation>
+        </message>
+        <message>
+            <source>Donna</source>
+            <translation>Queen</translation>
+        </message>
+        <message>
+            <source>Re</source>
+            <translation>King</translation>
+        </message>
+        <message>
+            <source>%1 al banco</source>
+            <translation>%1 to the dealer</translation>
+        </message>
+        <message>
+            <source>%1 al giocatore</source>
+            <translation>%1 to the player</translation>
+        </message>
+        <message>
+            <source>Tavolix %1
 Probabilità del blackjack per un mazzo da 52 carte.
 
 Licenza: GNU General Public License, versione 3 o successiva (GPL-3.0-or-later).
 
 %2</source>
-        <translation>Tavolix %1
+            <translation>Tavolix %1
 Blackjack chances for one 52-card deck.
 
 Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
 
 %2</translation>
-    </message>
-    <message>
-        <source>Scegli le carte cliccando i relativi simboli</source>
-        <translation>Pick the cards by clicking their symbols</translation>
-    </message>
-    <message>
-        <source>BANCO</source>
-        <translation>DEALER</translation>
-    </message>
-    <message>
-        <source>Annulla carte</source>
-        <translation>Clear cards</translation>
-    </message>
-    <message>
-        <source>Somma =</source>
-        <translation>Total =</translation>
-    </message>
-    <message>
-        <source>Probabilità Banco</source>
-        <translation>Dealer&apos;s chances</translation>
-    </message>
-    <message>
-        <source>GIOCATORE</source>
-        <translation>PLAYER</translation>
-    </message>
-    <message>
-        <source>Stare a =&gt;</source>
-        <translation>Stand =&gt;</translation>
-    </message>
-    <message>
-        <source>Mazzi =&gt;</source>
-        <translation>Decks =&gt;</translation>
-    </message>
-    <message>
-        <source>Probabilità Giocatore</source>
-        <translation>Player&apos;s chances</translation>
-    </message>
-    <message>
-        <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .</source>
-        <translation>The dealer draws below 16 and stands on 17 or more. One deck in play.</translation>
-    </message>
-    <message>
-        <source>Nuova partita</source>
-        <translation>New game</translation>
-    </message>
-    <message>
-        <source>Scaricato gratis da</source>
-        <translation>Free download from</translation>
-    </message>
-    <message>
-        <source>ELABORA</source>
-        <translation>COMPUTE</translation>
-    </message>
-    <message>
-        <source>Il manuale si trova qui</source>
-        <translation>The manual is here</translation>
-    </message>
-    <message>
-        <source>Tavolix - V 1.0, 10/2011</source>
-        <translation>Tavolix - V 1.0, 10/2011</translation>
-    </message>
-    <message>
-        <source>Sceglie le regole del tavolo e il numero di mazzi</source>
-        <translation>Picks the table&apos;s rules and the number of decks</translation>
-    </message>
-    <message>
-        <source>Regole...</source>
-        <translation>Rules...</translation>
-    </message>
-    <message>
-        <source>Sabot</source>
-        <translation>Shoe</translation>
-    </message>
-    <message>
-        <source>Carte uscite</source>
-        <translation>Cards out</translation>
-    </message>
-    <message>
-        <source>Fine mano</source>
-        <translation>End round</translation>
-    </message>
-    <message>
-        <source>Nuovo sabot</source>
-        <translation>New shoe</translation>
-    </message>
-    <message>
-        <source>Sabot in gioco</source>
-        <translation>Shoe in play</translation>
-    </message>
-    <message>
-        <source>Apre sotto la finestra le carte uscite nelle mani precedenti, il conteggio e il valore della prossima mano</source>
-        <translation>Opens below the window the cards out in earlier rounds, the count and the next round&apos;s value</translation>
-    </message>
-    <message>
-        <source>Le carte già uscite dal sabot nelle mani precedenti. Clicca un simbolo o digita la carta; Backspace rimette l&apos;ultima, Canc annulla quelle di questa mano.</source>
-        <translation>The cards already out of the shoe in earlier rounds. Click a symbol or type the card; Backspace puts the last one back, Delete cancels this round&apos;s.</translation>
-    </message>
-    <message>
-        <source>Annulla carte uscite</source>
-        <translation>Cancel cards out</translation>
-    </message>
-    <message>
-        <source>Rimette nel sabot le carte uscite inserite dopo l&apos;ultima mano</source>
-        <translation>Puts back in the shoe the cards out entered since the last round</translation>
-    </message>
-    <message>
-        <source>Le carte delle due mani escono dal sabot e il tavolo si libera per la mano seguente</source>
-        <translation>Both hands&apos; cards leave the shoe and the table clears for the next round</translation>
-    </message>
-    <message>
-        <source>Rimette nel sabot tutte le carte uscite</source>
-        <translation>Puts every card out back in the shoe</translation>
-    </message>
-    <message>
-        <source>Carte uscite per valore</source>
-        <translation>Cards out by value</translation>
-    </message>
-    <message>
-        <source>Sabot e conteggio</source>
-        <translation>Shoe and count</translation>
-    </message>
-    <message>
-        <source>Apre la tabella della strategia e il vantaggio del banco per le regole e i mazzi del tavolo</source>
-        <translation>Opens the strategy chart and the house edge for the table&apos;s rules and decks</translation>
-    </message>
-    <message>
-        <source>Strategia...</source>
-        <translation>Strategy...</translation>
-    </message>
-    <message>
-        <source>%1 fuori dal sabot</source>
-        <translation>%1 out of the shoe</translation>
-    </message>
-</context>
-<context>
-    <name>ModelWords</name>
-    <message>
-        <source>Somma =</source>
-        <translation>Total =</translation>
-    </message>
-    <message>
-        <source>Prima carta</source>
-        <translation>First card</translation>
-    </message>
-    <message>
-        <source>Tutte combinazioni</source>
-        <translation>All combinations</translation>
-    </message>
-    <message>
-        <source>Vincita =</source>
-        <translation>Wins    =</translation>
-    </message>
-    <message>
-        <source>Parità  =</source>
-        <translation>Push    =</translation>
-    </message>
-    <message>
-        <source>Perdita =</source>
-        <translation>Loses   =</translation>
-    </message>
-    <message>
-        <source>Sballa  =</source>
-        <translation>Busts   =</translation>
-    </message>
-    <message>
-        <source>Sballa =</source>
-        <translation>Bust   =</translation>
-    </message>
-    <message>
-        <source>BANCO</source>
-        <translation>DEALER</translation>
-    </message>
-    <message>
-        <source>GIOCATORE</source>
-        <translation>PLAYER</translation>
-    </message>
-    <message>
-        <source>Stare a =&gt;</source>
-        <translation>Stand =&gt;</translation>
-    </message>
-    <message>
-        <source>Mazzi =&gt;</source>
-        <translation>Decks =&gt;</translation>
-    </message>
-    <message>
-        <source>Regole =&gt;</source>
-        <translation>Rules =&gt;</translation>
-    </message>
-    <message>
-        <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .</source>
-        <translation>The dealer draws below 16 and stands on 17 or more. One deck in play.</translation>
-    </message>
-    <message>
-        <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. %1 mazzi in gioco .</source>
-        <translation>The dealer draws below 16 and stands on 17 or more. %1 decks in play.</translation>
-    </message>
-    <message>
-        <source>Probabilità Banco</source>
-        <translation>Dealer&apos;s chances</translation>
-    </message>
-    <message>
-        <source>Probabilità Giocatore</source>
-        <translation>Player&apos;s chances</translation>
-    </message>
-    <message>
-        <source>Analisi esatta</source>
-        <translation>Exact analysis</translation>
-    </message>
-    <message>
-        <source>Vince</source>
-        <translation>Win</translation>
-    </message>
-    <message>
-        <source>Pari</source>
-        <translation>Push</translation>
-    </message>
-    <message>
-        <source>Perde</source>
-        <translation>Lose</translation>
-    </message>
-    <message>
-        <source>EV</source>
-        <translation>EV</translation>
-    </message>
-    <message>
-        <source>migliore</source>
-        <translation>best</translation>
-    </message>
-    <message>
-        <source>soglia scelta</source>
-        <translation>chosen threshold</translation>
-    </message>
-    <message>
-        <source>Consiglio:</source>
-        <translation>Advice:</translation>
-    </message>
-    <message>
-        <source>STAI</source>
-        <translation>STAND</translation>
-    </message>
-    <message>
-        <source>CARTA</source>
-        <translation>HIT</translation>
-    </message>
-    <message>
-        <source>RADDOPPIA</source>
-        <translation>DOUBLE</translation>
-    </message>
-    <message>
-        <source>DIVIDI</source>
-        <translation>SPLIT</translation>
-    </message>
-    <message>
-        <source>RESA</source>
-        <translation>SURRENDER</translation>
-    </message>
-    <message>
-        <source>ASSICURAZIONE</source>
-        <translation>INSURANCE</translation>
-    </message>
-    <message>
-        <source>sì</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>Analisi esatta, se il banco non ha blackjack</source>
-        <translation>Exact analysis, if the dealer has no blackjack</translation>
-    </message>
-    <message>
-        <source>Blackjack: niente da decidere</source>
-        <translation>Blackjack: nothing to decide</translation>
-    </message>
-    <message>
-        <source>Blackjack del banco: la mano è finita</source>
-        <translation>Dealer&apos;s blackjack: the hand is over</translation>
-    </message>
-    <message>
-        <source>S17</source>
-        <translation>S17</translation>
-    </message>
-    <message>
-        <source>H17</source>
-        <translation>H17</translation>
-    </message>
-    <message>
-        <source>1 mazzo</source>
-        <translation>1 deck</translation>
-    </message>
-    <message>
-        <source>%1 mazzi</source>
-        <translation>%1 decks</translation>
-    </message>
-    <message>
-        <source>blackjack %1</source>
-        <translation>blackjack %1</translation>
-    </message>
-    <message>
-        <source>senza carta coperta</source>
-        <translation>no hole card</translation>
-    </message>
-    <message>
-        <source>raddoppio 9-11</source>
-        <translation>double on 9-11</translation>
-    </message>
-    <message>
-        <source>raddoppio 10-11</source>
-        <translation>double on 10-11</translation>
-    </message>
-    <message>
-        <source>senza raddoppio</source>
-        <translation>no doubling</translation>
-    </message>
-    <message>
-        <source>raddoppio dopo divisione</source>
-        <translation>double after split</translation>
-    </message>
-    <message>
-        <source>divisione fino a %1 mani</source>
-        <translation>split to %1 hands</translation>
-    </message>
-    <message>
-        <source>senza divisione</source>
-        <translation>no splitting</translation>
-    </message>
-    <message>
-        <source>ridivisione degli assi</source>
-        <translation>resplit aces</translation>
-    </message>
-    <message>
-        <source>carte sugli assi divisi</source>
-        <translation>hit split aces</translation>
-    </message>
-    <message>
-        <source>resa</source>
-        <translation>surrender</translation>
-    </message>
-    <message>
-        <source>Uscite:</source>
-        <translation>Out:</translation>
-    </message>
-    <message>
-        <source>Sabot: %1 carte su %2</source>
-        <translation>Shoe: %1 cards of %2</translation>
-    </message>
-    <message>
-        <source>conteggio %1, vero %2</source>
-        <translation>count %1, true %2</translation>
-    </message>
-    <message>
-        <source>conteggio %1</source>
-        <translation>count %1</translation>
-    </message>
-    <message>
-        <source>prossima mano %1%</source>
-        <translation>next round %1%</translation>
-    </message>
-    <message>
-        <source>prossima mano: in calcolo...</source>
-        <translation>next round: working it out...</translation>
-    </message>
-    <message>
-        <source>(in calcolo)</source>
-        <translation>(updating)</translation>
-    </message>
-    <message>
-        <source>sabot quasi finito</source>
-        <translation>shoe nearly finished</translation>
-    </message>
-    <message>
-        <source>puntata Kelly %1</source>
-        <translation>Kelly bet %1</translation>
-    </message>
-    <message>
-        <source>punta il minimo</source>
-        <translation>bet the minimum</translation>
-    </message>
-</context>
-<context>
-    <name>RulesPresets</name>
-    <message>
-        <source>Tavolo di Tavolix</source>
-        <translation>Tavolix table</translation>
-    </message>
-    <message>
-        <source>Las Vegas Strip</source>
-        <translation>Las Vegas Strip</translation>
-    </message>
-    <message>
-        <source>Atlantic City</source>
-        <translation>Atlantic City</translation>
-    </message>
-    <message>
-        <source>Europeo senza carta coperta</source>
-        <translation>European, no hole card</translation>
-    </message>
-    <message>
-        <source>Mazzo singolo H17</source>
-        <translation>Single deck H17</translation>
-    </message>
-    <message>
-        <source>Mazzo singolo 6:5</source>
-        <translation>Single deck 6:5</translation>
-    </message>
-</context>
-<context>
-    <name>ShoeStore</name>
-    <message>
-        <source>Il sabot salvato in %1 non si può riprendere (%2): si parte da un sabot nuovo.</source>
-        <translation>The shoe kept in %1 cannot be brought back (%2): a new shoe is in play.</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare il sabot in %1: al prossimo avvio non sarà ripreso.</source>
-        <translation>The shoe cannot be kept in %1: it will not be brought back at the next start.</translation>
-    </message>
-</context>
-<context>
-    <name>StrategyWords</name>
-    <message>
-        <source>Strategia</source>
-        <translation>Strategy</translation>
-    </message>
-    <message>
-        <source>EV del giro: %1%</source>
-        <translation>Round EV: %1%</translation>
-    </message>
-    <message>
-        <source>Vantaggio del banco: %1%</source>
-        <translation>House edge: %1%</translation>
-    </message>
-    <message>
-        <source>Varianza: %1</source>
-        <translation>Variance: %1</translation>
-    </message>
-    <message>
-        <source>Stare sempre a N (senza raddoppio, divisione né resa):</source>
-        <translation>Always standing at N (no double, split or surrender):</translation>
-    </message>
-    <message>
-        <source>migliore: %1</source>
-        <translation>best: %1</translation>
-    </message>
-    <message>
-        <source>Duri</source>
-        <translation>Hard</translation>
-    </message>
-    <message>
-        <source>Morbidi</source>
-        <translation>Soft</translation>
-    </message>
-    <message>
-        <source>Coppie</source>
-        <translation>Pairs</translation>
-    </message>
-    <message>
-        <source>contro</source>
-        <translation>against</translation>
-    </message>
-    <message>
-        <source>Eccezioni (* nella tabella):</source>
-        <translation>Exceptions (* in the chart):</translation>
-    </message>
-    <message>
-        <source>S = stai</source>
-        <translation>S = stand</translation>
-    </message>
-    <message>
-        <source>H = carta</source>
-        <translation>H = hit</translation>
-    </message>
-    <message>
-        <source>D = raddoppia</source>
-        <translation>D = double</translation>
-    </message>
-    <message>
-        <source>P = dividi</source>
-        <translation>P = split</translation>
-    </message>
-    <message>
-        <source>R = resa</source>
-        <translation>R = surrender</translation>
-    </message>
-    <message>
-        <source>Dh, Ds, Rh, Rs: se non è permesso, carta (h) o stai (s)</source>
-        <translation>Dh, Ds, Rh, Rs: if not allowed, hit (h) or stand (s)</translation>
-    </message>
-    <message>
-        <source>EV per unità puntata, per mano:</source>
-        <translation>EV per unit bet, by hand:</translation>
-    </message>
-    <message>
-        <source>(se il banco non ha blackjack)</source>
-        <translation>(if the dealer has no blackjack)</translation>
-    </message>
-    <message>
-        <source>nessuna mano della riga dal sabot</source>
-        <translation>the shoe deals no hand of this row</translation>
-    </message>
-</context>
-<context>
-    <name>TableSettings</name>
-    <message>
-        <source>Le impostazioni salvate in %1 non si possono leggere: valgono le regole del tavolo di Tavolix e un mazzo.</source>
-        <translation>The settings saved in %1 cannot be read: the Tavolix table&apos;s rules and one deck apply.</translation>
-    </message>
-    <message>
-        <source>Le regole salvate %1 non sono più valide: valgono le regole del tavolo di Tavolix.</source>
-        <translation>The saved rules %1 are no longer valid: the Tavolix table&apos;s rules apply.</translation>
-    </message>
-    <message>
-        <source>Il numero di mazzi salvato %1 non è valido: vale un mazzo.</source>
-        <translation>The saved number of decks %1 is not valid: one deck applies.</translation>
-    </message>
-    <message>
-        <source>Il conteggio salvato %1 non è valido: vale il Hi-Lo.</source>
-        <translation>The saved count %1 is not valid: Hi-Lo applies.</translation>
-    </message>
-    <message>
-        <source>Il capitale salvato %1 non è valido: la riga del sabot non propone puntate.</source>
-        <translation>The saved bankroll %1 is not valid: the shoe line suggests no bet.</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare le regole e i mazzi in %1: al prossimo avvio non saranno ricordati.</source>
-        <translation>Cannot save the rules and decks in %1: they will not be remembered at the next start.</translation>
-    </message>
-</context>
-<context>
-    <name>tavolix::ui::Form1</name>
-    <message>
-        <source>Analisi &gt;&gt;</source>
-        <translation>Analysis &gt;&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;&lt; Analisi</source>
-        <translation>&lt;&lt; Analysis</translation>
-    </message>
-    <message>
-        <source>Annulla ultima carta</source>
-        <translation>Undo last card</translation>
-    </message>
-    <message>
-        <source>Nuova partita</source>
-        <translation>New game</translation>
-    </message>
-    <message>
-        <source>Manuale</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>Informazioni su Tavolix</source>
-        <translation>About Tavolix</translation>
-    </message>
-    <message>
-        <source>Esci</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Copia risultati</source>
-        <translation>Copy results</translation>
-    </message>
-    <message>
-        <source>Impossibile avviare il browser per aprire %1.</source>
-        <translation>Cannot start the browser to open %1.</translation>
-    </message>
-    <message>
-        <source>il sabot non è valido</source>
-        <translation>the shoe is not valid</translation>
-    </message>
-</context>
-<context>
-    <name>tavolix::ui::RulesDialog</name>
-    <message>
-        <source>Regole del tavolo</source>
-        <translation>Table rules</translation>
-    </message>
-    <message>
-        <source>Regole e mazzi di un tavolo comune, scelti tutti insieme</source>
-        <translation>The rules and decks of a common table, picked all at once</translation>
-    </message>
-    <message>
-        <source>Personalizzate</source>
-        <translation>Custom</translation>
-    </message>
-    <message>
-        <source>Come pesca il banco</source>
-        <translation>How the dealer draws</translation>
-    </message>
-    <message>
-        <source>Tavolo di Tavolix (TABLE)</source>
-        <translation>Tavolix table (TABLE)</translation>
-    </message>
-    <message>
-        <source>Sta su ogni 17 (S17)</source>
-        <translation>Stands on every 17 (S17)</translation>
-    </message>
-    <message>
-        <source>Pesca sul 17 soffice (H17)</source>
-        <translation>Hits soft 17 (H17)</translation>
-    </message>
-    <message>
-        <source>Se il banco guarda la carta coperta per il blackjack prima che il giocatore giochi</source>
-        <translation>Whether the dealer checks the hole card for a blackjack before the player plays</translation>
-    </message>
-    <message>
-        <source>Controllata per il blackjack (PEEK)</source>
-        <translation>Checked for blackjack (PEEK)</translation>
-    </message>
-    <message>
-        <source>Nessuna carta coperta (ENHC)</source>
-        <translation>No hole card (ENHC)</translation>
-    </message>
-    <message>
-        <source>Quanto paga il blackjack del giocatore</source>
-        <translation>What the player&apos;s blackjack pays</translation>
-    </message>
-    <message>
-        <source>Su quali due carte si può raddoppiare</source>
-        <translation>Which two cards may be doubled</translation>
-    </message>
-    <message>
-        <source>Su due carte qualsiasi (DOA)</source>
-        <translation>Any two cards (DOA)</translation>
-    </message>
-    <message>
-        <source>Solo su 9, 10 e 11 (D9)</source>
-        <translation>On 9, 10 and 11 only (D9)</translation>
-    </message>
-    <message>
-        <source>Solo su 10 e 11 (D10)</source>
-        <translation>On 10 and 11 only (D10)</translation>
-    </message>
-    <message>
-        <source>Mai (NODBL)</source>
-        <translation>Never (NODBL)</translation>
-    </message>
-    <message>
-        <source>Raddoppio dopo la divisione (DAS)</source>
-        <translation>Double after split (DAS)</translation>
-    </message>
-    <message>
-        <source>Se si può raddoppiare una mano nata da una divisione</source>
-        <translation>Whether a hand made by a split may be doubled</translation>
-    </message>
-    <message>
-        <source>Quante volte si può dividere una coppia</source>
-        <translation>How many times a pair may be split</translation>
-    </message>
-    <message>
-        <source>Fino a 4 mani (SPL3)</source>
-        <translation>Up to 4 hands (SPL3)</translation>
-    </message>
-    <message>
-        <source>Fino a 3 mani (SPL2)</source>
-        <translation>Up to 3 hands (SPL2)</translation>
-    </message>
-    <message>
-        <source>Fino a 2 mani (SPL1)</source>
-        <translation>Up to 2 hands (SPL1)</translation>
-    </message>
-    <message>
-        <source>Nessuna divisione (SPL0)</source>
-        <translation>No splitting (SPL0)</translation>
-    </message>
-    <message>
-        <source>Ridivisione degli assi (RSA)</source>
-        <translation>Resplit aces (RSA)</translation>
-    </message>
-    <message>
-        <source>Se un asso ricevuto su un asso diviso si può dividere di nuovo</source>
-        <translation>Whether an ace dealt to a split ace may be split again</translation>
-    </message>
-    <message>
-        <source>Carte sugli assi divisi (HSA)</source>
-        <translation>Hit split aces (HSA)</translation>
-    </message>
-    <message>
-        <source>Se gli assi divisi possono prendere più di una carta</source>
-        <translation>Whether split aces may take more than one card</translation>
-    </message>
-    <message>
-        <source>Resa (LS)</source>
-        <translation>Surrender (LS)</translation>
-    </message>
-    <message>
-        <source>Se si può lasciare la mano perdendo metà della puntata</source>
-        <translation>Whether the hand may be given up for half the bet</translation>
-    </message>
-    <message>
-        <source>Quanti mazzi da 52 carte compongono il sabot</source>
-        <translation>How many 52-card decks make up the shoe</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Banco</source>
-        <translation>Dealer</translation>
-    </message>
-    <message>
-        <source>Regola:</source>
-        <translation>Rule:</translation>
-    </message>
-    <message>
-        <source>Carta coperta:</source>
-        <translation>Hole card:</translation>
-    </message>
-    <message>
-        <source>Blackjack paga:</source>
-        <translation>Blackjack pays:</translation>
-    </message>
-    <message>
-        <source>Giocatore</source>
-        <translation>Player</translation>
-    </message>
-    <message>
-        <source>Raddoppio:</source>
-        <translation>Double:</translation>
-    </message>
-    <message>
-        <source>Divisione:</source>
-        <translation>Split:</translation>
-    </message>
-    <message>
-        <source>Preimpostazioni:</source>
-        <translation>Presets:</translation>
-    </message>
-    <message>
-        <source>Mazzi:</source>
-        <translation>Decks:</translation>
-    </message>
-    <message>
-        <source>Le carte sul tavolo richiedono almeno %1: il numero di mazzi non è cambiato.</source>
-        <translation>The cards on the table need at least %1: the number of decks did not change.</translation>
-    </message>
-</context>
-<context>
-    <name>tavolix::ui::StrategyWindow</name>
-    <message>
-        <source>In calcolo... %p%</source>
-        <translation>Working out... %p%</translation>
-    </message>
-    <message>
-        <source>Avanzamento del calcolo</source>
-        <translation>Progress of the computation</translation>
-    </message>
-    <message>
-        <source>Legenda</source>
-        <translation>Legend</translation>
-    </message>
-    <message>
-        <source>*, bordo punteggiato: una mano della riga gioca diversamente</source>
-        <translation>*, dotted frame: a hand of the row plays otherwise</translation>
-    </message>
-    <message>
-        <source>Bordo spesso, grassetto: l&apos;altro sabot gioca diversamente</source>
-        <translation>Thick frame, bold: the other shoe plays otherwise</translation>
-    </message>
-    <message>
-        <source>Il suggerimento di una cella dà l&apos;EV di ogni giocata</source>
-        <translation>A cell&apos;s tooltip gives the EV of every play</translation>
-    </message>
-    <message>
-        <source>Mostra accanto il sabot in gioco</source>
-        <translation>Show the shoe in play beside it</translation>
-    </message>
-    <message>
-        <source>Affianca la strategia del sabot rimasto, senza le carte uscite e quelle sul tavolo, e segna le celle che cambiano</source>
-        <translation>Shows beside it the strategy of the shoe left, without the cards out and those on the table, and marks the cells that change</translation>
-    </message>
-    <message>
-        <source>Strategia del sabot completo</source>
-        <translation>Strategy of the full shoe</translation>
-    </message>
-    <message>
-        <source>Strategia del sabot in gioco</source>
-        <translation>Strategy of the shoe in play</translation>
-    </message>
-    <message>
-        <source>Esporta PNG...</source>
-        <translation>Export PNG...</translation>
-    </message>
-    <message>
-        <source>Salva la tabella come immagine PNG</source>
-        <translation>Saves the chart as a PNG picture</translation>
-    </message>
-    <message>
-        <source>Esporta CSV...</source>
-        <translation>Export CSV...</translation>
-    </message>
-    <message>
-        <source>Salva ogni mano iniziale con l&apos;EV di ogni giocata in un file CSV</source>
-        <translation>Saves every initial hand with the EV of every play in a CSV file</translation>
-    </message>
-    <message>
-        <source>Chiudi</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Il sabot non basta per un giro.</source>
-        <translation>The shoe is too thin for a round.</translation>
-    </message>
-    <message>
-        <source>In calcolo...</source>
-        <translation>Working out...</translation>
-    </message>
-    <message>
-        <source>Sabot completo: %1 carte</source>
-        <translation>Full shoe: %1 cards</translation>
-    </message>
-    <message>
-        <source>Sabot in gioco: %1</source>
-        <translation>Shoe in play: %1</translation>
-    </message>
-    <message>
-        <source>Sabot in gioco: %1 carte su %2</source>
-        <translation>Shoe in play: %1 cards of %2</translation>
-    </message>
-    <message>
-        <source>Sabot completo: %1</source>
-        <translation>Full shoe: %1</translation>
-    </message>
-    <message>
-        <source>Esporta la tabella come PNG</source>
-        <translation>Export the chart as PNG</translation>
-    </message>
-    <message>
-        <source>strategia-sabot-in-gioco.png</source>
-        <translation>strategy-shoe-in-play.png</translation>
-    </message>
-    <message>
-        <source>strategia.png</source>
-        <translation>strategy.png</translation>
-    </message>
-    <message>
-        <source>Immagini PNG (*.png)</source>
-        <translation>PNG pictures (*.png)</translation>
-    </message>
-    <message>
-        <source>Esporta le mani come CSV</source>
-        <translation>Export the hands as CSV</translation>
-    </message>
-    <message>
-        <source>strategia-sabot-in-gioco.csv</source>
-        <translation>strategy-shoe-in-play.csv</translation>
-    </message>
-    <message>
-        <source>strategia.csv</source>
-        <translation>strategy.csv</translation>
-    </message>
-    <message>
-        <source>File CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare %1: %2</source>
-        <translation>Could not save %1: %2</translation>
-    </message>
-</context>
+        </message>
+        <message>
+            <source>Scegli le carte cliccando i relativi simboli</source>
+            <translation>Pick the cards by clicking their symbols</translation>
+        </message>
+        <message>
+            <source>BANCO</source>
+            <translation>DEALER</translation>
+        </message>
+        <message>
+            <source>Annulla carte</source>
+            <translation>Clear cards</translation>
+        </message>
+        <message>
+            <source>Somma =</source>
+            <translation>Total =</translation>
+        </message>
+        <message>
+            <source>Probabilità Banco</source>
+            <translation>Dealer's chances</translation>
+        </message>
+        <message>
+            <source>GIOCATORE</source>
+            <translation>PLAYER</translation>
+        </message>
+        <message>
+            <source>Stare a =&gt;</source>
+            <translation>Stand =&gt;</translation>
+        </message>
+        <message>
+            <source>Mazzi =&gt;</source>
+            <translation>Decks =&gt;</translation>
+        </message>
+        <message>
+            <source>Probabilità Giocatore</source>
+            <translation>Player's chances</translation>
+        </message>
+        <message>
+            <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .</source>
+            <translation>The dealer draws below 16 and stands on 17 or more. One deck in play.</translation>
+        </message>
+        <message>
+            <source>Nuova partita</source>
+            <translation>New game</translation>
+        </message>
+        <message>
+            <source>Scaricato gratis da</source>
+            <translation>Free download from</translation>
+        </message>
+        <message>
+            <source>ELABORA</source>
+            <translation>COMPUTE</translation>
+        </message>
+        <message>
+            <source>Il manuale si trova qui</source>
+            <translation>The manual is here</translation>
+        </message>
+        <message>
+            <source>Tavolix - V 1.0, 10/2011</source>
+            <translation>Tavolix - V 1.0, 10/2011</translation>
+        </message>
+        <message>
+            <source>Sceglie le regole del tavolo e il numero di mazzi</source>
+            <translation>Picks the table's rules and the number of decks</translation>
+        </message>
+        <message>
+            <source>Regole...</source>
+            <translation>Rules...</translation>
+        </message>
+        <message>
+            <source>Sabot</source>
+            <translation>Shoe</translation>
+        </message>
+        <message>
+            <source>Carte uscite</source>
+            <translation>Cards out</translation>
+        </message>
+        <message>
+            <source>Fine mano</source>
+            <translation>End round</translation>
+        </message>
+        <message>
+            <source>Nuovo sabot</source>
+            <translation>New shoe</translation>
+        </message>
+        <message>
+            <source>Sabot in gioco</source>
+            <translation>Shoe in play</translation>
+        </message>
+        <message>
+            <source>Apre sotto la finestra le carte uscite nelle mani precedenti, il conteggio e il valore della prossima mano</source>
+            <translation>Opens below the window the cards out in earlier rounds, the count and the next round's value</translation>
+        </message>
+        <message>
+            <source>Le carte già uscite dal sabot nelle mani precedenti. Clicca un simbolo o digita la carta; Backspace rimette l'ultima, Canc annulla quelle di questa mano.</source>
+            <translation>The cards already out of the shoe in earlier rounds. Click a symbol or type the card; Backspace puts the last one back, Delete cancels this round's.</translation>
+        </message>
+        <message>
+            <source>Annulla carte uscite</source>
+            <translation>Cancel cards out</translation>
+        </message>
+        <message>
+            <source>Rimette nel sabot le carte uscite inserite dopo l'ultima mano</source>
+            <translation>Puts back in the shoe the cards out entered since the last round</translation>
+        </message>
+        <message>
+            <source>Le carte delle due mani escono dal sabot e il tavolo si libera per la mano seguente</source>
+            <translation>Both hands' cards leave the shoe and the table clears for the next round</translation>
+        </message>
+        <message>
+            <source>Rimette nel sabot tutte le carte uscite</source>
+            <translation>Puts every card out back in the shoe</translation>
+        </message>
+        <message>
+            <source>Carte uscite per valore</source>
+            <translation>Cards out by value</translation>
+        </message>
+        <message>
+            <source>Sabot e conteggio</source>
+            <translation>Shoe and count</translation>
+        </message>
+        <message>
+            <source>Apre la tabella della strategia e il vantaggio del banco per le regole e i mazzi del tavolo</source>
+            <translation>Opens the strategy chart and the house edge for the table's rules and decks</translation>
+        </message>
+        <message>
+            <source>Strategia...</source>
+            <translation>Strategy...</translation>
+        </message>
+        <message>
+            <source>%1 fuori dal sabot</source>
+            <translation>%1 out of the shoe</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModelWords</name>
+        <message>
+            <source>Somma =</source>
+            <translation>Total =</translation>
+        </message>
+        <message>
+            <source>Prima carta</source>
+            <translation>First card</translation>
+        </message>
+        <message>
+            <source>Tutte combinazioni</source>
+            <translation>All combinations</translation>
+        </message>
+        <message>
+            <source>Vincita =</source>
+            <translation>Wins    =</translation>
+        </message>
+        <message>
+            <source>Parità  =</source>
+            <translation>Push    =</translation>
+        </message>
+        <message>
+            <source>Perdita =</source>
+            <translation>Loses   =</translation>
+        </message>
+        <message>
+            <source>Sballa  =</source>
+            <translation>Busts   =</translation>
+        </message>
+        <message>
+            <source>Sballa =</source>
+            <translation>Bust   =</translation>
+        </message>
+        <message>
+            <source>BANCO</source>
+            <translation>DEALER</translation>
+        </message>
+        <message>
+            <source>GIOCATORE</source>
+            <translation>PLAYER</translation>
+        </message>
+        <message>
+            <source>Stare a =&gt;</source>
+            <translation>Stand =&gt;</translation>
+        </message>
+        <message>
+            <source>Mazzi =&gt;</source>
+            <translation>Decks =&gt;</translation>
+        </message>
+        <message>
+            <source>Regole =&gt;</source>
+            <translation>Rules =&gt;</translation>
+        </message>
+        <message>
+            <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. Un mazzo in gioco .</source>
+            <translation>The dealer draws below 16 and stands on 17 or more. One deck in play.</translation>
+        </message>
+        <message>
+            <source>Banco prende carta se ha meno di 16 e si ferma se ha 17 o più. %1 mazzi in gioco .</source>
+            <translation>The dealer draws below 16 and stands on 17 or more. %1 decks in play.</translation>
+        </message>
+        <message>
+            <source>Probabilità Banco</source>
+            <translation>Dealer's chances</translation>
+        </message>
+        <message>
+            <source>Probabilità Giocatore</source>
+            <translation>Player's chances</translation>
+        </message>
+        <message>
+            <source>Analisi esatta</source>
+            <translation>Exact analysis</translation>
+        </message>
+        <message>
+            <source>Vince</source>
+            <translation>Win</translation>
+        </message>
+        <message>
+            <source>Pari</source>
+            <translation>Push</translation>
+        </message>
+        <message>
+            <source>Perde</source>
+            <translation>Lose</translation>
+        </message>
+        <message>
+            <source>EV</source>
+            <translation>EV</translation>
+        </message>
+        <message>
+            <source>migliore</source>
+            <translation>best</translation>
+        </message>
+        <message>
+            <source>soglia scelta</source>
+            <translation>chosen threshold</translation>
+        </message>
+        <message>
+            <source>Consiglio:</source>
+            <translation>Advice:</translation>
+        </message>
+        <message>
+            <source>STAI</source>
+            <translation>STAND</translation>
+        </message>
+        <message>
+            <source>CARTA</source>
+            <translation>HIT</translation>
+        </message>
+        <message>
+            <source>RADDOPPIA</source>
+            <translation>DOUBLE</translation>
+        </message>
+        <message>
+            <source>DIVIDI</source>
+            <translation>SPLIT</translation>
+        </message>
+        <message>
+            <source>RESA</source>
+            <translation>SURRENDER</translation>
+        </message>
+        <message>
+            <source>ASSICURAZIONE</source>
+            <translation>INSURANCE</translation>
+        </message>
+        <message>
+            <source>sì</source>
+            <translation>yes</translation>
+        </message>
+        <message>
+            <source>no</source>
+            <translation>no</translation>
+        </message>
+        <message>
+            <source>Analisi esatta, se il banco non ha blackjack</source>
+            <translation>Exact analysis, if the dealer has no blackjack</translation>
+        </message>
+        <message>
+            <source>Blackjack: niente da decidere</source>
+            <translation>Blackjack: nothing to decide</translation>
+        </message>
+        <message>
+            <source>Blackjack del banco: la mano è finita</source>
+            <translation>Dealer's blackjack: the hand is over</translation>
+        </message>
+        <message>
+            <source>S17</source>
+            <translation>S17</translation>
+        </message>
+        <message>
+            <source>H17</source>
+            <translation>H17</translation>
+        </message>
+        <message>
+            <source>1 mazzo</source>
+            <translation>1 deck</translation>
+        </message>
+        <message>
+            <source>%1 mazzi</source>
+            <translation>%1 decks</translation>
+        </message>
+        <message>
+            <source>blackjack %1</source>
+            <translation>blackjack %1</translation>
+        </message>
+        <message>
+            <source>senza carta coperta</source>
+            <translation>no hole card</translation>
+        </message>
+        <message>
+            <source>raddoppio 9-11</source>
+            <translation>double on 9-11</translation>
+        </message>
+        <message>
+            <source>raddoppio 10-11</source>
+            <translation>double on 10-11</translation>
+        </message>
+        <message>
+            <source>senza raddoppio</source>
+            <translation>no doubling</translation>
+        </message>
+        <message>
+            <source>raddoppio dopo divisione</source>
+            <translation>double after split</translation>
+        </message>
+        <message>
+            <source>divisione fino a %1 mani</source>
+            <translation>split to %1 hands</translation>
+        </message>
+        <message>
+            <source>senza divisione</source>
+            <translation>no splitting</translation>
+        </message>
+        <message>
+            <source>ridivisione degli assi</source>
+            <translation>resplit aces</translation>
+        </message>
+        <message>
+            <source>carte sugli assi divisi</source>
+            <translation>hit split aces</translation>
+        </message>
+        <message>
+            <source>resa</source>
+            <translation>surrender</translation>
+        </message>
+        <message>
+            <source>Uscite:</source>
+            <translation>Out:</translation>
+        </message>
+        <message>
+            <source>Sabot: %1 carte su %2</source>
+            <translation>Shoe: %1 cards of %2</translation>
+        </message>
+        <message>
+            <source>conteggio %1, vero %2</source>
+            <translation>count %1, true %2</translation>
+        </message>
+        <message>
+            <source>conteggio %1</source>
+            <translation>count %1</translation>
+        </message>
+        <message>
+            <source>prossima mano %1%</source>
+            <translation>next round %1%</translation>
+        </message>
+        <message>
+            <source>prossima mano: in calcolo...</source>
+            <translation>next round: working it out...</translation>
+        </message>
+        <message>
+            <source>(in calcolo)</source>
+            <translation>(updating)</translation>
+        </message>
+        <message>
+            <source>sabot quasi finito</source>
+            <translation>shoe nearly finished</translation>
+        </message>
+        <message>
+            <source>puntata Kelly %1</source>
+            <translation>Kelly bet %1</translation>
+        </message>
+        <message>
+            <source>punta il minimo</source>
+            <translation>bet the minimum</translation>
+        </message>
+    </context>
+    <context>
+        <name>RulesPresets</name>
+        <message>
+            <source>Tavolo di Tavolix</source>
+            <translation>Tavolix table</translation>
+        </message>
+        <message>
+            <source>Las Vegas Strip</source>
+            <translation>Las Vegas Strip</translation>
+        </message>
+        <message>
+            <source>Atlantic City</source>
+            <translation>Atlantic City</translation>
+        </message>
+        <message>
+            <source>Europeo senza carta coperta</source>
+            <translation>European, no hole card</translation>
+        </message>
+        <message>
+            <source>Mazzo singolo H17</source>
+            <translation>Single deck H17</translation>
+        </message>
+        <message>
+            <source>Mazzo singolo 6:5</source>
+            <translation>Single deck 6:5</translation>
+        </message>
+    </context>
+    <context>
+        <name>ShoeStore</name>
+        <message>
+            <source>Il sabot salvato in %1 non si può riprendere (%2): si parte da un sabot nuovo.</source>
+            <translation>The shoe kept in %1 cannot be brought back (%2): a new shoe is in play.</translation>
+        </message>
+        <message>
+            <source>Impossibile salvare il sabot in %1: al prossimo avvio non sarà ripreso.</source>
+            <translation>The shoe cannot be kept in %1: it will not be brought back at the next start.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StrategyWords</name>
+        <message>
+            <source>Strategia</source>
+            <translation>Strategy</translation>
+        </message>
+        <message>
+            <source>EV del giro: %1%</source>
+            <translation>Round EV: %1%</translation>
+        </message>
+        <message>
+            <source>Vantaggio del banco: %1%</source>
+            <translation>House edge: %1%</translation>
+        </message>
+        <message>
+            <source>Varianza: %1</source>
+            <translation>Variance: %1</translation>
+        </message>
+        <message>
+            <source>Stare sempre a N (senza raddoppio, divisione né resa):</source>
+            <translation>Always standing at N (no double, split or surrender):</translation>
+        </message>
+        <message>
+            <source>migliore: %1</source>
+            <translation>best: %1</translation>
+        </message>
+        <message>
+            <source>Duri</source>
+            <translation>Hard</translation>
+        </message>
+        <message>
+            <source>Morbidi</source>
+            <translation>Soft</translation>
+        </message>
+        <message>
+            <source>Coppie</source>
+            <translation>Pairs</translation>
+        </message>
+        <message>
+            <source>contro</source>
+            <translation>against</translation>
+        </message>
+        <message>
+            <source>Eccezioni (* nella tabella):</source>
+            <translation>Exceptions (* in the chart):</translation>
+        </message>
+        <message>
+            <source>S = stai</source>
+            <translation>S = stand</translation>
+        </message>
+        <message>
+            <source>H = carta</source>
+            <translation>H = hit</translation>
+        </message>
+        <message>
+            <source>D = raddoppia</source>
+            <translation>D = double</translation>
+        </message>
+        <message>
+            <source>P = dividi</source>
+            <translation>P = split</translation>
+        </message>
+        <message>
+            <source>R = resa</source>
+            <translation>R = surrender</translation>
+        </message>
+        <message>
+            <source>Dh, Ds, Rh, Rs: se non è permesso, carta (h) o stai (s)</source>
+            <translation>Dh, Ds, Rh, Rs: if not allowed, hit (h) or stand (s)</translation>
+        </message>
+        <message>
+            <source>EV per unità puntata, per mano:</source>
+            <translation>EV per unit bet, by hand:</translation>
+        </message>
+        <message>
+            <source>(se il banco non ha blackjack)</source>
+            <translation>(if the dealer has no blackjack)</translation>
+        </message>
+        <message>
+            <source>nessuna mano della riga dal sabot</source>
+            <translation>the shoe deals no hand of this row</translation>
+        </message>
+    </context>
+    <context>
+        <name>TableSettings</name>
+        <message>
+            <source>Le impostazioni salvate in %1 non si possono leggere: valgono le regole del tavolo di Tavolix e un mazzo.</source>
+            <translation>The settings saved in %1 cannot be read: the Tavolix table's rules and one deck apply.</translation>
+        </message>
+        <message>
+            <source>Le regole salvate %1 non sono più valide: valgono le regole del tavolo di Tavolix.</source>
+            <translation>The saved rules %1 are no longer valid: the Tavolix table's rules apply.</translation>
+        </message>
+        <message>
+            <source>Il numero di mazzi salvato %1 non è valido: vale un mazzo.</source>
+            <translation>The saved number of decks %1 is not valid: one deck applies.</translation>
+        </message>
+        <message>
+            <source>Il conteggio salvato %1 non è valido: vale il Hi-Lo.</source>
+            <translation>The saved count %1 is not valid: Hi-Lo applies.</translation>
+        </message>
+        <message>
+            <source>Il capitale salvato %1 non è valido: la riga del sabot non propone puntate.</source>
+            <translation>The saved bankroll %1 is not valid: the shoe line suggests no bet.</translation>
+        </message>
+        <message>
+            <source>Impossibile salvare le regole e i mazzi in %1: al prossimo avvio non saranno ricordati.</source>
+            <translation>Cannot save the rules and decks in %1: they will not be remembered at the next start.</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::CountWindow</name>
+        <message>
+            <source>In calcolo... %p%</source>
+            <translation>Working out... %p%</translation>
+        </message>
+        <message>
+            <source>Avanzamento del calcolo</source>
+            <translation>Progress of the computation</translation>
+        </message>
+        <message>
+            <source>Esporta PNG...</source>
+            <translation>Export PNG...</translation>
+        </message>
+        <message>
+            <source>Salva la tabella degli indici come immagine PNG</source>
+            <translation>Saves the index chart as a PNG picture</translation>
+        </message>
+        <message>
+            <source>Esporta CSV...</source>
+            <translation>Export CSV...</translation>
+        </message>
+        <message>
+            <source>Salva ogni indice con le due giocate e i loro EV in un file CSV</source>
+            <translation>Saves every index with its two plays and their EVs in a CSV file</translation>
+        </message>
+        <message>
+            <source>Chiudi</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Annulla</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Calcola</source>
+            <translation>Compute</translation>
+        </message>
+        <message>
+            <source>Calcolo annullato.</source>
+            <translation>Computation cancelled.</translation>
+        </message>
+        <message>
+            <source>Bordo spesso: la cella ha un indice. Il suggerimento di una cella dà le due giocate e i loro EV all'indice.</source>
+            <translation>Thick frame: the cell has an index. A cell's tooltip gives both plays and their EVs at the index.</translation>
+        </message>
+        <message>
+            <source>Esporta gli indici come PNG</source>
+            <translation>Export the indices as PNG</translation>
+        </message>
+        <message>
+            <source>indici.png</source>
+            <translation>indices.png</translation>
+        </message>
+        <message>
+            <source>Immagini PNG (*.png)</source>
+            <translation>PNG pictures (*.png)</translation>
+        </message>
+        <message>
+            <source>Esporta gli indici come CSV</source>
+            <translation>Export the indices as CSV</translation>
+        </message>
+        <message>
+            <source>indici.csv</source>
+            <translation>indices.csv</translation>
+        </message>
+        <message>
+            <source>File CSV (*.csv)</source>
+            <translation>CSV files (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::Form1</name>
+        <message>
+            <source>Analisi &gt;&gt;</source>
+            <translation>Analysis &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;&lt; Analisi</source>
+            <translation>&lt;&lt; Analysis</translation>
+        </message>
+        <message>
+            <source>Annulla ultima carta</source>
+            <translation>Undo last card</translation>
+        </message>
+        <message>
+            <source>Nuova partita</source>
+            <translation>New game</translation>
+        </message>
+        <message>
+            <source>Manuale</source>
+            <translation>Manual</translation>
+        </message>
+        <message>
+            <source>Informazioni su Tavolix</source>
+            <translation>About Tavolix</translation>
+        </message>
+        <message>
+            <source>Esci</source>
+            <translation>Quit</translation>
+        </message>
+        <message>
+            <source>Copia risultati</source>
+            <translation>Copy results</translation>
+        </message>
+        <message>
+            <source>Impossibile avviare il browser per aprire %1.</source>
+            <translation>Cannot start the browser to open %1.</translation>
+        </message>
+        <message>
+            <source>il sabot non è valido</source>
+            <translation>the shoe is not valid</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::RulesDialog</name>
+        <message>
+            <source>Regole del tavolo</source>
+            <translation>Table rules</translation>
+        </message>
+        <message>
+            <source>Regole e mazzi di un tavolo comune, scelti tutti insieme</source>
+            <translation>The rules and decks of a common table, picked all at once</translation>
+        </message>
+        <message>
+            <source>Personalizzate</source>
+            <translation>Custom</translation>
+        </message>
+        <message>
+            <source>Come pesca il banco</source>
+            <translation>How the dealer draws</translation>
+        </message>
+        <message>
+            <source>Tavolo di Tavolix (TABLE)</source>
+            <translation>Tavolix table (TABLE)</translation>
+        </message>
+        <message>
+            <source>Sta su ogni 17 (S17)</source>
+            <translation>Stands on every 17 (S17)</translation>
+        </message>
+        <message>
+            <source>Pesca sul 17 soffice (H17)</source>
+            <translation>Hits soft 17 (H17)</translation>
+        </message>
+        <message>
+            <source>Se il banco guarda la carta coperta per il blackjack prima che il giocatore giochi</source>
+            <translation>Whether the dealer checks the hole card for a blackjack before the player plays</translation>
+        </message>
+        <message>
+            <source>Controllata per il blackjack (PEEK)</source>
+            <translation>Checked for blackjack (PEEK)</translation>
+        </message>
+        <message>
+            <source>Nessuna carta coperta (ENHC)</source>
+            <translation>No hole card (ENHC)</translation>
+        </message>
+        <message>
+            <source>Quanto paga il blackjack del giocatore</source>
+            <translation>What the player's blackjack pays</translation>
+        </message>
+        <message>
+            <source>Su quali due carte si può raddoppiare</source>
+            <translation>Which two cards may be doubled</translation>
+        </message>
+        <message>
+            <source>Su due carte qualsiasi (DOA)</source>
+            <translation>Any two cards (DOA)</translation>
+        </message>
+        <message>
+            <source>Solo su 9, 10 e 11 (D9)</source>
+            <translation>On 9, 10 and 11 only (D9)</translation>
+        </message>
+        <message>
+            <source>Solo su 10 e 11 (D10)</source>
+            <translation>On 10 and 11 only (D10)</translation>
+        </message>
+        <message>
+            <source>Mai (NODBL)</source>
+            <translation>Never (NODBL)</translation>
+        </message>
+        <message>
+            <source>Raddoppio dopo la divisione (DAS)</source>
+            <translation>Double after split (DAS)</translation>
+        </message>
+        <message>
+            <source>Se si può raddoppiare una mano nata da una divisione</source>
+            <translation>Whether a hand made by a split may be doubled</translation>
+        </message>
+        <message>
+            <source>Quante volte si può dividere una coppia</source>
+            <translation>How many times a pair may be split</translation>
+        </message>
+        <message>
+            <source>Fino a 4 mani (SPL3)</source>
+            <translation>Up to 4 hands (SPL3)</translation>
+        </message>
+        <message>
+            <source>Fino a 3 mani (SPL2)</source>
+            <translation>Up to 3 hands (SPL2)</translation>
+        </message>
+        <message>
+            <source>Fino a 2 mani (SPL1)</source>
+            <translation>Up to 2 hands (SPL1)</translation>
+        </message>
+        <message>
+            <source>Nessuna divisione (SPL0)</source>
+            <translation>No splitting (SPL0)</translation>
+        </message>
+        <message>
+            <source>Ridivisione degli assi (RSA)</source>
+            <translation>Resplit aces (RSA)</translation>
+        </message>
+        <message>
+            <source>Se un asso ricevuto su un asso diviso si può dividere di nuovo</source>
+            <translation>Whether an ace dealt to a split ace may be split again</translation>
+        </message>
+        <message>
+            <source>Carte sugli assi divisi (HSA)</source>
+            <translation>Hit split aces (HSA)</translation>
+        </message>
+        <message>
+            <source>Se gli assi divisi possono prendere più di una carta</source>
+            <translation>Whether split aces may take more than one card</translation>
+        </message>
+        <message>
+            <source>Resa (LS)</source>
+            <translation>Surrender (LS)</translation>
+        </message>
+        <message>
+            <source>Se si può lasciare la mano perdendo metà della puntata</source>
+            <translation>Whether the hand may be given up for half the bet</translation>
+        </message>
+        <message>
+            <source>Quanti mazzi da 52 carte compongono il sabot</source>
+            <translation>How many 52-card decks make up the shoe</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Annulla</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Banco</source>
+            <translation>Dealer</translation>
+        </message>
+        <message>
+            <source>Regola:</source>
+            <translation>Rule:</translation>
+        </message>
+        <message>
+            <source>Carta coperta:</source>
+            <translation>Hole card:</translation>
+        </message>
+        <message>
+            <source>Blackjack paga:</source>
+            <translation>Blackjack pays:</translation>
+        </message>
+        <message>
+            <source>Giocatore</source>
+            <translation>Player</translation>
+        </message>
+        <message>
+            <source>Raddoppio:</source>
+            <translation>Double:</translation>
+        </message>
+        <message>
+            <source>Divisione:</source>
+            <translation>Split:</translation>
+        </message>
+        <message>
+            <source>Preimpostazioni:</source>
+            <translation>Presets:</translation>
+        </message>
+        <message>
+            <source>Mazzi:</source>
+            <translation>Decks:</translation>
+        </message>
+        <message>
+            <source>Le carte sul tavolo richiedono almeno %1: il numero di mazzi non è cambiato.</source>
+            <translation>The cards on the table need at least %1: the number of decks did not change.</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::StrategyWindow</name>
+        <message>
+            <source>In calcolo... %p%</source>
+            <translation>Working out... %p%</translation>
+        </message>
+        <message>
+            <source>Avanzamento del calcolo</source>
+            <translation>Progress of the computation</translation>
+        </message>
+        <message>
+            <source>Legenda</source>
+            <translation>Legend</translation>
+        </message>
+        <message>
+            <source>*, bordo punteggiato: una mano della riga gioca diversamente</source>
+            <translation>*, dotted frame: a hand of the row plays otherwise</translation>
+        </message>
+        <message>
+            <source>Bordo spesso, grassetto: l'altro sabot gioca diversamente</source>
+            <translation>Thick frame, bold: the other shoe plays otherwise</translation>
+        </message>
+        <message>
+            <source>Il suggerimento di una cella dà l'EV di ogni giocata</source>
+            <translation>A cell's tooltip gives the EV of every play</translation>
+        </message>
+        <message>
+            <source>Mostra accanto il sabot in gioco</source>
+            <translation>Show the shoe in play beside it</translation>
+        </message>
+        <message>
+            <source>Affianca la strategia del sabot rimasto, senza le carte uscite e quelle sul tavolo, e segna le celle che cambiano</source>
+            <translation>Shows beside it the strategy of the shoe left, without the cards out and those on the table, and marks the cells that change</translation>
+        </message>
+        <message>
+            <source>Strategia del sabot completo</source>
+            <translation>Strategy of the full shoe</translation>
+        </message>
+        <message>
+            <source>Strategia del sabot in gioco</source>
+            <translation>Strategy of the shoe in play</translation>
+        </message>
+        <message>
+            <source>Esporta PNG...</source>
+            <translation>Export PNG...</translation>
+        </message>
+        <message>
+            <source>Salva la tabella come immagine PNG</source>
+            <translation>Saves the chart as a PNG picture</translation>
+        </message>
+        <message>
+            <source>Esporta CSV...</source>
+            <translation>Export CSV...</translation>
+        </message>
+        <message>
+            <source>Salva ogni mano iniziale con l'EV di ogni giocata in un file CSV</source>
+            <translation>Saves every initial hand with the EV of every play in a CSV file</translation>
+        </message>
+        <message>
+            <source>Chiudi</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Il sabot non basta per un giro.</source>
+            <translation>The shoe is too thin for a round.</translation>
+        </message>
+        <message>
+            <source>In calcolo...</source>
+            <translation>Working out...</translation>
+        </message>
+        <message>
+            <source>Sabot completo: %1 carte</source>
+            <translation>Full shoe: %1 cards</translation>
+        </message>
+        <message>
+            <source>Sabot in gioco: %1</source>
+            <translation>Shoe in play: %1</translation>
+        </message>
+        <message>
+            <source>Sabot in gioco: %1 carte su %2</source>
+            <translation>Shoe in play: %1 cards of %2</translation>
+        </message>
+        <message>
+            <source>Sabot completo: %1</source>
+            <translation>Full shoe: %1</translation>
+        </message>
+        <message>
+            <source>Esporta la tabella come PNG</source>
+            <translation>Export the chart as PNG</translation>
+        </message>
+        <message>
+            <source>strategia-sabot-in-gioco.png</source>
+            <translation>strategy-shoe-in-play.png</translation>
+        </message>
+        <message>
+            <source>strategia.png</source>
+            <translation>strategy.png</translation>
+        </message>
+        <message>
+            <source>Immagini PNG (*.png)</source>
+            <translation>PNG pictures (*.png)</translation>
+        </message>
+        <message>
+            <source>Esporta le mani come CSV</source>
+            <translation>Export the hands as CSV</translation>
+        </message>
+        <message>
+            <source>strategia-sabot-in-gioco.csv</source>
+            <translation>strategy-shoe-in-play.csv</translation>
+        </message>
+        <message>
+            <source>strategia.csv</source>
+            <translation>strategy.csv</translation>
+        </message>
+        <message>
+            <source>File CSV (*.csv)</source>
+            <translation>CSV files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Impossibile salvare %1: %2</source>
+            <translation>Could not save %1: %2</translation>
+        </message>
+        <message>
+            <source>&amp;Conteggio...</source>
+            <translation>&amp;Count...</translation>
+        </message>
+        <message>
+            <source>Apre il conteggio: effetti di rimozione, correlazioni e indici</source>
+            <translation>Opens the count: effects of removal, correlations and indices</translation>
+        </message>
+    </context>
 </TS>

@@ -224,4 +224,45 @@ CounterWords translated_counter_words() {
     return translated;
 }
 
+CountWindowWords translated_count_window_words() {
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("CountWindowWords", text).toStdString();
+    };
+    CountWindowWords translated;
+    translated.title = word(QT_TRANSLATE_NOOP("CountWindowWords", "Conteggio"));
+    translated.count = word(QT_TRANSLATE_NOOP("CountWindowWords", "Conteggio:"));
+    translated.custom = word(QT_TRANSLATE_NOOP("CountWindowWords", "Personale"));
+    translated.tags = word(QT_TRANSLATE_NOOP("CountWindowWords", "Valori (asso per primo):"));
+    translated.bad_tags = word(QT_TRANSLATE_NOOP("CountWindowWords", "Conteggio non valido: %1"));
+    translated.bankroll = word(QT_TRANSLATE_NOOP("CountWindowWords", "Capitale (unità):"));
+    translated.effects = word(QT_TRANSLATE_NOOP(
+        "CountWindowWords", "Effetti di rimozione, in % della puntata per carta tolta"));
+    translated.round = word(QT_TRANSLATE_NOOP("CountWindowWords", "Giro"));
+    translated.insurance = word(QT_TRANSLATE_NOOP("CountWindowWords", "Assicurazione"));
+    translated.correlations = word(QT_TRANSLATE_NOOP("CountWindowWords", "Correlazioni"));
+    translated.betting = word(QT_TRANSLATE_NOOP("CountWindowWords", "Puntata"));
+    translated.indices = word(QT_TRANSLATE_NOOP(
+        "CountWindowWords", "Indici: la giocata del colore a conteggio vero uguale o maggiore"));
+    translated.insure_at =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "Assicurazione a %1 e oltre (incrocio %2)"));
+    translated.never_insure =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "Assicurazione: nessun indice fra -10 e +10"));
+    translated.unbalanced =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "Gli indici vogliono un conteggio bilanciato."));
+    translated.no_index =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "nessun indice fra -10 e +10"));
+    translated.index_line =
+        word(QT_TRANSLATE_NOOP("CountWindowWords", "%1 a %2 e oltre, altrimenti %3 (incrocio %4)"));
+    translated.evs_at = word(QT_TRANSLATE_NOOP("CountWindowWords", "EV a %1: %2 %3%, %4 %5%"));
+    translated.against = word(QT_TRANSLATE_NOOP("CountWindowWords", "contro"));
+    translated.decisions = {word(QT_TRANSLATE_NOOP("CountWindowWords", "stai")),
+                            word(QT_TRANSLATE_NOOP("CountWindowWords", "carta")),
+                            word(QT_TRANSLATE_NOOP("CountWindowWords", "raddoppia")),
+                            word(QT_TRANSLATE_NOOP("CountWindowWords", "dividi")),
+                            word(QT_TRANSLATE_NOOP("CountWindowWords", "resa")),
+                            word(QT_TRANSLATE_NOOP("CountWindowWords", "assicurati")),
+                            word(QT_TRANSLATE_NOOP("CountWindowWords", "niente assicurazione"))};
+    return translated;
+}
+
 }  // namespace tavolix::i18n

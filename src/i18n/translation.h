@@ -13,6 +13,7 @@
 
 #include "core/model_words.h"
 #include "model/counter_text.h"
+#include "model/count_window_text.h"
 #include "model/strategy_text.h"
 
 namespace tavolix::i18n {
@@ -44,5 +45,8 @@ StrategyWords translated_strategy_words();
 
 // The counter's words in the language now installed.
 CounterWords translated_counter_words();
+
+// The count window's words in the language now installed.
+CountWindowWords translated_count_window_words();
 
 }  // namespace tavolix::i18n

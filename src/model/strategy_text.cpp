@@ -25,20 +25,6 @@ std::string with_value(std::string text, const std::string& value) {
     return text;
 }
 
-// Full precision, a point as decimal mark in every locale: %a would be exact
-// but unreadable, and 17 digits give the double back.
-std::string number(double value) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.17g", value);
-    std::string out = text.data();
-    for (char& c : out) {
-        if (c == ',') {
-            c = '.';
-        }
-    }
-    return out;
-}
-
 std::string padded(const std::string& text, std::size_t width) {
     const std::size_t length = characters(text);
     return length < width ? text + std::string(width - length, ' ') : text;
@@ -80,6 +66,19 @@ StrategyRequest full_shoe_request(const TableRules& rules, int decks) {
 std::optional<Strategy> run_strategy(const StrategyRequest& request,
                                      const strategy::Progress& progress, std::stop_token stop) {
     return strategy::compute_strategy(request.shoe, request.rules, progress, std::move(stop));
+}
+
+// %a would be exact but unreadable, and 17 digits give the double back.
+std::string csv_number(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.17g", value);
+    std::string out = text.data();
+    for (char& c : out) {
+        if (c == ',') {
+            c = '.';
+        }
+    }
+    return out;
 }
 
 std::string value_text(int value) {
@@ -161,12 +160,12 @@ std::string strategy_csv(const Strategy& strategy) {
     std::string csv = "up,first,second,probability,stand,hit,double,split,surrender,play,ev\n";
     for (const strategy::InitialHand& hand : strategy.hands) {
         csv += value_text(hand.up) + ',' + value_text(hand.first) + ',' + value_text(hand.second) +
-               ',' + number(hand.probability);
+               ',' + csv_number(hand.probability);
         for (const analysis::Play play : analysis::kPlays) {
             const std::optional<double> ev = analysis::play_ev(hand.plays, play);
-            csv += ',' + (ev ? number(*ev) : std::string());
+            csv += ',' + (ev ? csv_number(*ev) : std::string());
         }
-        csv += std::string(",") + advice_key(hand.plays.advice) + ',' + number(hand.ev) + '\n';
+        csv += std::string(",") + advice_key(hand.plays.advice) + ',' + csv_number(hand.ev) + '\n';
     }
     return csv;
 }

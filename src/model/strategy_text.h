@@ -87,6 +87,10 @@ std::string strategy_text(const Strategy& strategy, int decks, const StrategyWor
 // precision, a point as decimal mark, whatever the locale.
 std::string strategy_csv(const Strategy& strategy);
 
+// A figure in a CSV file: full precision, a point as decimal mark in every
+// locale.
+std::string csv_number(double value);
+
 // The face a card value is written as: "A", "2".."10".
 std::string value_text(int value);
 

@@ -73,7 +73,8 @@ QString text_of(const std::string& text) {
 
 }  // namespace
 
-StrategyGrid::StrategyGrid(QWidget* parent) : QTableWidget(parent), layout_(chart_layout()) {
+StrategyGrid::StrategyGrid(QWidget* parent, const QString& widest_cell)
+    : QTableWidget(parent), layout_(chart_layout()) {
     int rows = 0;
     for (const RowKind kind : kKinds) {
         rows += static_cast<int>(chart_rows(layout_, kind).size());
@@ -117,8 +118,13 @@ StrategyGrid::StrategyGrid(QWidget* parent) : QTableWidget(parent), layout_(char
     setWordWrap(false);
     const QFontMetrics metrics(font());
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("Dh*")) +
-                                              metrics.averageCharWidth() * 3);
+    // Bold, as a marked cell's text is drawn.
+    QFont bold = font();
+    bold.setBold(true);
+    horizontalHeader()->setDefaultSectionSize(
+        std::max(metrics.horizontalAdvance(QStringLiteral("Dh*")),
+                 QFontMetrics(bold).horizontalAdvance(widest_cell)) +
+        metrics.averageCharWidth() * 3);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -203,6 +209,21 @@ void StrategyGrid::show_strategy(const Strategy& strategy, const StrategyWords& 
                 item->setData(Qt::AccessibleDescriptionRole, text_of(details));
             }
         }
+    }
+    viewport()->update();
+}
+
+void StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
+    clear_strategy();
+    for (const IndexChartCell& shown : cells) {
+        QTableWidgetItem* item = cell(shown.at.kind, shown.at.row, shown.at.column);
+        item->setText(text_of(shown.text));
+        item->setData(kPlayRole, shown.play ? QVariant(static_cast<int>(*shown.play)) : QVariant());
+        item->setData(kDiffersRole, shown.has_index);
+        item->setToolTip(text_of(shown.details));
+        item->setData(Qt::AccessibleTextRole,
+                      text_of(shown.details.substr(0, shown.details.find('\n'))));
+        item->setData(Qt::AccessibleDescriptionRole, text_of(shown.details));
     }
     viewport()->update();
 }

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <string>
 
+#include "model/count_window_text.h"
 #include "model/strategy_cells.h"
 
 namespace tavolix::ui {
@@ -18,13 +19,18 @@ namespace tavolix::ui {
 // EVs. The grid is as large as its cells: it never scrolls.
 class StrategyGrid : public QTableWidget {
   public:
-    explicit StrategyGrid(QWidget* parent = nullptr);
+    // Its columns as wide as the code of a play, "Dh*", or `widest_cell`
+    // when that is wider.
+    explicit StrategyGrid(QWidget* parent = nullptr, const QString& widest_cell = {});
 
     // Shows the chart of `strategy`; the cells that `compared` plays
     // otherwise are marked, its plays told in `compared_plays` ("Sabot
     // completo: %1").
     void show_strategy(const Strategy& strategy, const StrategyWords& words,
                        const Strategy* compared = nullptr, const std::string& compared_plays = {});
+    // An index chart: each cell's text on its play's colour, a cell with an
+    // index bold in a thick frame, its details as its tooltip.
+    void show_index_cells(const std::vector<IndexChartCell>& cells);
     // Every cell empty, as while a strategy is worked out.
     void clear_strategy();
 

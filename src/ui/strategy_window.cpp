@@ -5,17 +5,16 @@
 
 #include <QAction>
 #include <QBuffer>
-#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "file_export.h"
 #include "i18n/translation.h"
 #include "model/rule_line.h"
 #include "strategy_colours.h"
@@ -173,6 +172,10 @@ void StrategyWindow::build() {
     export_csv_ = named(new QPushButton(tr("Esporta CSV...")), "ExportCsv");
     export_csv_->setAccessibleDescription(
         tr("Salva ogni mano iniziale con l'EV di ogni giocata in un file CSV"));
+    count_ = named(new QPushButton(tr("&Conteggio...")), "Count");
+    count_->setAccessibleDescription(
+        tr("Apre il conteggio: effetti di rimozione, correlazioni e indici"));
+    connect(count_, &QPushButton::clicked, this, &StrategyWindow::open_count_window);
     close_ = named(new QPushButton(tr("Chiudi")), "Close");
     connect(export_png_, &QPushButton::clicked, this, &StrategyWindow::export_png);
     connect(export_csv_, &QPushButton::clicked, this, &StrategyWindow::export_csv);
@@ -185,6 +188,7 @@ void StrategyWindow::build() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(export_png_);
     buttons->addWidget(export_csv_);
+    buttons->addWidget(count_);
     buttons->addStretch();
     buttons->addWidget(close_);
 
@@ -200,7 +204,8 @@ void StrategyWindow::build() {
     setTabOrder(in_play_.grid, stand_at_);
     setTabOrder(stand_at_, export_png_);
     setTabOrder(export_png_, export_csv_);
-    setTabOrder(export_csv_, close_);
+    setTabOrder(export_csv_, count_);
+    setTabOrder(count_, close_);
     shoe_in_play_->setFocus();
     show_panels();
 }
@@ -213,6 +218,9 @@ void StrategyWindow::follow(const StrategyRequest& full_shoe, const StrategyRequ
     }
     follow_shoe_in_play();
     show_panels();
+    if (count_window_ != nullptr) {
+        count_window_->follow(full_shoe.rules, full_shoe.decks);
+    }
 }
 
 // The shoe in play is worked out only while it is shown; while it is the
@@ -335,18 +343,24 @@ void StrategyWindow::export_csv() {
          tr("File CSV (*.csv)"), QByteArray::fromStdString(strategy_csv(*panel.strategy)));
 }
 
-// Written whole or not at all: a failure leaves any earlier file as it was.
 void StrategyWindow::save(const QString& title, const QString& suggested, const QString& filter,
                           const QByteArray& bytes) {
-    const QString path = choose_path_(title, suggested, filter);
-    if (path.isEmpty()) {
-        return;
+    export_file(choose_path_, notify_, title, suggested, filter, bytes);
+}
+
+// A window of its own, closed with the strategy window that follows the
+// table for it.
+void StrategyWindow::open_count_window() {
+    if (count_window_ == nullptr) {
+        count_window_ = new CountWindow(words_, count_link_ ? count_link_() : CountLink{}, this);
+        count_window_->setAttribute(Qt::WA_DeleteOnClose);
+        if (full_.request) {
+            count_window_->follow(full_wanted_.rules, full_wanted_.decks);
+        }
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        notify_(tr("Impossibile salvare %1: %2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
+    count_window_->show();
+    count_window_->raise();
+    count_window_->activateWindow();
 }
 
 void StrategyWindow::changeEvent(QEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedLayout>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "core/model_words.h"
+#include "count_window.h"
+#include "file_export.h"
 #include "model/strategy_text.h"
 #include "stand_at_chart.h"
 #include "strategy_grid.h"
@@ -31,9 +34,7 @@ class StrategyWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Where a file is saved: the path picked, or empty when the user cancels.
-    using SavePathChooser = std::function<QString(const QString& title, const QString& suggested,
-                                                  const QString& filter)>;
+    using SavePathChooser = ui::SavePathChooser;
 
     // The rules are written in `words`.
     explicit StrategyWindow(const ModelWords& words, QWidget* parent = nullptr);
@@ -50,6 +51,11 @@ class StrategyWindow : public QWidget {
     void setSavePathChooser(SavePathChooser chooser) { choose_path_ = std::move(chooser); }
     // A warning box unless replaced.
     void setNotifier(Notifier notifier) { notify_ = std::move(notifier); }
+    // The count and bankroll the count window starts from and tells its
+    // choices to; a count window on its own, Hi-Lo first, unless given.
+    void setCountLink(std::function<CountLink()> link) { count_link_ = std::move(link); }
+    // The count window opened by "Conteggio...", while it is open.
+    CountWindow* countWindow() const { return count_window_; }
 
   signals:
     // A strategy worked out has been put in the window.
@@ -85,6 +91,7 @@ class StrategyWindow : public QWidget {
     const Panel& exported() const;
     void export_png();
     void export_csv();
+    void open_count_window();
     void save(const QString& title, const QString& suggested, const QString& filter,
               const QByteArray& bytes);
 
@@ -101,7 +108,10 @@ class StrategyWindow : public QWidget {
     StandAtChart* stand_at_ = nullptr;
     QPushButton* export_png_ = nullptr;
     QPushButton* export_csv_ = nullptr;
+    QPushButton* count_ = nullptr;
     QPushButton* close_ = nullptr;
+    QPointer<CountWindow> count_window_;
+    std::function<CountLink()> count_link_;
     std::vector<QLabel*> swatches_;  // in the order of analysis::kPlays
     SavePathChooser choose_path_;
     Notifier notify_;
