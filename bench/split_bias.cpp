@@ -7,6 +7,8 @@
 // cards, and then the dealer's, from the one shoe. Here both hands play the
 // same way, by the method's own per-hand decisions, so the difference is the
 // method's bias alone: the cards of the other hands it leaves in the shoe.
+// The second moment's difference also holds what its cross terms suppose:
+// the hands independent once the dealer's final is known.
 //
 //   tavolix_split_bias [--rounds N] [--seed N]
 #include <cmath>
@@ -186,12 +188,12 @@ int main(int argc, char** argv) {
         {"S17 DAS SPL1", 1, 8, 6}, {"S17 DAS SPL1", 6, 8, 6},
     };
     std::printf(
-        "Split EV per unit of the first stake: the per-hand method against a table\n"
-        "that deals every hand from the one shoe, both playing the method's per-hand\n"
+        "Split EV and E[X^2] per unit of the first stake: the per-hand method against a\n"
+        "table that deals every hand from the one shoe, both playing the method's per-hand\n"
         "decisions; %lld rounds a row, seed %llu, the error one standard error.\n\n",
         rounds, seed);
-    std::printf("%-13s %5s  %-9s %8s  %-18s %10s\n", "rules", "decks", "hand", "method", "one shoe",
-                "difference");
+    std::printf("%-13s %5s  %-9s %8s  %-18s %10s   %8s  %-18s %10s\n", "rules", "decks", "hand",
+                "method", "one shoe", "difference", "E[X^2]", "one shoe", "difference");
     for (const BiasCase& given : cases) {
         const TableRules rules = std::get<TableRules>(parse_rules(given.rules));
         const Table table = table_of(given, rules);
@@ -201,11 +203,13 @@ int main(int argc, char** argv) {
         std::mt19937_64 random(seed);
         double sum = 0;
         double squares = 0;
+        double fourths = 0;
         long long kept = 0;
         for (long long round = 0; round < rounds; ++round) {
             if (const auto worth = play_round(table, plays, random)) {
                 sum += *worth;
                 squares += *worth * *worth;
+                fourths += *worth * *worth * *worth * *worth;
                 ++kept;
             }
         }
@@ -213,9 +217,21 @@ int main(int argc, char** argv) {
         const double error = std::sqrt((squares / static_cast<double>(kept) - mean * mean) /
                                        static_cast<double>(kept));
         const std::string hand = face(given.pair) + "," + face(given.pair) + " v " + face(given.up);
-        std::printf("%-13s %5d  %-9s %+8.4f  %+8.4f +- %.4f %+10.4f\n", rules_text(rules).c_str(),
+        std::printf("%-13s %5d  %-9s %+8.4f  %+8.4f +- %.4f %+10.4f", rules_text(rules).c_str(),
                     given.decks, hand.c_str(), method->split_ev.value(), mean, error,
                     mean - method->split_ev.value());
+        // The exact engine has the split's second moment where it advises
+        // the split.
+        const analysis::HandAnalysis exact = analysis::analyse(table);
+        const double square = squares / static_cast<double>(kept);
+        const double square_error = std::sqrt(
+            (fourths / static_cast<double>(kept) - square * square) / static_cast<double>(kept));
+        if (exact.advice == Play::split) {
+            std::printf("   %8.4f  %8.4f +- %.4f %+10.4f\n", exact.advice_second_moment, square,
+                        square_error, square - exact.advice_second_moment);
+        } else {
+            std::printf("   %8s  %8.4f +- %.4f\n", "-", square, square_error);
+        }
         std::fflush(stdout);
     }
     return 0;

@@ -1283,11 +1283,13 @@ std::uint64_t bits_of(double value) {
 // reader would make of it.
 void expect_round_json(const QJsonObject& round, const Strategy& strategy, int decks) {
     using Keys = std::set<QString>;
-    EXPECT_EQ(keys_of(round), (Keys{"rules", "rules_text", "decks", "round_ev", "stand_at_round_ev",
-                                    "best_stand_at", "hands", "chart", "seen", "shoe", "count"}));
+    EXPECT_EQ(keys_of(round), (Keys{"rules", "rules_text", "decks", "round_ev", "round_variance",
+                                    "stand_at_round_ev", "best_stand_at", "hands", "chart", "seen",
+                                    "shoe", "count"}));
     EXPECT_EQ(round["decks"].toInt(), decks);
     EXPECT_EQ(round["rules_text"].toString().toStdString(), rules_text(strategy.rules));
     EXPECT_EQ(bits_of(round["round_ev"].toDouble()), bits_of(strategy.round_ev));
+    EXPECT_EQ(bits_of(round["round_variance"].toDouble()), bits_of(strategy.round_variance));
 
     const QJsonArray stand_at = round["stand_at_round_ev"].toArray();
     ASSERT_EQ(stand_at.size(), analysis::kThresholds);

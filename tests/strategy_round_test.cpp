@@ -225,6 +225,24 @@ TEST_P(StrategyRound, charts_every_row_as_its_hands_play) {
     }
 }
 
+// A square's mean is never below the mean's square (Cauchy-Schwarz), nor
+// above the square of the most a deal can win or lose: every hand the rules
+// let a split make, doubled. The round's moments are the hands' sums.
+TEST_P(StrategyRound, has_second_moments_between_the_evs_square_and_the_most_at_stake) {
+    const double most_at_stake = 2.0 * (rules.splits + 1);
+    double round = 0;
+    for (const InitialHand& hand : strategy.hands) {
+        const std::string name = std::to_string(hand.first) + "," + std::to_string(hand.second) +
+                                 " v " + std::to_string(hand.up);
+        EXPECT_GE(hand.second_moment, hand.ev * hand.ev - 1e-12) << name;
+        EXPECT_LE(hand.second_moment, most_at_stake * most_at_stake) << name;
+        round += hand.probability * hand.second_moment;
+    }
+    EXPECT_NEAR(strategy.round_second_moment, round, 1e-12);
+    EXPECT_NEAR(strategy.round_variance, round - strategy.round_ev * strategy.round_ev, 1e-12);
+    EXPECT_GT(strategy.round_variance, 0.0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Tables, StrategyRound,
                          ::testing::Values(RoundCase{"TABLE", 1, 0}, RoundCase{"S17 DAS LS", 1, 0},
                                            RoundCase{"H17 ENHC D10 SPL1", 2, 0},

@@ -130,6 +130,7 @@ TEST_F(StrategyWindowTest, opens_beside_the_table_and_shows_the_models_chart_for
     }();
     EXPECT_TRUE(texts.contains(QString::fromStdString(house_edge_line(*expected))));
     EXPECT_TRUE(texts.contains(QString::fromStdString(round_ev_line(*expected))));
+    EXPECT_TRUE(texts.contains(QString::fromStdString(variance_line(*expected))));
     EXPECT_TRUE(texts.contains(QStringLiteral("6 mazzi")));
     EXPECT_EQ(shown->findChild<QWidget*>(QStringLiteral("StandAt"))->accessibleDescription(),
               QString::fromStdString(stand_at_text(*expected)));

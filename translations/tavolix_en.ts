@@ -538,6 +538,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <translation>House edge: %1%</translation>
     </message>
     <message>
+        <source>Varianza: %1</source>
+        <translation>Variance: %1</translation>
+    </message>
+    <message>
         <source>Stare sempre a N (senza raddoppio, divisione né resa):</source>
         <translation>Always standing at N (no double, split or surrender):</translation>
     </message>

@@ -40,6 +40,8 @@ struct Outcome {
     double lose = 0;
     double pays = 1;
     double ev() const { return win * pays - lose; }
+    // E[X^2] of the money X it wins per unit staked.
+    double second_moment() const { return win * pays * pays + lose; }
 };
 
 // In the order that ties go to.
@@ -89,6 +91,9 @@ struct HandAnalysis {
     // The hand played as advised, stake not doubled; none for a split or a
     // surrender, which are more than one way to end.
     std::optional<Outcome> advice_outcome;
+    // E[X^2] of the money X the advised play wins per unit of the original
+    // bet, conditioned as the EVs are; a split's by the per-hand method.
+    double advice_second_moment = 0;
 
     DealerChances dealer_now;
     DrawChances player_draw;

@@ -28,19 +28,23 @@ void choose_plays(HandAnalysis& analysis, const Plays& plays) {
 
     analysis.advice = Play::stand;
     analysis.advice_outcome = plays.stand;
+    analysis.advice_second_moment = plays.stand.second_moment();
     double best_ev = analysis.stand_ev;
     const auto consider = [&](Play play, const std::optional<double>& ev,
-                              const std::optional<Outcome>& outcome) {
+                              const std::optional<Outcome>& outcome, double second_moment) {
         if (ev && *ev > best_ev + kTie) {
             analysis.advice = play;
             analysis.advice_outcome = outcome;
+            analysis.advice_second_moment = second_moment;
             best_ev = *ev;
         }
     };
-    consider(Play::hit, analysis.hit_ev, plays.hit);
-    consider(Play::double_down, analysis.double_ev, plays.doubled);
-    consider(Play::split, analysis.split_ev, std::nullopt);
-    consider(Play::surrender, analysis.surrender_ev, std::nullopt);
+    consider(Play::hit, analysis.hit_ev, plays.hit, plays.hit ? plays.hit->second_moment() : 0);
+    // A doubled stake wins or loses twice as much: four times the square.
+    consider(Play::double_down, analysis.double_ev, plays.doubled,
+             plays.doubled ? 4.0 * plays.doubled->second_moment() : 0);
+    consider(Play::split, analysis.split_ev, std::nullopt, 0);
+    consider(Play::surrender, analysis.surrender_ev, std::nullopt, plays.surrender_second_moment);
 }
 
 void choose_plays(HandAnalysis& analysis, const Outcome& stand, const Outcome& hit,

@@ -18,11 +18,13 @@ struct Plays {
     std::optional<Outcome> doubled = std::nullopt;
     std::optional<double> split = std::nullopt;
     std::optional<double> surrender = std::nullopt;
+    double surrender_second_moment = 0;  // with `surrender`
 };
 
 // Fills in the best threshold from the rows already set, the EV of each play
 // and the advice: the play of the highest EV, ties going to the earlier play
-// of stand, hit, double, split, surrender.
+// of stand, hit, double, split, surrender. A split's second moment is left
+// to the caller, which has its trees.
 void choose_plays(HandAnalysis& analysis, const Plays& plays);
 
 // The three plays of the window's own table, no double but on two cards.

@@ -103,4 +103,76 @@ Outcome PlayedTree::one_card(std::size_t i) const {
     return doubled;
 }
 
+ByDealerFinal PlayedTree::stand_by_dealer(std::size_t i) const {
+    const DealerFinals& finals = finals_behind(i);
+    const int player = hands_[i].total;
+    ByDealerFinal money{};
+    for (int total = 16; total <= 21; ++total) {
+        const double sign = total < player ? 1.0 : total == player ? 0.0 : -1.0;
+        money[static_cast<std::size_t>(total - 16)] = sign * finals.of_total(total);
+    }
+    money[DealerFinals::kBust] = finals.chance[DealerFinals::kBust];
+    const double natural = finals.chance[DealerFinals::kNatural];
+    switch (natural_.effect) {
+        case NaturalCounts::as_21:
+            money[DealerFinals::kNatural] = player == 21 ? 0.0 : -natural;
+            break;
+        case NaturalCounts::left_out:
+            break;
+        case NaturalCounts::beats_all:
+            money[DealerFinals::kNatural] = -natural;
+            break;
+    }
+    return money;
+}
+
+void PlayedTree::add_bust(ByDealerFinal& sum, std::size_t i, double lost) const {
+    const DealerFinals& finals = finals_behind(i);
+    const std::size_t ends =
+        natural_.effect == NaturalCounts::left_out ? DealerFinals::kNatural : finals.chance.size();
+    double all = 0;
+    for (std::size_t d = 0; d < ends; ++d) {
+        all += finals.chance[d];
+    }
+    if (all <= 0) {
+        return;
+    }
+    for (std::size_t d = 0; d < ends; ++d) {
+        sum[d] -= lost * finals.chance[d] / all;
+    }
+}
+
+Vector<ByDealerFinal> PlayedTree::best_by_dealer() const {
+    Vector<ByDealerFinal> money(hands_.size(), hands_.get_allocator());
+    for (std::size_t i = hands_.size(); i-- > 0;) {
+        if (best_[i].ev() <= stand_[i].ev() + kTie) {
+            money[i] = stand_by_dealer(i);
+            continue;
+        }
+        ByDealerFinal hit{};
+        each_card(
+            i, [&](double chance, double weight) { add_bust(hit, i, chance * weight); },
+            [&](double chance, std::size_t next) {
+                for (std::size_t d = 0; d < hit.size(); ++d) {
+                    hit[d] += chance * money[next][d];
+                }
+            });
+        money[i] = hit;
+    }
+    return money;
+}
+
+ByDealerFinal PlayedTree::one_card_by_dealer(std::size_t i) const {
+    ByDealerFinal doubled{};
+    each_card(
+        i, [&](double chance, double weight) { add_bust(doubled, i, chance * weight); },
+        [&](double chance, std::size_t next) {
+            const ByDealerFinal stand = stand_by_dealer(next);
+            for (std::size_t d = 0; d < doubled.size(); ++d) {
+                doubled[d] += chance * stand[d];
+            }
+        });
+    return doubled;
+}
+
 }  // namespace tavolix::analysis

@@ -34,6 +34,11 @@ struct DealerNatural {
     }
 };
 
+// What a way of playing a hand wins per unit staked, joint with each way the
+// dealer ends: E[X; the dealer ends at d], d indexing DealerFinals::chance.
+// Under the peek the dealer's natural is no way to end. Summed over d, the EV.
+using ByDealerFinal = std::array<double, 8>;
+
 // A tree of the player's hands (player_hands) played out against the dealer:
 // for every hand, standing there, the better of standing and drawing on at
 // every turn, and, when asked for, each threshold's way on. The hands are
@@ -63,11 +68,19 @@ class PlayedTree {
     // A card to hand i and no more: a double, at even money.
     Outcome one_card(std::size_t i) const;
 
+    // Every hand's better play at every turn, the choices of best(), by the
+    // dealer's final; and a card to hand i and no more. A bust is spread over
+    // the dealer's finals behind the hand before the card that busts it.
+    Vector<ByDealerFinal> best_by_dealer() const;
+    ByDealerFinal one_card_by_dealer(std::size_t i) const;
+
   private:
     // Each value with a card left, dealt to hand i: `busts(chance, weight)`
     // for a card that takes it past 21, `goes_on(chance, next)` otherwise.
     template <class Busts, class GoesOn>
     void each_card(std::size_t i, const Busts& busts, const GoesOn& goes_on) const;
+    ByDealerFinal stand_by_dealer(std::size_t i) const;
+    void add_bust(ByDealerFinal& sum, std::size_t i, double lost) const;
 
     Vector<PlayerHand> hands_;
     Shoe shoe_;

@@ -25,4 +25,8 @@ struct SplitStep {
 // alone without resplits.
 double split_ev(std::span<const SplitStep> steps, int most_hands, bool resplits);
 
+// E[N (N - 1)] of the number N of hands the split ends with, dealt as
+// split_ev deals them: the ordered pairs of two different hands.
+double split_hand_pairs(std::span<const SplitStep> steps, int most_hands, bool resplits);
+
 }  // namespace tavolix::analysis

@@ -5,6 +5,14 @@
 
 namespace tavolix::analysis {
 
+std::optional<double> insurance_ev(const DeckCounts& after_ace) {
+    const int cards = cards_in(after_ace);
+    if (cards == 0) {
+        return std::nullopt;
+    }
+    return 3.0 * after_ace[10] / cards - 1.0;
+}
+
 TableMoney::TableMoney(const Table& table, int banco_total, int player_total)
     : table_(table), player_total_(player_total) {
     const TableRules& rules = table.rules;
@@ -68,16 +76,16 @@ std::optional<double> TableMoney::surrender(const Shoe& shoe) const {
     return -0.5;
 }
 
+double TableMoney::surrender_second_moment(const Shoe& shoe) const {
+    const double dealer = natural_.effect == NaturalCounts::beats_all ? natural_chance(shoe) : 0;
+    return 0.25 * (1.0 - dealer) + dealer;
+}
+
 std::optional<double> TableMoney::insurance() const {
     if (!casino_dealer(table_.rules) || table_.banco.size() != 1 || table_.banco[0] != kAce) {
         return std::nullopt;
     }
-    const int cards = cards_in(table_.shoe);
-    if (cards == 0) {
-        return std::nullopt;
-    }
-    // It pays 2 to 1 on a ten in the hole.
-    return 3.0 * table_.shoe[10] / cards - 1.0;
+    return insurance_ev(table_.shoe);
 }
 
 }  // namespace tavolix::analysis

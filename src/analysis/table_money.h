@@ -11,6 +11,11 @@
 
 namespace tavolix::analysis {
 
+// The insurance bet's EV per unit of that bet against a dealer's ace alone
+// up, from the cards left after it: it pays 2 to 1 on a ten in the hole, so
+// 3 P(ten) - 1. Nothing for an empty shoe.
+std::optional<double> insurance_ev(const DeckCounts& after_ace);
+
 // What the table's rules make of the cards on it: whether the dealer can
 // have a natural in the hole and what it does, the naturals already dealt,
 // and which plays the player has and what the ones without a tree pay.
@@ -34,6 +39,8 @@ class TableMoney {
     int split_steps() const { return resplits() ? most_hands() - 1 : 1; }
 
     std::optional<double> surrender(const Shoe& shoe) const;
+    // E[X^2] of the surrender's money X, when surrender() has one.
+    double surrender_second_moment(const Shoe& shoe) const;
     std::optional<double> insurance() const;
 
   private:

@@ -177,6 +177,7 @@ QJsonObject strategy_json(const StrategyOutcome& outcome) {
         {"rules_text", QString::fromStdString(rules_text(strategy.rules))},
         {"decks", outcome.request.decks},
         {"round_ev", strategy.round_ev},
+        {"round_variance", strategy.round_variance},
         {"stand_at_round_ev", stand_at},
         {"best_stand_at", strategy.best_stand_at},
         {"hands", hands},

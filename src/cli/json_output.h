@@ -31,7 +31,8 @@ namespace tavolix::cli {
 QJsonObject table_json(const TableOutcome& outcome, bool with_analysis = false);
 
 // The whole round as a JSON object: "rules", "rules_text", "decks",
-// "round_ev", "stand_at_round_ev" (one {"n", "ev"} per N 12..21),
+// "round_ev", "round_variance" (per unit bet squared, E[X^2] - round_ev^2),
+// "stand_at_round_ev" (one {"n", "ev"} per N 12..21),
 // "best_stand_at", "hands" (one per deal: "up", "player" with its two card
 // values, "probability", "actions" as in the analysis, "play" and "ev"), the
 // "chart" ("hard", "soft" and "pairs", each row {"row", "cells"} with a cell

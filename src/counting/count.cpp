@@ -30,8 +30,8 @@ std::vector<Count> make_built_ins() {
         make("omega2", "Omega II", {0, 1, 1, 2, 2, 2, 1, 0, -1, -2}),
         make("zen", "Zen", {-1, 1, 1, 2, 2, 2, 1, 0, 0, -2}),
     };
-    Count halves{.name = "halves", .title = "Wong Halves",
-                 .half_tags = {-2, 1, 2, 2, 3, 2, 1, 0, -1, -2}};
+    Count halves{
+        .name = "halves", .title = "Wong Halves", .half_tags = {-2, 1, 2, 2, 3, 2, 1, 0, -1, -2}};
     counts.push_back(halves);
     return counts;
 }
@@ -61,8 +61,8 @@ std::variant<int, CountError> parse_tag(std::string_view text, int position) {
                           "\" is not a whole or half number between -9 and 9"};
     };
     double value = 0;
-    const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(tag.data(), tag.data() + tag.size(), value, std::chars_format::fixed);
     if (tag.empty() || error != std::errc{} || end != tag.data() + tag.size()) {
         return fault();
     }
@@ -112,17 +112,16 @@ std::variant<Count, CountError> parse_count(std::string_view text) {
         for (const Count& count : built_in_counts()) {
             names += (names.empty() ? "" : ", ") + count.name;
         }
-        return CountError{"unknown count \"" + std::string(trimmed(text)) + "\" (the counts: " +
-                          names + ", or ten tags, ace first)"};
+        return CountError{"unknown count \"" + std::string(trimmed(text)) +
+                          "\" (the counts: " + names + ", or ten tags, ace first)"};
     }
     Count count{.name = "custom", .title = "custom"};
     std::size_t start = 0;
     int position = 0;
     while (true) {
         const std::size_t comma = name.find(',', start);
-        const std::string_view field =
-            std::string_view(name).substr(start, comma == std::string::npos ? std::string::npos
-                                                                             : comma - start);
+        const std::string_view field = std::string_view(name).substr(
+            start, comma == std::string::npos ? std::string::npos : comma - start);
         ++position;
         if (position <= 10) {
             const auto tag = parse_tag(field, position);

@@ -17,9 +17,9 @@ namespace tavolix::counting {
 // half points. The tags are kept in half points so that a running count of
 // Wong Halves adds up exactly.
 struct Count {
-    std::string name;                  // "hilo", "ko", ... or "custom"
-    std::string title;                 // "Hi-Lo", "KO", ... as a player knows it
-    std::array<int, 10> half_tags{};   // by value 1 (ace) .. 10, in half points
+    std::string name;                 // "hilo", "ko", ... or "custom"
+    std::string title;                // "Hi-Lo", "KO", ... as a player knows it
+    std::array<int, 10> half_tags{};  // by value 1 (ace) .. 10, in half points
 
     int half_tag(int value) const { return half_tags[static_cast<std::size_t>(value - 1)]; }
     double tag(int value) const { return half_tag(value) / 2.0; }

@@ -48,9 +48,10 @@ struct IndexTable {
     Count count;
     TableRules rules;
     DeckCounts shoe{};
-    std::vector<IndexPlay> plays;  // by kind, row, up card, then crossing
+    std::vector<IndexPlay> plays = {};  // by kind, row, up card, then crossing
     std::array<strategy::Chart, kIndexCounts> charts{};
-    std::optional<int> insurance_index;  // take insurance at or above it
+    // Take insurance at or above it; none where the rules offer no insurance.
+    std::optional<int> insurance_index = std::nullopt;
 
     const strategy::Chart& chart_at(int floored_true_count) const;
 };
@@ -58,8 +59,11 @@ struct IndexTable {
 // Every index of a balanced count for these rules, from `shoe` (a full shoe,
 // or one in play): at each true count the exact EVs of the plays on the
 // composition the count expects there, and where the better play changes.
-// Nothing when `stop` is requested before it ends. Progress counts the
-// compositions worked out.
+// Nothing for an unbalanced count, whose true count does not tell the
+// composition of the cards left without the depth of the shoe (a caller
+// refuses it first, naming the fault); nothing when `stop` is requested
+// before it ends. Progress counts the up cards of the rounds worked out on
+// the expected compositions.
 std::optional<IndexTable> compute_indices(const DeckCounts& shoe, const TableRules& rules,
                                           const Count& count,
                                           const strategy::Progress& progress = {},

@@ -18,7 +18,7 @@ namespace tavolix::counting {
 // advises) and of the insurance bet's EV against an ace, per unit bet, as
 // fractions. Ace first.
 struct RemovalEffects {
-    TableRules rules;
+    TableRules rules = {};
     DeckCounts shoe{};
     double round_ev = 0;      // of the shoe itself
     double insurance_ev = 0;  // of the shoe less the dealer's ace

@@ -168,6 +168,7 @@ StrategyWords translated_strategy_words() {
     translated.title = word(QT_TRANSLATE_NOOP("StrategyWords", "Strategia"));
     translated.round_ev = word(QT_TRANSLATE_NOOP("StrategyWords", "EV del giro: %1%"));
     translated.house_edge = word(QT_TRANSLATE_NOOP("StrategyWords", "Vantaggio del banco: %1%"));
+    translated.variance = word(QT_TRANSLATE_NOOP("StrategyWords", "Varianza: %1"));
     translated.stand_at = word(QT_TRANSLATE_NOOP(
         "StrategyWords", "Stare sempre a N (senza raddoppio, divisione né resa):"));
     translated.best_stand_at = word(QT_TRANSLATE_NOOP("StrategyWords", "migliore: %1"));

@@ -103,6 +103,12 @@ std::string house_edge_line(const Strategy& strategy, const StrategyWords& words
     return with_value(words.house_edge, percent_text(-strategy.round_ev, 2));
 }
 
+std::string variance_line(const Strategy& strategy, const StrategyWords& words) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.2f", strategy.round_variance);
+    return with_value(words.variance, text.data());
+}
+
 std::string stand_at_line(const strategy::StandAtEv& row, int best_stand_at,
                           const StrategyWords& words) {
     return right(std::to_string(row.n), 4) + "  " + right(percent_text(row.ev, 3), 8) + '%' +

@@ -24,6 +24,7 @@ struct StrategyWords {
     std::string title = "Strategia";
     std::string round_ev = "EV del giro: %1%";
     std::string house_edge = "Vantaggio del banco: %1%";
+    std::string variance = "Varianza: %1";
     std::string stand_at = "Stare sempre a N (senza raddoppio, divisione né resa):";
     std::string best_stand_at = "migliore: %1";
     std::string hard = "Duri";
@@ -64,6 +65,8 @@ std::string percent_text(double share, int decimals);
 // The header's lines: the round's EV and the house edge in percent.
 std::string round_ev_line(const Strategy& strategy, const StrategyWords& words = {});
 std::string house_edge_line(const Strategy& strategy, const StrategyWords& words = {});
+// The round's variance per unit bet squared: "Varianza: 1.29".
+std::string variance_line(const Strategy& strategy, const StrategyWords& words = {});
 
 // One line of standing at N: "  17    -5.123%", the best N marked.
 std::string stand_at_line(const strategy::StandAtEv& row, int best_stand_at,

@@ -3,7 +3,7 @@
 
 #include "chart.h"
 
-#include <map>
+#include <algorithm>
 
 #include "core/table_state.h"
 #include "round.h"
@@ -57,53 +57,18 @@ std::vector<ChartRow> pair_rows() {
 }
 
 // The cell of one row against one up card from the hands dealt to it.
-ChartCell cell_of(const ChartRow& row, int up,
-                  const std::map<std::pair<int, int>, const InitialHand*>& dealt) {
+ChartCell cell_of(const ChartRow& row, int up, const std::vector<InitialHand>& dealt) {
     ChartCell cell{.up = up};
-    std::vector<const InitialHand*> hands;
-    for (const auto& values : row.hands) {
-        const auto found = dealt.find(values);
-        if (found != dealt.end() && found->second->probability > 0) {
-            hands.push_back(found->second);
-        }
-    }
-    if (hands.empty()) {
+    const std::vector<const InitialHand*> hands = row_hands(row, up, dealt);
+    const PlayEvs evs = cell_play_evs(hands);
+    cell.play = best_play(evs);
+    if (!cell.play) {
         return cell;
     }
-    // A play counts for the row only when every hand of it may play it; the
-    // rules allow the same plays to every hand of one total.
-    std::array<std::optional<double>, kPlays.size()> weighed{};
-    for (std::size_t play = 0; play < kPlays.size(); ++play) {
-        double sum = 0;
-        double weight = 0;
-        bool everywhere = true;
-        for (const InitialHand* hand : hands) {
-            const std::optional<double> ev = analysis::play_ev(hand->plays, kPlays[play]);
-            if (!ev) {
-                everywhere = false;
-                break;
-            }
-            sum += hand->probability * *ev;
-            weight += hand->probability;
-        }
-        if (everywhere) {
-            weighed[play] = sum / weight;
-        }
-    }
-    std::size_t best = 0;
-    for (std::size_t play = 1; play < kPlays.size(); ++play) {
-        if (weighed[play] && *weighed[play] > *weighed[best] + analysis::kTie) {
-            best = play;
-        }
-    }
-    cell.play = kPlays[best];
     cell.code = play_letter(*cell.play);
     if (*cell.play == Play::double_down || *cell.play == Play::surrender) {
-        // Where the play is not allowed after all (a third card, a table
-        // without it), the better of hitting and standing.
-        const bool hits = weighed[1] && *weighed[1] > *weighed[0] + analysis::kTie;
-        cell.fallback = hits ? Play::hit : Play::stand;
-        cell.code += hits ? "h" : "s";
+        cell.fallback = fallback_play(evs);
+        cell.code += *cell.fallback == Play::hit ? "h" : "s";
     }
     for (const InitialHand* hand : hands) {
         if (hand->plays.advice != *cell.play) {
@@ -132,19 +97,66 @@ const char* play_letter(Play play) {
     return "";
 }
 
+std::vector<const InitialHand*> row_hands(const ChartRow& row, int up,
+                                          const std::vector<InitialHand>& hands) {
+    std::vector<const InitialHand*> found;
+    for (const InitialHand& hand : hands) {
+        if (hand.up == up && hand.probability > 0 &&
+            std::find(row.hands.begin(), row.hands.end(), std::pair{hand.first, hand.second}) !=
+                row.hands.end()) {
+            found.push_back(&hand);
+        }
+    }
+    return found;
+}
+
+PlayEvs cell_play_evs(const std::vector<const InitialHand*>& row_hands) {
+    PlayEvs weighed{};
+    if (row_hands.empty()) {
+        return weighed;
+    }
+    for (std::size_t play = 0; play < kPlays.size(); ++play) {
+        double sum = 0;
+        double weight = 0;
+        bool everywhere = true;
+        for (const InitialHand* hand : row_hands) {
+            const std::optional<double> ev = analysis::play_ev(hand->plays, kPlays[play]);
+            if (!ev) {
+                everywhere = false;
+                break;
+            }
+            sum += hand->probability * *ev;
+            weight += hand->probability;
+        }
+        if (everywhere) {
+            weighed[play] = sum / weight;
+        }
+    }
+    return weighed;
+}
+
+std::optional<Play> best_play(const PlayEvs& evs) {
+    std::optional<std::size_t> best;
+    for (std::size_t play = 0; play < kPlays.size(); ++play) {
+        if (evs[play] && (!best || *evs[play] > *evs[*best] + analysis::kTie)) {
+            best = play;
+        }
+    }
+    return best ? std::optional(kPlays[*best]) : std::nullopt;
+}
+
+Play fallback_play(const PlayEvs& evs) {
+    const auto& stand = evs[0];
+    const auto& hit = evs[1];
+    return stand && hit && *hit > *stand + analysis::kTie ? Play::hit : Play::stand;
+}
+
 Chart make_chart(const std::vector<InitialHand>& hands) {
     Chart chart{.hard = hard_rows(), .soft = soft_rows(), .pairs = pair_rows()};
     for (std::size_t column = 0; column < kChartUps.size(); ++column) {
-        const int up = kChartUps[column];
-        std::map<std::pair<int, int>, const InitialHand*> dealt;
-        for (const InitialHand& hand : hands) {
-            if (hand.up == up) {
-                dealt[{hand.first, hand.second}] = &hand;
-            }
-        }
         for (auto* rows : {&chart.hard, &chart.soft, &chart.pairs}) {
             for (ChartRow& row : *rows) {
-                row.cells[column] = cell_of(row, up, dealt);
+                row.cells[column] = cell_of(row, kChartUps[column], hands);
             }
         }
     }

@@ -58,6 +58,24 @@ struct Chart {
 
 Chart make_chart(const std::vector<InitialHand>& hands);
 
+// Each play's EV for a row against one up card, in the order of kPlays: the
+// EVs of the row's hands weighed by how likely each is dealt. A play counts
+// for the row only when every hand of it may play it; the rules allow the
+// same plays to every hand of one total. None at all without a hand.
+using PlayEvs = std::array<std::optional<double>, analysis::kPlays.size()>;
+PlayEvs cell_play_evs(const std::vector<const InitialHand*>& row_hands);
+
+// The hands of `row` dealt against `up`, those the shoe can deal.
+std::vector<const InitialHand*> row_hands(const ChartRow& row, int up,
+                                          const std::vector<InitialHand>& hands);
+
+// The play of the highest EV, ties going to the plainer play; none without
+// an EV.
+std::optional<analysis::Play> best_play(const PlayEvs& evs);
+// The better of hitting and standing, for a double or a surrender that is not
+// allowed after all (a third card, a table without it).
+analysis::Play fallback_play(const PlayEvs& evs);
+
 // A play's code letter: "S", "H", "D", "P" or "R".
 const char* play_letter(analysis::Play play);
 

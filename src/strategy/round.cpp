@@ -83,10 +83,12 @@ std::optional<Strategy> compute_strategy(const DeckCounts& shoe, const TableRule
     }
     for (const InitialHand& hand : strategy.hands) {
         strategy.round_ev += hand.probability * hand.ev;
+        strategy.round_second_moment += hand.probability * hand.second_moment;
         for (int row = 0; row < kThresholds; ++row) {
             strategy.stand_at[row].ev += hand.probability * hand.stand_at_ev[row];
         }
     }
+    strategy.round_variance = strategy.round_second_moment - strategy.round_ev * strategy.round_ev;
     for (int row = 1; row < kThresholds; ++row) {
         if (strategy.stand_at[row].ev >
             strategy.stand_at[strategy.best_stand_at - analysis::kLowestThreshold].ev +

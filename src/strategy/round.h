@@ -34,6 +34,7 @@ struct InitialHand {
     // dealer natural; these two count the natural in: it takes the bet, but
     // a player's natural's, which it pushes.
     double ev = 0;                                  // played as advised
+    double second_moment = 0;                       // E[X^2] of its money X, so played
     std::array<double, kThresholds> stand_at_ev{};  // drawing while below N
 };
 
@@ -49,6 +50,9 @@ struct Strategy {
     DeckCounts shoe{};  // before the deal
     std::vector<InitialHand> hands = {};
     double round_ev = 0;  // the player's; the house edge is its negative
+    // Per unit bet: E[X^2] of the round's money X, and E[X^2] - round_ev^2.
+    double round_second_moment = 0;
+    double round_variance = 0;
     std::array<StandAtEv, kThresholds> stand_at{};
     int best_stand_at = analysis::kLowestThreshold;  // the lowest N on a tie
     Chart chart = {};

@@ -40,14 +40,15 @@ struct PairSplit {
 };
 
 // The hand's worth over the round: under the peek the plays are conditioned
-// on no dealer natural, which, when it is there, takes the bet but a natural's.
-double over_the_round(double conditioned, const DealerNatural& natural, const Table& table,
-                      bool player_natural) {
+// on no dealer natural, which, when it is there, settles the bet for
+// `if_natural` (the EV's or its square's share of it) instead.
+double over_the_round(double conditioned, double if_natural, const DealerNatural& natural,
+                      const Table& table) {
     if (natural.effect != NaturalCounts::left_out) {
         return conditioned;
     }
     const double none = natural.none_from(table.shoe, cards_in(table.shoe));
-    return (1.0 - none) * (player_natural ? 0.0 : -1.0) + none * conditioned;
+    return (1.0 - none) * if_natural + none * conditioned;
 }
 
 }  // namespace
@@ -126,12 +127,15 @@ std::vector<InitialHand> hands_against(int up, const DeckCounts& shoe, const Tab
             hand.probability = up_chance * after_up[first] / (cards - 1) *
                                (after_up[second] - (second == first ? 1 : 0)) / (cards - 2) *
                                (first == second ? 1.0 : 2.0);
-            const bool player_natural = hand.plays.natural;
-            hand.ev = over_the_round(*play_ev(hand.plays, hand.plays.advice), natural, table,
-                                     player_natural);
+            // A dealer's natural takes the original bet, but a natural's,
+            // which it pushes.
+            const double lost = hand.plays.natural ? 0.0 : -1.0;
+            hand.ev = over_the_round(*play_ev(hand.plays, hand.plays.advice), lost, natural, table);
+            hand.second_moment =
+                over_the_round(hand.plays.advice_second_moment, lost * lost, natural, table);
             for (int row = 0; row < kThresholds; ++row) {
                 hand.stand_at_ev[row] =
-                    over_the_round(hand.plays.stand_at[row].ev(), natural, table, player_natural);
+                    over_the_round(hand.plays.stand_at[row].ev(), lost, natural, table);
             }
             hands.push_back(std::move(hand));
         }

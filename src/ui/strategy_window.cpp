@@ -270,7 +270,8 @@ void StrategyWindow::show_panel(Panel& panel, const QString& caption, const Pane
                                                         : panel.figures);
     if (panel.strategy) {
         panel.figures->setText(text_of(round_ev_line(*panel.strategy, strategy_words_) + "   " +
-                                       house_edge_line(*panel.strategy, strategy_words_)));
+                                       house_edge_line(*panel.strategy, strategy_words_) + "   " +
+                                       variance_line(*panel.strategy, strategy_words_)));
         const bool compare = shoe_in_play_->isChecked() && other.strategy;
         panel.grid->show_strategy(*panel.strategy, strategy_words_,
                                   compare ? &*other.strategy : nullptr, other_plays.toStdString());
