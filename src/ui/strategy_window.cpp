@@ -173,7 +173,12 @@ void StrategyWindow::build() {
     export_csv_ = named(new QPushButton(tr("Esporta CSV...")), "ExportCsv");
     export_csv_->setAccessibleDescription(
         tr("Salva ogni mano iniziale con l'EV di ogni giocata in un file CSV"));
+    simulate_ = named(new QPushButton(tr("&Simulazione...")), "Simulate");
+    simulate_->setAccessibleDescription(
+        tr("Gioca il tavolo giro dopo giro con un conteggio, i suoi indici e una rampa di "
+           "puntate"));
     close_ = named(new QPushButton(tr("Chiudi")), "Close");
+    connect(simulate_, &QPushButton::clicked, this, &StrategyWindow::open_simulation);
     connect(export_png_, &QPushButton::clicked, this, &StrategyWindow::export_png);
     connect(export_csv_, &QPushButton::clicked, this, &StrategyWindow::export_csv);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
@@ -185,6 +190,7 @@ void StrategyWindow::build() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(export_png_);
     buttons->addWidget(export_csv_);
+    buttons->addWidget(simulate_);
     buttons->addStretch();
     buttons->addWidget(close_);
 
@@ -200,7 +206,8 @@ void StrategyWindow::build() {
     setTabOrder(in_play_.grid, stand_at_);
     setTabOrder(stand_at_, export_png_);
     setTabOrder(export_png_, export_csv_);
-    setTabOrder(export_csv_, close_);
+    setTabOrder(export_csv_, simulate_);
+    setTabOrder(simulate_, close_);
     shoe_in_play_->setFocus();
     show_panels();
 }
@@ -313,6 +320,19 @@ void StrategyWindow::show_panels() {
 // otherwise.
 const StrategyWindow::Panel& StrategyWindow::exported() const {
     return shoe_in_play_->isChecked() ? in_play_ : full_;
+}
+
+// The simulation plays the table this window follows; a run in progress
+// keeps the table it started with.
+void StrategyWindow::open_simulation() {
+    if (simulation_ == nullptr) {
+        simulation_ = new SimulationWindow(words_, full_wanted_.rules, full_wanted_.decks, this);
+    } else if (!simulation_->running()) {
+        simulation_->set_table(full_wanted_.rules, full_wanted_.decks);
+    }
+    simulation_->show();
+    simulation_->raise();
+    simulation_->activateWindow();
 }
 
 void StrategyWindow::export_png() {

@@ -15,6 +15,7 @@
 
 #include "core/model_words.h"
 #include "model/strategy_text.h"
+#include "simulation_window.h"
 #include "stand_at_chart.h"
 #include "strategy_grid.h"
 #include "strategy_runner.h"
@@ -83,6 +84,7 @@ class StrategyWindow : public QWidget {
     void show_panel(Panel& panel, const QString& caption, const Panel& other,
                     const QString& other_plays);
     const Panel& exported() const;
+    void open_simulation();
     void export_png();
     void export_csv();
     void save(const QString& title, const QString& suggested, const QString& filter,
@@ -101,7 +103,9 @@ class StrategyWindow : public QWidget {
     StandAtChart* stand_at_ = nullptr;
     QPushButton* export_png_ = nullptr;
     QPushButton* export_csv_ = nullptr;
+    QPushButton* simulate_ = nullptr;
     QPushButton* close_ = nullptr;
+    SimulationWindow* simulation_ = nullptr;
     std::vector<QLabel*> swatches_;  // in the order of analysis::kPlays
     SavePathChooser choose_path_;
     Notifier notify_;
