@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tavolix developers
 
+#include <gtest/gtest.h>
+
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,12 +18,15 @@
 #include "table_fixtures.h"
 #include "ui/simulation_window.h"
 #include "ui/strategy_window.h"
-#include "window_fixture.h"
 
 namespace tavolix::ui::testing {
 namespace {
 
 constexpr int kWaitMs = 60000;
+
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
 
 // A window of one deck under S17 DAS, its inputs and buttons at hand.
 class SimulationWindowTest : public ::testing::Test {
@@ -37,7 +42,7 @@ class SimulationWindowTest : public ::testing::Test {
     }
     void start(double millions) const {
         control<QDoubleSpinBox>("Rounds")->setValue(millions);
-        Form1Test::click(control("Run"));
+        click(control("Run"));
     }
     // Until some rounds are done, not all of them.
     bool under_way() const {
@@ -86,7 +91,7 @@ TEST_F(SimulationWindowTest, stop_keeps_the_report_of_the_blocks_done) {
     QSignalSpy ended(window.get(), &SimulationWindow::runEnded);
     start(1000);
     ASSERT_TRUE(under_way());
-    Form1Test::click(control("Stop"));
+    click(control("Stop"));
     ASSERT_TRUE(ended.wait(kWaitMs));
     EXPECT_FALSE(window->running());
     ASSERT_TRUE(window->report().has_value());
@@ -104,7 +109,7 @@ TEST_F(SimulationWindowTest, closing_mid_run_ends_the_run) {
     QSignalSpy ended(window.get(), &SimulationWindow::runEnded);
     start(1000);
     ASSERT_TRUE(under_way());
-    Form1Test::click(control("Close"));
+    click(control("Close"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->running());
     QTest::qWait(300);
@@ -130,7 +135,7 @@ TEST_F(SimulationWindowTest, a_bad_ramp_cell_is_refused_with_its_fault) {
         QTableWidget* ramp = control<QTableWidget>("Ramp");
         const QString kept = ramp->item(bad.row, bad.column)->text();
         ramp->item(bad.row, bad.column)->setText(QLatin1String(bad.text));
-        Form1Test::click(control("Run"));
+        click(control("Run"));
         const QLabel* fault = control<QLabel>("Fault");
         EXPECT_TRUE(fault->isVisible()) << bad.text;
         EXPECT_TRUE(fault->text().contains(QLatin1String(bad.fault)))
@@ -147,7 +152,7 @@ TEST(SimulationWindowOpen, from_the_strategy_window_with_its_table) {
     auto strategy = std::make_unique<StrategyWindow>(ModelWords{});
     strategy->follow(full_shoe_request(rules, 2), full_shoe_request(rules, 2));
     strategy->show();
-    Form1Test::click(strategy->findChild<QWidget*>(QStringLiteral("Simulate")));
+    click(strategy->findChild<QWidget*>(QStringLiteral("Simulate")));
     auto* simulation = strategy->findChild<SimulationWindow*>();
     ASSERT_NE(simulation, nullptr);
     EXPECT_TRUE(simulation->isVisible());
@@ -155,7 +160,7 @@ TEST(SimulationWindowOpen, from_the_strategy_window_with_its_table) {
                     ->text()
                     .contains(QString::fromStdString(rule_line(rules, 2))));
     simulation->findChild<QDoubleSpinBox*>(QStringLiteral("Rounds"))->setValue(1000);
-    Form1Test::click(simulation->findChild<QWidget*>(QStringLiteral("Run")));
+    click(simulation->findChild<QWidget*>(QStringLiteral("Run")));
     EXPECT_TRUE(simulation->running());
     strategy.reset();  // the simulation window goes with it, its run ended
 }
