@@ -124,7 +124,7 @@ void RuinChart::paintEvent(QPaintEvent* /*event*/) {
     // The chosen bankroll: a dashed line down to the axis and its risk.
     const double risk = simulation::risk_of_ruin(game.ev, game.sd, game.bankroll);
     const QPointF chosen(x_of(game.bankroll), y_of(risk));
-    const QColor mark = palette().color(QPalette::Highlight);
+    const QColor mark = readable_colour(palette().color(QPalette::Highlight), palette());
     painter.setPen(QPen(mark, 1, Qt::DashLine));
     painter.drawLine(QPointF(chosen.x(), bottom), chosen);
     painter.setPen(QPen(mark, 2));

@@ -175,7 +175,7 @@ void SimulationWindow::build() {
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setAccessibleName(tr("Resoconto della simulazione"));
     const QFontMetrics fixed(text_->font());
-    text_->setMinimumSize(fixed.horizontalAdvance(QString(64, QLatin1Char('0'))),
+    text_->setMinimumSize(fixed.horizontalAdvance(QString(76, QLatin1Char('0'))),
                           30 * fixed.height());
     true_counts_ = named(new TrueCountChart, "TrueCounts");
     true_counts_->setAccessibleName(tr("Giri e vantaggio per conteggio vero"));

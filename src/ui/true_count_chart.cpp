@@ -99,7 +99,8 @@ void TrueCountChart::paintEvent(QPaintEvent* /*event*/) {
         return top + (high - advantage) / span * (bottom - top);
     };
 
-    QColor bar = palette().color(QPalette::Highlight);
+    // The highlight, lightened where a dark palette would lose it.
+    QColor bar = readable_colour(palette().color(QPalette::Highlight), palette());
     bar.setAlphaF(0.55);
     const QColor line = readable_colour(kAdvantageDesigned, palette());
     QPainterPath path;
