@@ -292,7 +292,8 @@ TEST_P(Form1InLanguage, fits_and_names_every_control_of_the_strategy_window) {
     QApplication::setActiveWindow(shown);
     ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
     const std::vector<const char*> order{"ShoeInPlay", "FullShoe",  "ShoeInPlayChart", "StandAt",
-                                         "ExportPng",  "ExportCsv", "Count",           "Close"};
+                                         "ExportPng",  "ExportCsv", "Count",           "Simulate",
+                                         "Close"};
     QWidget* at = shown->findChild<QWidget*>(QStringLiteral("ShoeInPlay"));
     at->setFocus();
     for (const char* name : order) {

@@ -937,6 +937,17 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         </message>
     </context>
     <context>
+        <name>tavolix::ui::RuinChart</name>
+        <message>
+            <source>Rischio di rovina con %1 unità: %2</source>
+            <translation>Risk of ruin with %1 units: %2</translation>
+        </message>
+        <message>
+            <source>%1 unità: %2</source>
+            <translation>%1 units: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>tavolix::ui::RulesDialog</name>
         <message>
             <source>Regole del tavolo</source>
@@ -1108,6 +1119,185 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         </message>
     </context>
     <context>
+        <name>tavolix::ui::SimulationWindow</name>
+        <message>
+            <source>Simulazione</source>
+            <translation>Simulation</translation>
+        </message>
+        <message>
+            <source>Tavolo: %1</source>
+            <translation>Table: %1</translation>
+        </message>
+        <message>
+            <source>Gioco</source>
+            <translation>Game</translation>
+        </message>
+        <message>
+            <source>nessuno</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>i18, le diciotto giocate di Hi-Lo</source>
+            <translation>i18, Hi-Lo's eighteen plays</translation>
+        </message>
+        <message>
+            <source>tutti</source>
+            <translation>all</translation>
+        </message>
+        <message>
+            <source>sabot nuovo a ogni giro</source>
+            <translation>a fresh shoe every round</translation>
+        </message>
+        <message>
+            <source> milioni</source>
+            <translation> million</translation>
+        </message>
+        <message>
+            <source> unità</source>
+            <translation> units</translation>
+        </message>
+        <message>
+            <source> giri</source>
+            <translation> rounds</translation>
+        </message>
+        <message>
+            <source>nessun viaggio</source>
+            <translation>no trip</translation>
+        </message>
+        <message>
+            <source>Conteggio:</source>
+            <translation>Count:</translation>
+        </message>
+        <message>
+            <source>Indici:</source>
+            <translation>Indices:</translation>
+        </message>
+        <message>
+            <source>Penetrazione:</source>
+            <translation>Penetration:</translation>
+        </message>
+        <message>
+            <source>Posti al tavolo:</source>
+            <translation>Seats:</translation>
+        </message>
+        <message>
+            <source>&amp;Giri:</source>
+            <translation>R&amp;ounds:</translation>
+        </message>
+        <message>
+            <source>Bankroll:</source>
+            <translation>Bankroll:</translation>
+        </message>
+        <message>
+            <source>Viaggio:</source>
+            <translation>Trip:</translation>
+        </message>
+        <message>
+            <source>La parte del sabot distribuita prima di rimescolare; 0: un sabot nuovo a ogni giro</source>
+            <translation>The share of the shoe dealt before the reshuffle; 0: a fresh shoe every round</translation>
+        </message>
+        <message>
+            <source>Posti che giocano allo stesso modo; si misura il primo</source>
+            <translation>Seats all playing alike; the first is measured</translation>
+        </message>
+        <message>
+            <source>Il rischio di rovina entro questi giri; 0: nessuno</source>
+            <translation>The risk of ruin within these rounds; 0: none</translation>
+        </message>
+        <message>
+            <source>Puntate per conteggio vero</source>
+            <translation>Bets by true count</translation>
+        </message>
+        <message>
+            <source>Conteggio vero</source>
+            <translation>True count</translation>
+        </message>
+        <message>
+            <source>Unità</source>
+            <translation>Units</translation>
+        </message>
+        <message>
+            <source>Rampa delle puntate</source>
+            <translation>Bet ramp</translation>
+        </message>
+        <message>
+            <source>Da ogni conteggio vero in su si puntano quelle unità; sotto il primo, le sue</source>
+            <translation>From each true count up, that many units are bet; below the first, its units</translation>
+        </message>
+        <message>
+            <source>Aggiungi</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Togli</source>
+            <translation>Remove</translation>
+        </message>
+        <message>
+            <source>Senza righe: un'unità fissa</source>
+            <translation>No rows: a flat unit</translation>
+        </message>
+        <message>
+            <source>&amp;Avvia</source>
+            <translation>&amp;Run</translation>
+        </message>
+        <message>
+            <source>&amp;Ferma</source>
+            <translation>&amp;Stop</translation>
+        </message>
+        <message>
+            <source>Ferma la simulazione e tiene le cifre dei blocchi finiti</source>
+            <translation>Stops the simulation and keeps the figures of the blocks done</translation>
+        </message>
+        <message>
+            <source>Avanzamento della simulazione</source>
+            <translation>Simulation progress</translation>
+        </message>
+        <message>
+            <source>Resoconto della simulazione</source>
+            <translation>Simulation report</translation>
+        </message>
+        <message>
+            <source>Giri e vantaggio per conteggio vero</source>
+            <translation>Rounds and advantage by true count</translation>
+        </message>
+        <message>
+            <source>Rischio di rovina secondo il bankroll</source>
+            <translation>Risk of ruin by bankroll</translation>
+        </message>
+        <message>
+            <source>Chiudi</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Rampa: %1</source>
+            <translation>Ramp: %1</translation>
+        </message>
+        <message>
+            <source>Preparazione della strategia e degli indici...</source>
+            <translation>Working out the strategy and the indices...</translation>
+        </message>
+        <message>
+            <source>%1 giri di %2, %3 milioni al secondo</source>
+            <translation>%1 rounds of %2, %3 million a second</translation>
+        </message>
+        <message>
+            <source>Fermata: le cifre dei %1 giri dei blocchi finiti</source>
+            <translation>Stopped: the figures of the %1 rounds of the blocks done</translation>
+        </message>
+        <message>
+            <source>Impossibile simulare: %1</source>
+            <translation>Cannot simulate: %1</translation>
+        </message>
+        <message>
+            <source>Fermata prima che finisse un blocco: nessuna cifra</source>
+            <translation>Stopped before a block was done: no figures</translation>
+        </message>
+        <message>
+            <source>Interrotta</source>
+            <translation>Interrupted</translation>
+        </message>
+    </context>
+    <context>
         <name>tavolix::ui::StrategyWindow</name>
         <message>
             <source>In calcolo... %p%</source>
@@ -1236,6 +1426,29 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <message>
             <source>Apre il conteggio: effetti di rimozione, correlazioni e indici</source>
             <translation>Opens the count: effects of removal, correlations and indices</translation>
+        </message>
+        <message>
+            <source>&amp;Simulazione...</source>
+            <translation>&amp;Simulation...</translation>
+        </message>
+        <message>
+            <source>Gioca il tavolo giro dopo giro con un conteggio, i suoi indici e una rampa di puntate</source>
+            <translation>Plays the table round after round with a count, its indices and a bet ramp</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::TrueCountChart</name>
+        <message>
+            <source>TC %1: %2 dei giri, vantaggio %3; </source>
+            <translation>TC %1: %2 of the rounds, advantage %3; </translation>
+        </message>
+        <message>
+            <source>giri per conteggio vero</source>
+            <translation>rounds by true count</translation>
+        </message>
+        <message>
+            <source>vantaggio</source>
+            <translation>advantage</translation>
         </message>
     </context>
 </TS>

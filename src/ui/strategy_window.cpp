@@ -176,7 +176,12 @@ void StrategyWindow::build() {
     count_->setAccessibleDescription(
         tr("Apre il conteggio: effetti di rimozione, correlazioni e indici"));
     connect(count_, &QPushButton::clicked, this, &StrategyWindow::open_count_window);
+    simulate_ = named(new QPushButton(tr("&Simulazione...")), "Simulate");
+    simulate_->setAccessibleDescription(
+        tr("Gioca il tavolo giro dopo giro con un conteggio, i suoi indici e una rampa di "
+           "puntate"));
     close_ = named(new QPushButton(tr("Chiudi")), "Close");
+    connect(simulate_, &QPushButton::clicked, this, &StrategyWindow::open_simulation);
     connect(export_png_, &QPushButton::clicked, this, &StrategyWindow::export_png);
     connect(export_csv_, &QPushButton::clicked, this, &StrategyWindow::export_csv);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
@@ -189,6 +194,7 @@ void StrategyWindow::build() {
     buttons->addWidget(export_png_);
     buttons->addWidget(export_csv_);
     buttons->addWidget(count_);
+    buttons->addWidget(simulate_);
     buttons->addStretch();
     buttons->addWidget(close_);
 
@@ -205,7 +211,8 @@ void StrategyWindow::build() {
     setTabOrder(stand_at_, export_png_);
     setTabOrder(export_png_, export_csv_);
     setTabOrder(export_csv_, count_);
-    setTabOrder(count_, close_);
+    setTabOrder(count_, simulate_);
+    setTabOrder(simulate_, close_);
     shoe_in_play_->setFocus();
     show_panels();
 }
@@ -321,6 +328,19 @@ void StrategyWindow::show_panels() {
 // otherwise.
 const StrategyWindow::Panel& StrategyWindow::exported() const {
     return shoe_in_play_->isChecked() ? in_play_ : full_;
+}
+
+// The simulation plays the table this window follows; a run in progress
+// keeps the table it started with.
+void StrategyWindow::open_simulation() {
+    if (simulation_ == nullptr) {
+        simulation_ = new SimulationWindow(words_, full_wanted_.rules, full_wanted_.decks, this);
+    } else if (!simulation_->running()) {
+        simulation_->set_table(full_wanted_.rules, full_wanted_.decks);
+    }
+    simulation_->show();
+    simulation_->raise();
+    simulation_->activateWindow();
 }
 
 void StrategyWindow::export_png() {

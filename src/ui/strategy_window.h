@@ -18,6 +18,7 @@
 #include "count_window.h"
 #include "file_export.h"
 #include "model/strategy_text.h"
+#include "simulation_window.h"
 #include "stand_at_chart.h"
 #include "strategy_grid.h"
 #include "strategy_runner.h"
@@ -89,6 +90,7 @@ class StrategyWindow : public QWidget {
     void show_panel(Panel& panel, const QString& caption, const Panel& other,
                     const QString& other_plays);
     const Panel& exported() const;
+    void open_simulation();
     void export_png();
     void export_csv();
     void open_count_window();
@@ -112,6 +114,8 @@ class StrategyWindow : public QWidget {
     QPushButton* close_ = nullptr;
     QPointer<CountWindow> count_window_;
     std::function<CountLink()> count_link_;
+    QPushButton* simulate_ = nullptr;
+    SimulationWindow* simulation_ = nullptr;
     std::vector<QLabel*> swatches_;  // in the order of analysis::kPlays
     SavePathChooser choose_path_;
     Notifier notify_;

@@ -1,0 +1,346 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#include "simulation_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QVBoxLayout>
+#include <array>
+#include <cmath>
+#include <thread>
+
+#include "counting/count.h"
+#include "model/rule_line.h"
+#include "theme_colours.h"
+
+namespace tavolix::ui {
+
+namespace {
+
+using simulation::IndexSet;
+
+// A ramp a counter starts from: one unit at +1, twelve from +5.
+constexpr std::array<simulation::RampStep, 5> kFirstRamp{{{1, 1}, {2, 2}, {3, 4}, {4, 8}, {5, 12}}};
+constexpr int kBarSteps = 1000;
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QString grouped(std::uint64_t value) {
+    return QLocale().toString(static_cast<qulonglong>(value));
+}
+
+}  // namespace
+
+SimulationWindow::SimulationWindow(const ModelWords& words, const TableRules& rules, int decks,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), words_(words) {
+    setObjectName(QStringLiteral("SimulationWindow"));
+    setWindowTitle(tr("Simulazione"));
+    runner_ = new SimulationRunner(
+        [this](std::uint64_t rounds_dealt, double seconds) { progressed(rounds_dealt, seconds); },
+        [this](const std::optional<SimulationReport>& report, const std::string& error) {
+            ended(report, error);
+        },
+        this);
+    build();
+    set_table(rules, decks);
+}
+
+void SimulationWindow::set_table(const TableRules& rules, int decks) {
+    rules_ = rules;
+    decks_ = decks;
+    table_->setText(tr("Tavolo: %1").arg(QString::fromStdString(rule_line(rules, decks, words_))));
+    table_->setToolTip(QString::fromStdString(rules_description(rules, decks, words_)));
+    table_->setAccessibleDescription(table_->toolTip());
+}
+
+QWidget* SimulationWindow::build_game() {
+    auto* box = named(new QGroupBox(tr("Gioco")), "Game");
+    auto* form = new QFormLayout(box);
+    count_ = named(new QComboBox, "Count");
+    for (const counting::Count& count : counting::built_in_counts()) {
+        count_->addItem(QString::fromStdString(count.title));
+    }
+    indices_ = named(new QComboBox, "Indices");
+    indices_->addItem(tr("nessuno"), static_cast<int>(IndexSet::none));
+    indices_->addItem(tr("i18, le diciotto giocate di Hi-Lo"), static_cast<int>(IndexSet::i18));
+    indices_->addItem(tr("tutti"), static_cast<int>(IndexSet::all));
+    penetration_ = named(new QSpinBox, "Penetration");
+    penetration_->setRange(0, 100);
+    penetration_->setValue(75);
+    penetration_->setSuffix(QStringLiteral(" %"));
+    penetration_->setSpecialValueText(tr("sabot nuovo a ogni giro"));
+    seats_ = named(new QSpinBox, "Seats");
+    seats_->setRange(1, simulation::kMostPlayers);
+    rounds_ = named(new QDoubleSpinBox, "Rounds");
+    rounds_->setRange(0.1, 10000);
+    rounds_->setDecimals(1);
+    rounds_->setValue(10);
+    rounds_->setSuffix(tr(" milioni"));
+    bankroll_ = named(new QSpinBox, "Bankroll");
+    bankroll_->setRange(1, 100'000'000);
+    bankroll_->setValue(1000);
+    bankroll_->setSuffix(tr(" unità"));
+    trip_ = named(new QSpinBox, "Trip");
+    trip_->setRange(0, 2'000'000'000);
+    trip_->setSingleStep(1000);
+    trip_->setValue(10000);
+    trip_->setSuffix(tr(" giri"));
+    trip_->setSpecialValueText(tr("nessun viaggio"));
+    form->addRow(tr("Conteggio:"), count_);
+    form->addRow(tr("Indici:"), indices_);
+    form->addRow(tr("Penetrazione:"), penetration_);
+    form->addRow(tr("Posti al tavolo:"), seats_);
+    form->addRow(tr("&Giri:"), rounds_);
+    form->addRow(tr("Bankroll:"), bankroll_);
+    form->addRow(tr("Viaggio:"), trip_);
+    penetration_->setAccessibleDescription(
+        tr("La parte del sabot distribuita prima di rimescolare; 0: un sabot nuovo a ogni giro"));
+    seats_->setAccessibleDescription(tr("Posti che giocano allo stesso modo; si misura il primo"));
+    trip_->setAccessibleDescription(tr("Il rischio di rovina entro questi giri; 0: nessuno"));
+    return box;
+}
+
+QWidget* SimulationWindow::build_ramp() {
+    auto* box = named(new QGroupBox(tr("Puntate per conteggio vero")), "RampBox");
+    auto* column = new QVBoxLayout(box);
+    ramp_ = named(new QTableWidget(0, 2), "Ramp");
+    ramp_->setHorizontalHeaderLabels({tr("Conteggio vero"), tr("Unità")});
+    ramp_->verticalHeader()->hide();
+    ramp_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ramp_->setAccessibleName(tr("Rampa delle puntate"));
+    ramp_->setAccessibleDescription(
+        tr("Da ogni conteggio vero in su si puntano quelle unità; sotto il primo, le sue"));
+    for (const simulation::RampStep& step : kFirstRamp) {
+        const int row = ramp_->rowCount();
+        ramp_->insertRow(row);
+        ramp_->setItem(row, 0, new QTableWidgetItem(QString::number(step.true_count)));
+        ramp_->setItem(row, 1, new QTableWidgetItem(QString::number(step.units)));
+    }
+    add_step_ = named(new QPushButton(tr("Aggiungi")), "AddStep");
+    remove_step_ = named(new QPushButton(tr("Togli")), "RemoveStep");
+    connect(add_step_, &QPushButton::clicked, this, [this] {
+        const int row = ramp_->rowCount();
+        ramp_->insertRow(row);
+        ramp_->setCurrentCell(row, 0);
+    });
+    connect(remove_step_, &QPushButton::clicked, this, [this] {
+        if (ramp_->rowCount() > 0) {
+            ramp_->removeRow(ramp_->currentRow() >= 0 ? ramp_->currentRow()
+                                                      : ramp_->rowCount() - 1);
+        }
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add_step_);
+    buttons->addWidget(remove_step_);
+    buttons->addStretch();
+    column->addWidget(ramp_);
+    column->addLayout(buttons);
+    column->addWidget(new QLabel(tr("Senza righe: un'unità fissa")));
+    return box;
+}
+
+void SimulationWindow::build() {
+    table_ = named(new QLabel, "Table");
+    table_->setWordWrap(true);
+
+    run_ = named(new QPushButton(tr("&Avvia")), "Run");
+    stop_ = named(new QPushButton(tr("&Ferma")), "Stop");
+    stop_->setAccessibleDescription(tr("Ferma la simulazione e tiene le cifre dei blocchi finiti"));
+    progress_ = named(new QProgressBar, "Progress");
+    progress_->setRange(0, kBarSteps);
+    progress_->setValue(0);
+    progress_->setAccessibleName(tr("Avanzamento della simulazione"));
+    rate_ = named(new QLabel, "Rate");
+    fault_ = named(new QLabel, "Fault");
+    fault_->setWordWrap(true);
+    fault_->hide();
+    connect(run_, &QPushButton::clicked, this, &SimulationWindow::start);
+    connect(stop_, &QPushButton::clicked, this, [this] { runner_->stop(); });
+
+    text_ = named(new QPlainTextEdit, "Report");
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setAccessibleName(tr("Resoconto della simulazione"));
+    const QFontMetrics fixed(text_->font());
+    text_->setMinimumSize(fixed.horizontalAdvance(QString(76, QLatin1Char('0'))),
+                          30 * fixed.height());
+    true_counts_ = named(new TrueCountChart, "TrueCounts");
+    true_counts_->setAccessibleName(tr("Giri e vantaggio per conteggio vero"));
+    ruin_ = named(new RuinChart, "Ruin");
+    ruin_->setAccessibleName(tr("Rischio di rovina secondo il bankroll"));
+    auto* charts = new QVBoxLayout;
+    charts->addWidget(new QLabel(tr("Giri e vantaggio per conteggio vero")));
+    charts->addWidget(true_counts_);
+    charts->addWidget(new QLabel(tr("Rischio di rovina secondo il bankroll")));
+    charts->addWidget(ruin_);
+    charts->addStretch();
+
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(build_game());
+    inputs->addWidget(build_ramp());
+    auto* running = new QHBoxLayout;
+    running->addWidget(run_);
+    running->addWidget(stop_);
+    running->addWidget(progress_, 1);
+    running->addWidget(rate_, 1);
+    auto* results = new QHBoxLayout;
+    results->addWidget(text_, 1);
+    results->addLayout(charts, 1);
+
+    close_ = named(new QPushButton(tr("Chiudi")), "Close");
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
+    auto* footer = new QHBoxLayout;
+    footer->addStretch();
+    footer->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addLayout(inputs);
+    layout->addLayout(running);
+    layout->addWidget(fault_);
+    layout->addLayout(results, 1);
+    layout->addLayout(footer);
+    show_running(false);
+    // Return-ready: the game as it stands is one key away.
+    run_->setFocus();
+}
+
+std::variant<SimulationRequest, QString> SimulationWindow::request() const {
+    SimulationRequest wanted;
+    simulation::SimulationOptions& options = wanted.options;
+    options.rules = rules_;
+    options.decks = decks_;
+    options.count =
+        counting::built_in_counts().at(static_cast<std::size_t>(count_->currentIndex()));
+    options.indices = static_cast<IndexSet>(indices_->currentData().toInt());
+    options.penetration = penetration_->value() / 100.0;
+    options.players = seats_->value();
+    options.rounds = static_cast<std::uint64_t>(std::llround(rounds_->value() * 1e6));
+    // The ramp as tavolix-sim's --ramp reads it, so both refuse the same.
+    std::string ramp;
+    for (int row = 0; row < ramp_->rowCount(); ++row) {
+        const auto cell = [this, row](int column) {
+            const QTableWidgetItem* item = ramp_->item(row, column);
+            return item != nullptr ? item->text().trimmed() : QString();
+        };
+        if (cell(0).isEmpty() && cell(1).isEmpty()) {
+            continue;
+        }
+        ramp += (ramp.empty() ? "" : ",") + (cell(0) + QLatin1Char(':') + cell(1)).toStdString();
+    }
+    if (!ramp.empty()) {
+        auto steps = simulation::parse_ramp(ramp);
+        if (const auto* error = std::get_if<std::string>(&steps)) {
+            return tr("Rampa: %1").arg(QString::fromStdString(*error));
+        }
+        options.ramp = std::get<std::vector<simulation::RampStep>>(steps);
+    }
+    if (const auto fault = simulation::options_fault(options)) {
+        return QString::fromStdString(*fault);
+    }
+    wanted.bankroll = bankroll_->value();
+    if (trip_->value() > 0) {
+        wanted.trip = static_cast<std::uint64_t>(trip_->value());
+    }
+    wanted.threads = std::max(1u, std::thread::hardware_concurrency());
+    return wanted;
+}
+
+void SimulationWindow::show_fault(const QString& fault) {
+    fault_->setText(fault);
+    fault_->setAccessibleName(fault);
+    QPalette shown = fault_->palette();
+    shown.setColor(QPalette::WindowText, readable_colour(QColor(0xB0, 0x00, 0x20), palette()));
+    fault_->setPalette(shown);
+    fault_->setVisible(!fault.isEmpty());
+}
+
+void SimulationWindow::start() {
+    auto wanted = request();
+    if (const auto* fault = std::get_if<QString>(&wanted)) {
+        show_fault(*fault);
+        return;
+    }
+    show_fault(QString());
+    const SimulationRequest& chosen = std::get<SimulationRequest>(wanted);
+    rounds_wanted_ = chosen.options.rounds;
+    progress_->setValue(0);
+    rate_->setText(tr("Preparazione della strategia e degli indici..."));
+    runner_->start(chosen);
+    show_running(true);
+}
+
+void SimulationWindow::progressed(std::uint64_t rounds_dealt, double seconds) {
+    if (rounds_wanted_ == 0) {
+        return;
+    }
+    progress_->setValue(static_cast<int>(kBarSteps * static_cast<double>(rounds_dealt) /
+                                         static_cast<double>(rounds_wanted_)));
+    const double rate = seconds > 0 ? static_cast<double>(rounds_dealt) / seconds / 1e6 : 0;
+    rate_->setText(tr("%1 giri di %2, %3 milioni al secondo")
+                       .arg(grouped(rounds_dealt), grouped(rounds_wanted_))
+                       .arg(QLocale().toString(rate, 'f', 1)));
+    rate_->setAccessibleName(rate_->text());
+}
+
+void SimulationWindow::ended(const std::optional<SimulationReport>& report,
+                             const std::string& error) {
+    show_running(false);
+    if (report) {
+        report_ = report;
+        text_->setPlainText(QString::fromStdString(simulation_text(*report)));
+        true_counts_->show_figures(report->figures);
+        ruin_->show_game(report->figures.ev_per_round, report->figures.sd_per_round,
+                         report->bankroll.value_or(bankroll_->value()));
+        if (!report->finished) {
+            rate_->setText(tr("Fermata: le cifre dei %1 giri dei blocchi finiti")
+                               .arg(grouped(report->figures.rounds_dealt)));
+        }
+    } else if (!error.empty()) {
+        show_fault(tr("Impossibile simulare: %1").arg(QString::fromStdString(error)));
+        rate_->clear();
+    } else {
+        rate_->setText(tr("Fermata prima che finisse un blocco: nessuna cifra"));
+    }
+    rate_->setAccessibleName(rate_->text());
+    emit runEnded();
+}
+
+void SimulationWindow::show_running(bool running) {
+    run_->setEnabled(!running);
+    stop_->setEnabled(running);
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{count_, indices_, penetration_, seats_, rounds_, bankroll_,
+                                         trip_, ramp_, add_step_, remove_step_}) {
+        input->setEnabled(!running);
+    }
+}
+
+// A run is ended before the window goes, so nothing is left working for it.
+void SimulationWindow::closeEvent(QCloseEvent* event) {
+    if (runner_->running()) {
+        runner_->cancel();
+        show_running(false);
+        rate_->setText(tr("Interrotta"));
+    }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace tavolix::ui

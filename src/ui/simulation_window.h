@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#pragma once
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QWidget>
+#include <optional>
+#include <variant>
+
+#include "core/model_words.h"
+#include "core/table_rules.h"
+#include "ruin_chart.h"
+#include "simulation_runner.h"
+#include "true_count_chart.h"
+
+namespace tavolix::ui {
+
+// The window "Simulazione": the table's game played out round after round
+// with a count, its index plays and a bet ramp, off the window's thread; a
+// bar of the rounds done and their rate, a stop that keeps the figures of
+// the blocks done; the report tavolix-sim writes, the rounds and the
+// advantage by true count, and the risk of ruin against the bankroll.
+// Closing the window stops the run.
+class SimulationWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The rules are written in `words`.
+    SimulationWindow(const ModelWords& words, const TableRules& rules, int decks,
+                     QWidget* parent = nullptr);
+
+    // The table's rules and decks, for the next run.
+    void set_table(const TableRules& rules, int decks);
+
+    bool running() const { return runner_->running(); }
+    const std::optional<SimulationReport>& report() const { return report_; }
+
+    // What the inputs ask for, or a line naming the fault, as tavolix-sim
+    // would refuse it.
+    std::variant<SimulationRequest, QString> request() const;
+
+  signals:
+    // A run has ended: finished, stopped or refused.
+    void runEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build();
+    QWidget* build_game();
+    QWidget* build_ramp();
+    void start();
+    void progressed(std::uint64_t rounds_dealt, double seconds);
+    void ended(const std::optional<SimulationReport>& report, const std::string& error);
+    void show_running(bool running);
+    void show_fault(const QString& fault);
+
+    ModelWords words_;
+    TableRules rules_;
+    int decks_ = 1;
+    std::uint64_t rounds_wanted_ = 0;
+    std::optional<SimulationReport> report_;
+    SimulationRunner* runner_ = nullptr;
+    QLabel* table_ = nullptr;
+    QComboBox* count_ = nullptr;
+    QComboBox* indices_ = nullptr;
+    QSpinBox* penetration_ = nullptr;
+    QSpinBox* seats_ = nullptr;
+    QDoubleSpinBox* rounds_ = nullptr;
+    QSpinBox* bankroll_ = nullptr;
+    QSpinBox* trip_ = nullptr;
+    QTableWidget* ramp_ = nullptr;
+    QPushButton* add_step_ = nullptr;
+    QPushButton* remove_step_ = nullptr;
+    QPushButton* run_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* rate_ = nullptr;
+    QLabel* fault_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    TrueCountChart* true_counts_ = nullptr;
+    RuinChart* ruin_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+}  // namespace tavolix::ui

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tavolix developers
+
+#include <gtest/gtest.h>
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <memory>
+
+#include "model/rule_line.h"
+#include "simulation/run.h"
+#include "table_fixtures.h"
+#include "ui/simulation_window.h"
+#include "ui/strategy_window.h"
+
+namespace tavolix::ui::testing {
+namespace {
+
+constexpr int kWaitMs = 60000;
+
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// A window of one deck under S17 DAS, its inputs and buttons at hand.
+class SimulationWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<SimulationWindow>(ModelWords{},
+                                                    tavolix::testing::rules_of("S17 DAS"), 1);
+        window->show();
+    }
+    template <typename Widget = QWidget>
+    Widget* control(const char* name) const {
+        return window->findChild<Widget*>(QLatin1String(name));
+    }
+    void start(double millions) const {
+        control<QDoubleSpinBox>("Rounds")->setValue(millions);
+        click(control("Run"));
+    }
+    // Until some rounds are done, not all of them.
+    bool under_way() const {
+        return QTest::qWaitFor([this] { return control<QProgressBar>("Progress")->value() > 0; },
+                               kWaitMs);
+    }
+    std::unique_ptr<SimulationWindow> window;
+};
+
+// The figures the window reports are those of its options run here on one
+// thread; the bar is full and the report is tavolix-sim's text.
+TEST_F(SimulationWindowTest, runs_a_small_game_to_the_report_of_its_options) {
+    if (tavolix::testing::kSanitized) {
+        GTEST_SKIP() << "200,000 rounds: checked outside the sanitizers";
+    }
+    QSignalSpy ended(window.get(), &SimulationWindow::runEnded);
+    start(0.2);
+    EXPECT_TRUE(window->running());
+    EXPECT_FALSE(control("Run")->isEnabled());
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    ASSERT_TRUE(window->report().has_value());
+    const SimulationReport& report = *window->report();
+    EXPECT_TRUE(report.finished);
+    EXPECT_EQ(report.figures.rounds_dealt, 200'000u);
+    const QProgressBar* bar = control<QProgressBar>("Progress");
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_TRUE(control<QLabel>("Rate")->text().contains(QStringLiteral("200")));
+    EXPECT_EQ(control<QPlainTextEdit>("Report")->toPlainText().toStdString(),
+              simulation_text(report));
+    EXPECT_FALSE(control("TrueCounts")->accessibleDescription().isEmpty());
+    EXPECT_FALSE(control("Ruin")->accessibleDescription().isEmpty());
+
+    const simulation::SimulationOptions& options = report.options;
+    EXPECT_EQ(options.ramp.size(), 5u);
+    const auto game = simulation::prepare_game(options);
+    ASSERT_TRUE(std::holds_alternative<simulation::Game>(game));
+    simulation::RunState state = simulation::fresh_state(options);
+    ASSERT_TRUE(simulation::run(std::get<simulation::Game>(game), 1, state));
+    EXPECT_EQ(simulation::figures_of(state.sums, report.bankroll, report.trip).advantage,
+              report.figures.advantage);
+    EXPECT_EQ(state.sums.hands, report.figures.hands);
+}
+
+// Stopped, the window keeps the figures of the blocks it finished.
+TEST_F(SimulationWindowTest, stop_keeps_the_report_of_the_blocks_done) {
+    QSignalSpy ended(window.get(), &SimulationWindow::runEnded);
+    start(1000);
+    ASSERT_TRUE(under_way());
+    click(control("Stop"));
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    EXPECT_FALSE(window->running());
+    ASSERT_TRUE(window->report().has_value());
+    EXPECT_FALSE(window->report()->finished);
+    EXPECT_GT(window->report()->figures.rounds_dealt, 0u);
+    EXPECT_LT(window->report()->figures.rounds_dealt, 1'000'000'000u);
+    EXPECT_TRUE(
+        control<QPlainTextEdit>("Report")->toPlainText().contains(QStringLiteral("stopped")));
+    EXPECT_TRUE(control("Run")->isEnabled());
+}
+
+// Closed mid-run, by its button or with the window that opened it, the run
+// ends there and then; nothing comes after.
+TEST_F(SimulationWindowTest, closing_mid_run_ends_the_run) {
+    QSignalSpy ended(window.get(), &SimulationWindow::runEnded);
+    start(1000);
+    ASSERT_TRUE(under_way());
+    click(control("Close"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->running());
+    QTest::qWait(300);
+    EXPECT_EQ(ended.count(), 0);
+
+    // Started again and destroyed at once, while the game is still prepared.
+    window->show();
+    start(1000);
+    window.reset();
+}
+
+// A ramp that tavolix-sim's --ramp would refuse is refused here too, with the
+// fault named, and nothing runs.
+TEST_F(SimulationWindowTest, a_bad_ramp_cell_is_refused_with_its_fault) {
+    struct Case {
+        int row;
+        int column;
+        const char* text;
+        const char* fault;
+    };
+    for (const Case& bad : {Case{1, 1, "x", "whole numbers"}, Case{2, 1, "0", "1 to 1000"},
+                            Case{3, 0, "1", "must rise"}, Case{0, 0, "11", "-10 to 10"}}) {
+        QTableWidget* ramp = control<QTableWidget>("Ramp");
+        const QString kept = ramp->item(bad.row, bad.column)->text();
+        ramp->item(bad.row, bad.column)->setText(QLatin1String(bad.text));
+        click(control("Run"));
+        const QLabel* fault = control<QLabel>("Fault");
+        EXPECT_TRUE(fault->isVisible()) << bad.text;
+        EXPECT_TRUE(fault->text().contains(QLatin1String(bad.fault)))
+            << fault->text().toStdString();
+        EXPECT_FALSE(window->running());
+        ramp->item(bad.row, bad.column)->setText(kept);
+    }
+    EXPECT_FALSE(window->report().has_value());
+}
+
+// The strategy window's button opens the simulation of the table it shows.
+TEST(SimulationWindowOpen, from_the_strategy_window_with_its_table) {
+    const TableRules rules = tavolix::testing::rules_of("H17 DAS LS");
+    auto strategy = std::make_unique<StrategyWindow>(ModelWords{});
+    strategy->follow(full_shoe_request(rules, 2), full_shoe_request(rules, 2));
+    strategy->show();
+    click(strategy->findChild<QWidget*>(QStringLiteral("Simulate")));
+    auto* simulation = strategy->findChild<SimulationWindow*>();
+    ASSERT_NE(simulation, nullptr);
+    EXPECT_TRUE(simulation->isVisible());
+    EXPECT_TRUE(simulation->findChild<QLabel*>(QStringLiteral("Table"))
+                    ->text()
+                    .contains(QString::fromStdString(rule_line(rules, 2))));
+    simulation->findChild<QDoubleSpinBox*>(QStringLiteral("Rounds"))->setValue(1000);
+    click(simulation->findChild<QWidget*>(QStringLiteral("Run")));
+    EXPECT_TRUE(simulation->running());
+    strategy.reset();  // the simulation window goes with it, its run ended
+}
+
+}  // namespace
+}  // namespace tavolix::ui::testing
