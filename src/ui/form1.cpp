@@ -296,6 +296,14 @@ void Form1::Command7_Click() {
     if (strategy_window_ == nullptr) {
         strategy_window_ = new StrategyWindow(model_.words(), this);
         strategy_window_->setAttribute(Qt::WA_DeleteOnClose);
+        // The count window reads the count and bankroll in play when it opens
+        // and hands the user's choices back to the shoe line.
+        strategy_window_->setCountLink([this] {
+            return CountLink{.count = model_.shoe().count(),
+                             .bankroll = model_.shoe().bankroll().value_or(1000),
+                             .count_chosen = [this](const counting::Count& c) { set_count(c); },
+                             .bankroll_chosen = [this](double b) { set_bankroll(b); }};
+        });
         follow_in_strategy_window();
     }
     strategy_window_->show();
