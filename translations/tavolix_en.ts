@@ -127,7 +127,7 @@
             <translation>Effects of removing one card, in % of the bet:</translation>
         </message>
         <message>
-            <source>Mano</source>
+            <source>Giro</source>
             <translation>Round</translation>
         </message>
         <message>

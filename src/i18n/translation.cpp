@@ -208,7 +208,7 @@ CounterWords translated_counter_words() {
         word(QT_TRANSLATE_NOOP("CounterWords", "non bilanciato, conteggio iniziale %1"));
     translated.effects = word(QT_TRANSLATE_NOOP(
         "CounterWords", "Effetti della rimozione di una carta, in % della puntata:"));
-    translated.round = word(QT_TRANSLATE_NOOP("CounterWords", "Mano"));
+    translated.round = word(QT_TRANSLATE_NOOP("CounterWords", "Giro"));
     translated.insurance = word(QT_TRANSLATE_NOOP("CounterWords", "Assic."));
     translated.correlations = word(QT_TRANSLATE_NOOP("CounterWords", "Correlazione"));
     translated.betting = word(QT_TRANSLATE_NOOP("CounterWords", "puntata"));

@@ -19,7 +19,7 @@ struct CounterWords {
     std::string balanced = "bilanciato";
     std::string unbalanced = "non bilanciato, conteggio iniziale %1";
     std::string effects = "Effetti della rimozione di una carta, in % della puntata:";
-    std::string round = "Mano";
+    std::string round = "Giro";
     std::string insurance = "Assic.";
     std::string correlations = "Correlazione";
     std::string betting = "puntata";
