@@ -10,7 +10,7 @@
 #   bench/mpi_rates.sh DIR_OF_THE_RELEASE_PROGRAMS [ROUNDS]
 set -euo pipefail
 bin=$1
-rounds=${2:-50000000}
+rounds=${2:-100000000}
 export OMPI_ALLOW_RUN_AS_ROOT=1 OMPI_ALLOW_RUN_AS_ROOT_CONFIRM=1
 export OMPI_MCA_btl=self,vader OMPI_MCA_btl_vader_single_copy_mechanism=none
 # The i18 indices when this build has them.
