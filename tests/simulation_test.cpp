@@ -40,7 +40,14 @@ Figures simulate(const SimulationOptions& options, unsigned threads) {
 }
 
 // Flat bets from a fresh shoe every round, each hand played as the exact
-// analysis of the full shoe plays it: the advantage is the round's EV.
+// analysis of the full shoe plays it: the advantage is the round's EV. With
+// splits the exact EV is the per-hand method's, which leaves the other
+// hands' cards in the shoe; measured against one shoe dealt to every hand
+// it is off by at most 0.014 of the first stake (10,10 against a 6 at one
+// deck, about 0.001 elsewhere), so each split may move the advantage that
+// much more.
+constexpr double kSplitBias = 0.014;
+
 struct ExactCase {
     int decks;
     const char* rules;
@@ -62,8 +69,11 @@ TEST_P(AgainstExactRound, advantage_is_the_round_ev_within_four_errors) {
     const auto exact = strategy::compute_strategy(strategy::full_shoe(c.decks), options.rules);
     ASSERT_TRUE(exact.has_value());
     const Figures figures = simulate(options, 2);
-    EXPECT_NEAR(figures.advantage, exact->round_ev, 4 * figures.advantage_se)
-        << c.rules << ", " << c.decks << " decks";
+    const double splits_per_round =
+        static_cast<double>(figures.hands - figures.rounds) / static_cast<double>(figures.rounds);
+    EXPECT_NEAR(figures.advantage, exact->round_ev,
+                4 * figures.advantage_se + kSplitBias * splits_per_round)
+        << c.rules << ", " << c.decks << " decks, " << splits_per_round << " splits a round";
     std::cout << c.rules << ", " << c.decks << " decks: simulated " << figures.advantage << " +- "
               << figures.advantage_se << ", exact " << exact->round_ev << "\n";
 }
@@ -71,7 +81,9 @@ TEST_P(AgainstExactRound, advantage_is_the_round_ev_within_four_errors) {
 INSTANTIATE_TEST_SUITE_P(Rules, AgainstExactRound,
                          ::testing::Values(ExactCase{1, "S17 SPL0"}, ExactCase{6, "S17 SPL0"},
                                            ExactCase{1, "H17 ENHC SPL0 LS BJ6:5 D10"},
-                                           ExactCase{6, "H17 ENHC SPL0 LS BJ6:5 D10"}));
+                                           ExactCase{6, "H17 ENHC SPL0 LS BJ6:5 D10"},
+                                           ExactCase{1, "S17 DAS"},
+                                           ExactCase{6, "H17 DAS RSA LS"}));
 
 // The rounds are split into fixed blocks with a stream each: however many
 // threads take them, the sums are the same to the last unit.

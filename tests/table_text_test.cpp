@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "model/placeholders.h"
 #include "model/table_text.h"
 
 namespace tavolix {
@@ -67,6 +68,28 @@ TEST(TableTextRules, are_headed_in_the_words_given) {
     words.rules = "Rules =>";
     const std::string text = table_text(two_deck_view({.dealer = DealerRule::s17}), words);
     EXPECT_NE(text.find("\nRules =>   S17\n"), std::string::npos) << text;
+}
+
+// The translatable texts' marks filled in one pass, as Qt's arg() would.
+TEST(WithValues, fills_each_mark_once_and_leaves_the_rest) {
+    struct Case {
+        std::string_view text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"%1 a %2 e oltre", "stai a +2 e oltre"},
+        {"%2 prima di %1", "+2 prima di stai"},
+        {"%1 e %1", "stai e stai"},
+        {"100 % di %1", "100 % di stai"},  // a percent sign that is no mark
+        {"%3 non c'è, %", "%3 non c'è, %"},
+        {"%12", "stai2"},  // marks are %1 to %9
+        {"%9%1", "%9stai"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(with_values(c.text, {"stai", "+2"}), c.expected) << c.text;
+    }
+    // A value that holds a mark is not filled in again.
+    EXPECT_EQ(with_values("%1, %2", {"%2", "x"}), "%2, x");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "i18n/translation.h"
 #include "model/rule_line.h"
 #include "simulation/run.h"
 #include "table_fixtures.h"
@@ -71,6 +72,9 @@ TEST_F(SimulationWindowTest, runs_a_small_game_to_the_report_of_its_options) {
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_TRUE(control<QLabel>("Rate")->text().contains(QStringLiteral("200")));
     EXPECT_EQ(control<QPlainTextEdit>("Report")->toPlainText().toStdString(),
+              simulation_text(report, i18n::translated_simulation_report_words()));
+    // In the window's language, not tavolix-sim's English.
+    EXPECT_NE(control<QPlainTextEdit>("Report")->toPlainText().toStdString(),
               simulation_text(report));
     EXPECT_FALSE(control("TrueCounts")->accessibleDescription().isEmpty());
     EXPECT_FALSE(control("Ruin")->accessibleDescription().isEmpty());
@@ -98,8 +102,8 @@ TEST_F(SimulationWindowTest, stop_keeps_the_report_of_the_blocks_done) {
     EXPECT_FALSE(window->report()->finished);
     EXPECT_GT(window->report()->figures.rounds_dealt, 0u);
     EXPECT_LT(window->report()->figures.rounds_dealt, 1'000'000'000u);
-    EXPECT_TRUE(
-        control<QPlainTextEdit>("Report")->toPlainText().contains(QStringLiteral("stopped")));
+    EXPECT_TRUE(control<QPlainTextEdit>("Report")->toPlainText().contains(
+        QString::fromStdString(i18n::translated_simulation_report_words().stopped).trimmed()));
     EXPECT_TRUE(control("Run")->isEnabled());
 }
 

@@ -713,6 +713,185 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         </message>
     </context>
     <context>
+        <name>SimulationReportWords</name>
+        <message>
+            <source>Regole %1, %2, %3</source>
+            <translation>Rules %1, %2, %3</translation>
+        </message>
+        <message>
+            <source>%1 mazzo</source>
+            <translation>%1 deck</translation>
+        </message>
+        <message>
+            <source>%1 mazzi</source>
+            <translation>%1 decks</translation>
+        </message>
+        <message>
+            <source>%1 posto</source>
+            <translation>%1 seat</translation>
+        </message>
+        <message>
+            <source>%1 posti</source>
+            <translation>%1 seats</translation>
+        </message>
+        <message>
+            <source>Si rimescola %1</source>
+            <translation>Reshuffle %1</translation>
+        </message>
+        <message>
+            <source>con un sabot nuovo a ogni giro</source>
+            <translation>a fresh shoe every round</translation>
+        </message>
+        <message>
+            <source>dopo il giro in cui è uscita la carta %1 di %2</source>
+            <translation>after the round in which card %1 of %2 came out</translation>
+        </message>
+        <message>
+            <source>Gioco %1, conteggio %2, indici %3, rampa %4</source>
+            <translation>Play %1, count %2, indices %3, ramp %4</translation>
+        </message>
+        <message>
+            <source>di base</source>
+            <translation>basic</translation>
+        </message>
+        <message>
+            <source>per composizione</source>
+            <translation>composition</translation>
+        </message>
+        <message>
+            <source>nessuno</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>i18</source>
+            <translation>i18</translation>
+        </message>
+        <message>
+            <source>tutti</source>
+            <translation>all</translation>
+        </message>
+        <message>
+            <source>fissa, 1 unità</source>
+            <translation>flat, 1 unit</translation>
+        </message>
+        <message>
+            <source>, fuori dal gioco sotto %1</source>
+            <translation>, wong out below %1</translation>
+        </message>
+        <message>
+            <source>Seme %1, %2, %3 s, %4 milioni di giri al secondo</source>
+            <translation>Seed %1, %2, %3 s, %4 million rounds/s</translation>
+        </message>
+        <message>
+            <source>%1 thread</source>
+            <comment>one</comment>
+            <translation>%1 thread</translation>
+        </message>
+        <message>
+            <source>%1 thread</source>
+            <comment>many</comment>
+            <translation>%1 threads</translation>
+        </message>
+        <message>
+            <source> (fermata: i blocchi finiti)</source>
+            <translation> (stopped: the blocks done so far)</translation>
+        </message>
+        <message>
+            <source>Ripartita su %1, blocchi giocati %2 (dal rank 0)</source>
+            <translation>Spread over %1, blocks played %2 (rank 0 first)</translation>
+        </message>
+        <message>
+            <source>%1 rank</source>
+            <comment>one</comment>
+            <translation>%1 rank</translation>
+        </message>
+        <message>
+            <source>%1 rank</source>
+            <comment>many</comment>
+            <translation>%1 ranks</translation>
+        </message>
+        <message>
+            <source>Giri puntati</source>
+            <translation>Rounds bet</translation>
+        </message>
+        <message>
+            <source>%1 di %2 distribuiti, %3 mani</source>
+            <translation>%1 of %2 dealt, %3 hands</translation>
+        </message>
+        <message>
+            <source>Vantaggio</source>
+            <translation>Advantage</translation>
+        </message>
+        <message>
+            <source>%1 % +- %2 % delle unità puntate</source>
+            <translation>%1 % +- %2 % of the units bet</translation>
+        </message>
+        <message>
+            <source>EV per giro</source>
+            <translation>EV per round</translation>
+        </message>
+        <message>
+            <source>%1 +- %2 unità</source>
+            <translation>%1 +- %2 units</translation>
+        </message>
+        <message>
+            <source>DS per giro</source>
+            <translation>SD per round</translation>
+        </message>
+        <message>
+            <source>%1 unità</source>
+            <translation>%1 units</translation>
+        </message>
+        <message>
+            <source>Vincita per 100</source>
+            <translation>Win rate per 100</translation>
+        </message>
+        <message>
+            <source>%1 unità, DS %2</source>
+            <translation>%1 units, SD %2</translation>
+        </message>
+        <message>
+            <source>%1 giri</source>
+            <translation>%1 rounds</translation>
+        </message>
+        <message>
+            <source>Rischio di rovina</source>
+            <translation>Risk of ruin</translation>
+        </message>
+        <message>
+            <source>%1 % con %2 unità</source>
+            <translation>%1 % with %2 units</translation>
+        </message>
+        <message>
+            <source>Rovina nel viaggio</source>
+            <translation>Trip risk of ruin</translation>
+        </message>
+        <message>
+            <source>%1 % in %2 giri</source>
+            <translation>%1 % in %2 rounds</translation>
+        </message>
+        <message>
+            <source>CV</source>
+            <translation>TC</translation>
+        </message>
+        <message>
+            <source>giri</source>
+            <translation>rounds</translation>
+        </message>
+        <message>
+            <source>quota</source>
+            <translation>share</translation>
+        </message>
+        <message>
+            <source>vantaggio</source>
+            <translation>advantage</translation>
+        </message>
+        <message>
+            <source>DS</source>
+            <translation>SD</translation>
+        </message>
+    </context>
+    <context>
         <name>StrategyWords</name>
         <message>
             <source>Strategia</source>

@@ -10,25 +10,31 @@ namespace {
 // Enough for most tables of one deck, so a first analysis rarely overflows.
 constexpr std::size_t kFirstBuffer = std::size_t{1} << 20;
 
-std::vector<std::byte>& sized(std::vector<std::byte>& buffer) {
-    if (buffer.empty()) {
-        buffer.resize(kFirstBuffer);
+std::unique_ptr<std::byte[]> unfilled(std::size_t size) {
+    return std::unique_ptr<std::byte[]>(new std::byte[size]);
+}
+
+std::byte* sized(std::unique_ptr<std::byte[]>& buffer, std::size_t& size) {
+    if (!buffer) {
+        buffer = unfilled(kFirstBuffer);
+        size = kFirstBuffer;
     }
-    return buffer;
+    return buffer.get();
 }
 
 }  // namespace
 
 ScratchArena::ScratchArena(AnalysisScratch& scratch)
-    : scratch_(scratch),
-      arena_(sized(scratch.buffer_).data(), scratch.buffer_.size(), &overflow_) {}
+    : scratch_(scratch), arena_(sized(scratch.buffer_, scratch.size_), scratch.size_, &overflow_) {}
 
 ScratchArena::~ScratchArena() {
     arena_.release();
     if (overflow_.bytes > 0) {
         // Room for all of this analysis at once next time, and some more.
-        const std::size_t needed = scratch_.buffer_.size() + overflow_.bytes;
-        scratch_.buffer_ = std::vector<std::byte>(needed + needed / 2);
+        const std::size_t needed = scratch_.size_ + overflow_.bytes;
+        scratch_.buffer_.reset();
+        scratch_.buffer_ = unfilled(needed + needed / 2);
+        scratch_.size_ = needed + needed / 2;
     }
 }
 

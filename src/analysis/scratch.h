@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <memory_resource>
 #include <vector>
 
@@ -26,7 +27,10 @@ class AnalysisScratch {
 
   private:
     friend class ScratchArena;
-    std::vector<std::byte> buffer_;
+    // Left uninitialised: the arena hands it out before anything reads it,
+    // and zeroing tens of megabytes would touch every page for nothing.
+    std::unique_ptr<std::byte[]> buffer_;
+    std::size_t size_ = 0;
 };
 
 // The memory of one analysis: the scratch's buffer first, then the heap,

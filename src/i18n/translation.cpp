@@ -265,4 +265,71 @@ CountWindowWords translated_count_window_words() {
     return translated;
 }
 
+SimulationReportWords translated_simulation_report_words() {
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("SimulationReportWords", text).toStdString();
+    };
+    SimulationReportWords translated;
+    translated.rules = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Regole %1, %2, %3"));
+    translated.deck = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 mazzo"));
+    translated.decks = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 mazzi"));
+    translated.seat = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 posto"));
+    translated.seats = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 posti"));
+    translated.reshuffle = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Si rimescola %1"));
+    translated.fresh_shoe =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "con un sabot nuovo a ogni giro"));
+    translated.after_card = word(QT_TRANSLATE_NOOP(
+        "SimulationReportWords", "dopo il giro in cui è uscita la carta %1 di %2"));
+    translated.play = word(
+        QT_TRANSLATE_NOOP("SimulationReportWords", "Gioco %1, conteggio %2, indici %3, rampa %4"));
+    translated.plays = {word(QT_TRANSLATE_NOOP("SimulationReportWords", "di base")),
+                        word(QT_TRANSLATE_NOOP("SimulationReportWords", "per composizione"))};
+    translated.index_sets = {word(QT_TRANSLATE_NOOP("SimulationReportWords", "nessuno")),
+                             word(QT_TRANSLATE_NOOP("SimulationReportWords", "i18")),
+                             word(QT_TRANSLATE_NOOP("SimulationReportWords", "tutti"))};
+    translated.flat = word(QT_TRANSLATE_NOOP("SimulationReportWords", "fissa, 1 unità"));
+    translated.wong_out =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", ", fuori dal gioco sotto %1"));
+    translated.run = word(QT_TRANSLATE_NOOP("SimulationReportWords",
+                                            "Seme %1, %2, %3 s, %4 milioni di giri al secondo"));
+    // Italian says "thread" and "rank" for one and for many; the
+    // disambiguation tells the translations apart.
+    translated.thread =
+        QCoreApplication::translate("SimulationReportWords", "%1 thread", "one").toStdString();
+    translated.threads =
+        QCoreApplication::translate("SimulationReportWords", "%1 thread", "many").toStdString();
+    translated.stopped =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", " (fermata: i blocchi finiti)"));
+    translated.spread = word(QT_TRANSLATE_NOOP("SimulationReportWords",
+                                               "Ripartita su %1, blocchi giocati %2 (dal rank 0)"));
+    translated.rank =
+        QCoreApplication::translate("SimulationReportWords", "%1 rank", "one").toStdString();
+    translated.ranks =
+        QCoreApplication::translate("SimulationReportWords", "%1 rank", "many").toStdString();
+    translated.rounds_bet = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Giri puntati"));
+    translated.rounds_bet_value =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 di %2 distribuiti, %3 mani"));
+    translated.advantage = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Vantaggio"));
+    translated.advantage_value =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 % +- %2 % delle unità puntate"));
+    translated.ev = word(QT_TRANSLATE_NOOP("SimulationReportWords", "EV per giro"));
+    translated.ev_value = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 +- %2 unità"));
+    translated.sd = word(QT_TRANSLATE_NOOP("SimulationReportWords", "DS per giro"));
+    translated.units = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 unità"));
+    translated.win_rate = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Vincita per 100"));
+    translated.win_rate_value = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 unità, DS %2"));
+    translated.rounds = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 giri"));
+    translated.ruin = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Rischio di rovina"));
+    translated.ruin_value = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 % con %2 unità"));
+    translated.trip_ruin = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Rovina nel viaggio"));
+    translated.trip_ruin_value =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 % in %2 giri"));
+    translated.columns = {word(QT_TRANSLATE_NOOP("SimulationReportWords", "CV")),
+                          word(QT_TRANSLATE_NOOP("SimulationReportWords", "giri")),
+                          word(QT_TRANSLATE_NOOP("SimulationReportWords", "quota")),
+                          word(QT_TRANSLATE_NOOP("SimulationReportWords", "vantaggio")),
+                          word(QT_TRANSLATE_NOOP("SimulationReportWords", "DS"))};
+    return translated;
+}
+
 }  // namespace tavolix::i18n

@@ -12,8 +12,9 @@
 #include <string_view>
 
 #include "core/model_words.h"
-#include "model/counter_text.h"
 #include "model/count_window_text.h"
+#include "model/counter_text.h"
+#include "model/simulation_report.h"
 #include "model/strategy_text.h"
 
 namespace tavolix::i18n {
@@ -48,5 +49,9 @@ CounterWords translated_counter_words();
 
 // The count window's words in the language now installed.
 CountWindowWords translated_count_window_words();
+
+// The simulation report's words in the language now installed: the window's
+// report reads as the rest of the window, where tavolix-sim writes English.
+SimulationReportWords translated_simulation_report_words();
 
 }  // namespace tavolix::i18n

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "placeholders.h"
 #include "strategy_text.h"
 
 namespace tavolix {
@@ -18,17 +19,6 @@ using counting::IndexPlay;
 
 // A typographic minus: as wide as a plus, so a column of indices lines up.
 constexpr const char* kMinus = "\u2212";
-
-std::string with_values(std::string text, const std::vector<std::string>& values) {
-    for (std::size_t i = values.size(); i-- > 0;) {
-        const std::string mark = '%' + std::to_string(i + 1);
-        const auto at = text.find(mark);
-        if (at != std::string::npos) {
-            text.replace(at, mark.size(), values[i]);
-        }
-    }
-    return text;
-}
 
 std::string fixed(double value, int decimals) {
     std::array<char, 32> text{};

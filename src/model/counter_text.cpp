@@ -8,20 +8,13 @@
 #include <cstdio>
 #include <map>
 
+#include "placeholders.h"
 #include "shoe_captions.h"
 #include "strategy_text.h"
 
 namespace tavolix {
 
 namespace {
-
-std::string with_value(std::string text, const std::string& value) {
-    const auto at = text.find("%1");
-    if (at != std::string::npos) {
-        text.replace(at, 2, value);
-    }
-    return text;
-}
 
 std::string fixed(double value, const char* format) {
     std::array<char, 32> text{};
@@ -92,10 +85,10 @@ const char* index_kind_key(counting::IndexKind kind) {
 }
 
 std::string count_line(const counting::Count& count, int decks, const CounterWords& words) {
-    return with_value(words.count, count.title) + ": " + counting::tags_text(count) + ", " +
-           (count.balanced()
-                ? words.balanced
-                : with_value(words.unbalanced, signed_count(count.initial_running_count(decks))));
+    return with_values(words.count, {count.title}) + ": " + counting::tags_text(count) + ", " +
+           (count.balanced() ? words.balanced
+                             : with_values(words.unbalanced,
+                                           {signed_count(count.initial_running_count(decks))}));
 }
 
 std::string removal_effects_text(const counting::RemovalEffects& effects,
@@ -175,11 +168,11 @@ std::string index_table_text(const counting::IndexTable& table, int decks,
             text += '\n';
         }
     }
-    text +=
-        '\n' +
-        (table.insurance_index ? with_value(words.insure_at, signed_count(*table.insurance_index))
-                               : words.never_insure) +
-        '\n';
+    text += '\n' +
+            (table.insurance_index
+                 ? with_values(words.insure_at, {signed_count(*table.insurance_index)})
+                 : words.never_insure) +
+            '\n';
     return text;
 }
 

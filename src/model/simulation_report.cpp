@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "placeholders.h"
+#include "table_text.h"
+
 namespace tavolix {
 
 namespace {
@@ -53,9 +56,10 @@ std::string grouped(std::uint64_t value) {
     return digits;
 }
 
-std::string ramp_text(const simulation::SimulationOptions& options) {
+std::string ramp_text(const simulation::SimulationOptions& options,
+                      const SimulationReportWords& words) {
     if (options.ramp.empty()) {
-        return "flat, 1 unit";
+        return words.flat;
     }
     std::string text;
     for (const auto& step : options.ramp) {
@@ -65,13 +69,25 @@ std::string ramp_text(const simulation::SimulationOptions& options) {
     return text;
 }
 
-std::string shuffle_text(const simulation::SimulationOptions& options) {
+std::string shuffle_text(const simulation::SimulationOptions& options,
+                         const SimulationReportWords& words) {
     const int cut = simulation::cut_card_of(options);
     if (cut == 0) {
-        return "a fresh shoe every round";
+        return words.fresh_shoe;
     }
-    return "after the round in which card " + std::to_string(cut) + " of " +
-           std::to_string(options.decks * 52) + " came out";
+    return with_values(words.after_card, {std::to_string(cut), std::to_string(options.decks * 52)});
+}
+
+// "1 deck", "6 decks".
+std::string how_many(std::uint64_t number, const std::string& one, const std::string& more) {
+    return with_values(number == 1 ? one : more, {std::to_string(number)});
+}
+
+// A label padded to the column where the figures start.
+std::string labelled(const std::string& label, const std::string& value) {
+    constexpr std::size_t kColumn = 20;
+    const std::size_t length = characters(label);
+    return label + std::string(length < kColumn ? kColumn - length : 1, ' ') + value + "\n";
 }
 
 std::string numbers_list(const std::vector<std::uint64_t>& numbers, std::string_view between) {
@@ -84,51 +100,72 @@ std::string numbers_list(const std::vector<std::uint64_t>& numbers, std::string_
 
 }  // namespace
 
-std::string simulation_text(const SimulationReport& report) {
+std::string simulation_text(const SimulationReport& report, const SimulationReportWords& words) {
     const auto& options = report.options;
     const Figures& f = report.figures;
+    const auto threads = static_cast<std::uint64_t>(report.threads);
     std::string text;
-    text += "Rules " + rules_text(options.rules) + ", " + std::to_string(options.decks) +
-            (options.decks == 1 ? " deck" : " decks") + ", " + std::to_string(options.players) +
-            (options.players == 1 ? " seat" : " seats") + "\n";
-    text += "Reshuffle " + shuffle_text(options) + "\n";
-    text += "Play " + std::string(simulation::play_name(options.play)) + ", count " +
-            options.count.title + ", indices " + simulation::index_set_name(options.indices) +
-            ", ramp " + ramp_text(options) +
-            (options.wong_out ? ", wong out below " + std::to_string(*options.wong_out) : "") +
+    text += with_values(
+                words.rules,
+                {rules_text(options.rules),
+                 how_many(static_cast<std::uint64_t>(options.decks), words.deck, words.decks),
+                 how_many(static_cast<std::uint64_t>(options.players), words.seat, words.seats)}) +
             "\n";
-    text += "Seed " + std::to_string(options.seed) + ", " + std::to_string(report.threads) +
-            (report.threads == 1 ? " thread" : " threads") + ", " + fixed(report.seconds, 1) +
-            " s, " + fixed(report.seconds > 0 ? f.rounds_dealt / report.seconds / 1e6 : 0, 1) +
-            " million rounds/s" + (report.finished ? "" : " (stopped: the blocks done so far)") +
-            "\n";
+    text += with_values(words.reshuffle, {shuffle_text(options, words)}) + "\n";
+    text +=
+        with_values(words.play,
+                    {words.plays.at(static_cast<std::size_t>(options.play)), options.count.title,
+                     words.index_sets.at(static_cast<std::size_t>(options.indices)),
+                     ramp_text(options, words)}) +
+        (options.wong_out ? with_values(words.wong_out, {std::to_string(*options.wong_out)}) : "") +
+        "\n";
+    text +=
+        with_values(words.run,
+                    {std::to_string(options.seed), how_many(threads, words.thread, words.threads),
+                     fixed(report.seconds, 1),
+                     fixed(report.seconds > 0 ? f.rounds_dealt / report.seconds / 1e6 : 0, 1)}) +
+        (report.finished ? "" : words.stopped) + "\n";
     if (!report.blocks_per_rank.empty()) {
-        text += "Spread over " + std::to_string(report.blocks_per_rank.size()) +
-                (report.blocks_per_rank.size() == 1 ? " rank" : " ranks") + ", blocks played " +
-                numbers_list(report.blocks_per_rank, ", ") + " (rank 0 first)\n";
+        text += with_values(words.spread,
+                            {how_many(report.blocks_per_rank.size(), words.rank, words.ranks),
+                             numbers_list(report.blocks_per_rank, ", ")}) +
+                "\n";
     }
-    text += "\nRounds bet          " + grouped(f.rounds) + " of " + grouped(f.rounds_dealt) +
-            " dealt, " + grouped(f.hands) + " hands\n";
-    text += "Advantage           " + fixed(100 * f.advantage, 3) + " % +- " +
-            fixed(100 * f.advantage_se, 3) + " % of the units bet\n";
-    text += "EV per round        " + fixed(f.ev_per_round, 5) + " +- " +
-            fixed(f.ev_per_round_se, 5) + " units\n";
-    text += "SD per round        " + fixed(f.sd_per_round, 4) + " units\n";
-    text += "Win rate per 100    " + fixed(f.win_rate_per_100, 3) + " units, SD " +
-            fixed(f.sd_per_100, 2) + "\n";
-    text += "N0                  " + (f.ev_per_round > 0 ? grouped(std::llround(f.n0)) : "-") +
-            " rounds\n";
-    text += "DI                  " + fixed(f.di, 3) + "\n";
-    text += "SCORE               " + (f.ev_per_round > 0 ? fixed(f.score, 3) : "-") + "\n";
+    text += "\n";
+    text += labelled(words.rounds_bet,
+                     with_values(words.rounds_bet_value,
+                                 {grouped(f.rounds), grouped(f.rounds_dealt), grouped(f.hands)}));
+    text += labelled(words.advantage,
+                     with_values(words.advantage_value,
+                                 {fixed(100 * f.advantage, 3), fixed(100 * f.advantage_se, 3)}));
+    text += labelled(words.ev, with_values(words.ev_value, {fixed(f.ev_per_round, 5),
+                                                            fixed(f.ev_per_round_se, 5)}));
+    text += labelled(words.sd, with_values(words.units, {fixed(f.sd_per_round, 4)}));
+    text += labelled(
+        words.win_rate,
+        with_values(words.win_rate_value, {fixed(f.win_rate_per_100, 3), fixed(f.sd_per_100, 2)}));
+    text += labelled(
+        "N0", with_values(words.rounds,
+                          {f.ev_per_round > 0 ? grouped(std::llround(f.n0)) : std::string("-")}));
+    text += labelled("DI", fixed(f.di, 3));
+    text += labelled("SCORE", f.ev_per_round > 0 ? fixed(f.score, 3) : "-");
     if (f.risk_of_ruin) {
-        text += "Risk of ruin        " + fixed(100 * *f.risk_of_ruin, 3) + " % with " +
-                fixed(*report.bankroll, 0) + " units\n";
+        text += labelled(words.ruin, with_values(words.ruin_value, {fixed(100 * *f.risk_of_ruin, 3),
+                                                                    fixed(*report.bankroll, 0)}));
     }
     if (f.trip_risk_of_ruin) {
-        text += "Trip risk of ruin   " + fixed(100 * *f.trip_risk_of_ruin, 3) + " % in " +
-                grouped(*report.trip) + " rounds\n";
+        text += labelled(words.trip_ruin,
+                         with_values(words.trip_ruin_value, {fixed(100 * *f.trip_risk_of_ruin, 3),
+                                                             grouped(*report.trip)}));
     }
-    text += "\n  TC      rounds   share  advantage      SD\n";
+    // The headings right-aligned over their columns, whatever their language.
+    const auto& c = words.columns;
+    const auto right = [](const std::string& heading, std::size_t width) {
+        const std::size_t length = characters(heading);
+        return std::string(length < width ? width - length : 0, ' ') + heading;
+    };
+    text += "\n" + right(c[0], 4) + " " + right(c[1], 11) + " " + right(c[2], 7) + " " +
+            right(c[3], 10) + " " + right(c[4], 7) + "\n";
     for (const CountFigures& count : f.true_counts) {
         if (count.rounds == 0) {
             continue;

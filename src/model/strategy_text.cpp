@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "analysis_panel.h"
+#include "placeholders.h"
 #include "rule_line.h"
 #include "table_text.h"
 
@@ -16,14 +17,6 @@ namespace tavolix {
 namespace {
 
 using strategy::ChartRow;
-
-std::string with_value(std::string text, const std::string& value) {
-    const auto mark = text.find("%1");
-    if (mark != std::string::npos) {
-        text.replace(mark, 2, value);
-    }
-    return text;
-}
 
 std::string padded(const std::string& text, std::size_t width) {
     const std::size_t length = characters(text);
@@ -95,24 +88,24 @@ std::string percent_text(double share, int decimals) {
 }
 
 std::string round_ev_line(const Strategy& strategy, const StrategyWords& words) {
-    return with_value(words.round_ev, percent_text(strategy.round_ev, 3));
+    return with_values(words.round_ev, {percent_text(strategy.round_ev, 3)});
 }
 
 std::string house_edge_line(const Strategy& strategy, const StrategyWords& words) {
-    return with_value(words.house_edge, percent_text(-strategy.round_ev, 2));
+    return with_values(words.house_edge, {percent_text(-strategy.round_ev, 2)});
 }
 
 std::string variance_line(const Strategy& strategy, const StrategyWords& words) {
     std::array<char, 32> text{};
     std::snprintf(text.data(), text.size(), "%.2f", strategy.round_variance);
-    return with_value(words.variance, text.data());
+    return with_values(words.variance, {text.data()});
 }
 
 std::string stand_at_line(const strategy::StandAtEv& row, int best_stand_at,
                           const StrategyWords& words) {
     return right(std::to_string(row.n), 4) + "  " + right(percent_text(row.ev, 3), 8) + '%' +
            (row.n == best_stand_at
-                ? "  <- " + with_value(words.best_stand_at, std::to_string(row.n))
+                ? "  <- " + with_values(words.best_stand_at, {std::to_string(row.n)})
                 : std::string());
 }
 

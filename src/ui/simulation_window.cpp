@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "counting/count.h"
+#include "i18n/translation.h"
 #include "model/rule_line.h"
 #include "theme_colours.h"
 
@@ -305,7 +306,8 @@ void SimulationWindow::ended(const std::optional<SimulationReport>& report,
     show_running(false);
     if (report) {
         report_ = report;
-        text_->setPlainText(QString::fromStdString(simulation_text(*report)));
+        text_->setPlainText(QString::fromStdString(
+            simulation_text(*report, i18n::translated_simulation_report_words())));
         true_counts_->show_figures(report->figures);
         ruin_->show_game(report->figures.ev_per_round, report->figures.sd_per_round,
                          report->bankroll.value_or(bankroll_->value()));
