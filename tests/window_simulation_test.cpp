@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
@@ -134,8 +136,8 @@ TEST_F(SimulationWindowTest, a_bad_ramp_cell_is_refused_with_its_fault) {
         const char* text;
         const char* fault;
     };
-    for (const Case& bad : {Case{1, 1, "x", "whole numbers"}, Case{2, 1, "0", "1 to 1000"},
-                            Case{3, 0, "1", "must rise"}, Case{0, 0, "11", "-10 to 10"}}) {
+    for (const Case& bad : {Case{1, 1, "x", "numeri interi"}, Case{2, 1, "0", "da 1 a 1000"},
+                            Case{3, 0, "1", "devono crescere"}, Case{0, 0, "11", "da -10 a 10"}}) {
         QTableWidget* ramp = control<QTableWidget>("Ramp");
         const QString kept = ramp->item(bad.row, bad.column)->text();
         ramp->item(bad.row, bad.column)->setText(QLatin1String(bad.text));
@@ -148,6 +150,37 @@ TEST_F(SimulationWindowTest, a_bad_ramp_cell_is_refused_with_its_fault) {
         ramp->item(bad.row, bad.column)->setText(kept);
     }
     EXPECT_FALSE(window->report().has_value());
+}
+
+// What the table cannot play is said before a click, not refused after it:
+// the window's own dealer deals no casino round, one deck has room for four
+// seats, and KO, unbalanced, has no index plays.
+TEST_F(SimulationWindowTest, offers_only_what_the_table_can_play) {
+    QSpinBox* seats = control<QSpinBox>("Seats");
+    EXPECT_EQ(seats->maximum(), 4);
+    seats->setValue(4);
+    EXPECT_TRUE(std::holds_alternative<SimulationRequest>(window->request()));
+    window->set_table(tavolix::testing::rules_of("H17"), 2);
+    EXPECT_EQ(seats->maximum(), simulation::kMostPlayers);
+
+    QComboBox* indices = control<QComboBox>("Indices");
+    indices->setCurrentIndex(1);
+    control<QComboBox>("Count")->setCurrentIndex(1);  // KO
+    EXPECT_FALSE(indices->isEnabled());
+    EXPECT_EQ(indices->currentData().toInt(), static_cast<int>(simulation::IndexSet::none));
+    EXPECT_TRUE(std::holds_alternative<SimulationRequest>(window->request()));
+    control<QComboBox>("Count")->setCurrentIndex(0);  // Hi-Lo
+    EXPECT_TRUE(indices->isEnabled());
+
+    const QLabel* fault = control<QLabel>("Fault");
+    EXPECT_FALSE(fault->isVisible());
+    window->set_table(TableRules{}, 1);
+    EXPECT_TRUE(fault->isVisible());
+    EXPECT_TRUE(fault->text().contains(QStringLiteral("S17 o H17")));
+    EXPECT_FALSE(control("Run")->isEnabled());
+    window->set_table(tavolix::testing::rules_of("S17"), 1);
+    EXPECT_FALSE(fault->isVisible());
+    EXPECT_TRUE(control("Run")->isEnabled());
 }
 
 // The strategy window's button opens the simulation of the table it shows.

@@ -1300,6 +1300,34 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     <context>
         <name>tavolix::ui::SimulationWindow</name>
         <message>
+            <source>La simulazione gioca un tavolo da casinò: scegli S17 o H17 in «Regole...» della finestra principale</source>
+            <translation>The simulation plays a casino table: choose S17 or H17 in the main window's "Rules..."</translation>
+        </message>
+        <message>
+            <source>«%1» non è conteggio vero:unità</source>
+            <translation>"%1" is not true count:units</translation>
+        </message>
+        <message>
+            <source>«%1»: servono numeri interi</source>
+            <translation>"%1": whole numbers are needed</translation>
+        </message>
+        <message>
+            <source>«%1»: una puntata va da 1 a 1000 unità</source>
+            <translation>"%1": a bet is 1 to 1000 units</translation>
+        </message>
+        <message>
+            <source>«%1»: un conteggio vero va da -10 a 10</source>
+            <translation>"%1": a true count is -10 to 10</translation>
+        </message>
+        <message>
+            <source>«%1»: i conteggi veri devono crescere</source>
+            <translation>"%1": the true counts must rise</translation>
+        </message>
+        <message>
+            <source>Gli indici vogliono un conteggio bilanciato</source>
+            <translation>Index plays need a balanced count</translation>
+        </message>
+        <message>
             <source>Simulazione</source>
             <translation>Simulation</translation>
         </message>

@@ -179,8 +179,8 @@ std::variant<SimRequest, std::string> read(const QCommandLineParser& parser, con
     }
     if (parser.isSet(o.ramp)) {
         auto ramp = simulation::parse_ramp(argument_bytes(parser.value(o.ramp)));
-        if (const auto* error = std::get_if<std::string>(&ramp)) {
-            return "--ramp: " + *error;
+        if (const auto* error = std::get_if<simulation::RampError>(&ramp)) {
+            return "--ramp: " + simulation::ramp_error_text(*error);
         }
         options.ramp = std::get<std::vector<simulation::RampStep>>(ramp);
     }

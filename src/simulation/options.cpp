@@ -30,35 +30,56 @@ std::optional<int> whole_number(std::string_view text) {
 
 }  // namespace
 
-std::variant<std::vector<RampStep>, std::string> parse_ramp(std::string_view text) {
+std::variant<std::vector<RampStep>, RampError> parse_ramp(std::string_view text) {
     std::vector<RampStep> ramp;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string_view step = text.substr(start, comma - start);
         const std::size_t colon = step.find(':');
-        const std::string quoted = "ramp step \"" + std::string(step) + "\"";
+        const auto fault = [step](RampFault kind) { return RampError{kind, std::string(step)}; };
         if (colon == std::string_view::npos) {
-            return quoted + " is not TC:UNITS";
+            return fault(RampFault::not_a_step);
         }
         const std::optional<int> count = whole_number(step.substr(0, colon));
         const std::optional<int> units = whole_number(step.substr(colon + 1));
         if (!count || !units) {
-            return quoted + " is not TC:UNITS with whole numbers";
+            return fault(RampFault::not_whole_numbers);
         }
         if (*units < 1 || *units > 1000) {
-            return quoted + ": a bet is 1 to 1000 units";
+            return fault(RampFault::units_out_of_range);
         }
         if (*count < -10 || *count > 10) {
-            return quoted + ": a true count is -10 to 10";
+            return fault(RampFault::count_out_of_range);
         }
         if (!ramp.empty() && *count <= ramp.back().true_count) {
-            return quoted + ": the true counts must rise";
+            return fault(RampFault::not_rising);
         }
         ramp.push_back({*count, *units});
         start = comma + 1;
     }
     return ramp;
+}
+
+std::string ramp_error_text(const RampError& error) {
+    const std::string quoted = "ramp step \"" + error.step + "\"";
+    switch (error.fault) {
+        case RampFault::not_a_step:
+            return quoted + " is not TC:UNITS";
+        case RampFault::not_whole_numbers:
+            return quoted + " is not TC:UNITS with whole numbers";
+        case RampFault::units_out_of_range:
+            return quoted + ": a bet is 1 to 1000 units";
+        case RampFault::count_out_of_range:
+            return quoted + ": a true count is -10 to 10";
+        case RampFault::not_rising:
+            return quoted + ": the true counts must rise";
+    }
+    return quoted;
+}
+
+int most_players(int decks) {
+    return std::min(kMostPlayers, decks * 52 / 10 - 1);
 }
 
 std::optional<std::string> options_fault(const SimulationOptions& options) {
@@ -79,9 +100,7 @@ std::optional<std::string> options_fault(const SimulationOptions& options) {
     if (options.players < 1 || options.players > kMostPlayers) {
         return "players must be 1 to 7";
     }
-    // Ten cards a seat and the dealer's leave room for the longest rounds
-    // but the rarest, which take the discards.
-    if (10 * (options.players + 1) > cards) {
+    if (options.players > most_players(options.decks)) {
         return std::to_string(options.players) + " players are more than a shoe of " +
                std::to_string(cards) + " cards can deal a round to";
     }

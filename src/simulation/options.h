@@ -48,9 +48,31 @@ struct SimulationOptions {
 inline constexpr int kMostPlayers = 7;
 inline constexpr int kMostDecks = 8;
 
+// The most seats a shoe of `decks` deals a round to: ten cards for each seat
+// and the dealer leave room for the longest rounds but the rarest, which take
+// the discards.
+int most_players(int decks);
+
+// What is wrong with a ramp's step, kept apart from its words so that the
+// window can say it in its own language.
+enum class RampFault {
+    not_a_step,
+    not_whole_numbers,
+    units_out_of_range,
+    count_out_of_range,
+    not_rising
+};
+struct RampError {
+    RampFault fault;
+    std::string step;  // as it was written
+};
+
 // A ramp as "TC:UNITS,...", the true counts rising, each bet 1 to 1000
-// units; an error line naming the fault.
-std::variant<std::vector<RampStep>, std::string> parse_ramp(std::string_view text);
+// units; the first faulty step.
+std::variant<std::vector<RampStep>, RampError> parse_ramp(std::string_view text);
+
+// tavolix-sim's line for a ramp's fault.
+std::string ramp_error_text(const RampError& error);
 
 // What is wrong with the options, in one line; nothing when they can be run.
 std::optional<std::string> options_fault(const SimulationOptions& options);

@@ -64,6 +64,32 @@ void SimulationWindow::set_table(const TableRules& rules, int decks) {
     table_->setText(tr("Tavolo: %1").arg(QString::fromStdString(rule_line(rules, decks, words_))));
     table_->setToolTip(QString::fromStdString(rules_description(rules, decks, words_)));
     table_->setAccessibleDescription(table_->toolTip());
+    seats_->setMaximum(simulation::most_players(decks));
+    // The window's own dealer deals no casino round: said at once, not
+    // after a click on a button that could never start.
+    show_fault(casino_dealer(rules)
+                   ? QString()
+                   : tr("La simulazione gioca un tavolo da casinò: scegli S17 o H17 in "
+                        "«Regole...» della finestra principale"));
+    show_running(running());
+}
+
+// The words of a ramp's fault, as the ramp table shows its steps.
+QString SimulationWindow::ramp_fault(const simulation::RampError& error) {
+    const QString step = QString::fromStdString(error.step);
+    switch (error.fault) {
+        case simulation::RampFault::not_a_step:
+            return tr("«%1» non è conteggio vero:unità").arg(step);
+        case simulation::RampFault::not_whole_numbers:
+            return tr("«%1»: servono numeri interi").arg(step);
+        case simulation::RampFault::units_out_of_range:
+            return tr("«%1»: una puntata va da 1 a 1000 unità").arg(step);
+        case simulation::RampFault::count_out_of_range:
+            return tr("«%1»: un conteggio vero va da -10 a 10").arg(step);
+        case simulation::RampFault::not_rising:
+            return tr("«%1»: i conteggi veri devono crescere").arg(step);
+    }
+    return step;
 }
 
 QWidget* SimulationWindow::build_game() {
@@ -99,6 +125,7 @@ QWidget* SimulationWindow::build_game() {
     trip_->setValue(10000);
     trip_->setSuffix(tr(" giri"));
     trip_->setSpecialValueText(tr("nessun viaggio"));
+    connect(count_, &QComboBox::currentIndexChanged, this, [this] { follow_count(); });
     form->addRow(tr("Conteggio:"), count_);
     form->addRow(tr("Indici:"), indices_);
     form->addRow(tr("Penetrazione:"), penetration_);
@@ -248,8 +275,8 @@ std::variant<SimulationRequest, QString> SimulationWindow::request() const {
     }
     if (!ramp.empty()) {
         auto steps = simulation::parse_ramp(ramp);
-        if (const auto* error = std::get_if<std::string>(&steps)) {
-            return tr("Rampa: %1").arg(QString::fromStdString(*error));
+        if (const auto* error = std::get_if<simulation::RampError>(&steps)) {
+            return tr("Rampa: %1").arg(ramp_fault(*error));
         }
         options.ramp = std::get<std::vector<simulation::RampStep>>(steps);
     }
@@ -326,13 +353,26 @@ void SimulationWindow::ended(const std::optional<SimulationReport>& report,
 }
 
 void SimulationWindow::show_running(bool running) {
-    run_->setEnabled(!running);
+    run_->setEnabled(!running && casino_dealer(rules_));
     stop_->setEnabled(running);
     for (QWidget* input :
          std::initializer_list<QWidget*>{count_, indices_, penetration_, seats_, rounds_, bankroll_,
                                          trip_, ramp_, add_step_, remove_step_}) {
         input->setEnabled(!running);
     }
+    follow_count();
+}
+
+// Index plays are worked out for balanced counts only: with KO the choice
+// is none, and the list says why.
+void SimulationWindow::follow_count() {
+    const bool balanced =
+        counting::built_in_counts().at(static_cast<std::size_t>(count_->currentIndex())).balanced();
+    if (!balanced) {
+        indices_->setCurrentIndex(indices_->findData(static_cast<int>(IndexSet::none)));
+    }
+    indices_->setEnabled(balanced && !running());
+    indices_->setToolTip(balanced ? QString() : tr("Gli indici vogliono un conteggio bilanciato"));
 }
 
 // A run is ended before the window goes, so nothing is left working for it.

@@ -63,6 +63,8 @@ class SimulationWindow : public QWidget {
     void ended(const std::optional<SimulationReport>& report, const std::string& error);
     void show_running(bool running);
     void show_fault(const QString& fault);
+    void follow_count();
+    static QString ramp_fault(const simulation::RampError& error);
 
     ModelWords words_;
     TableRules rules_;
