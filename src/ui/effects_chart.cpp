@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "focus_frame.h"
 #include "model/count_window_text.h"
 
 namespace tavolix::ui {
@@ -63,10 +64,7 @@ void EffectsChart::paintEvent(QPaintEvent* /*event*/) {
     // row under everything.
     const int top = kMargin + line;
     const int bottom = height() - kMargin - 2 * line;
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    draw_focus_frame(painter, *this);
     const std::array<std::string, 10> labels = effect_labels();
     painter.setPen(ink);
     for (std::size_t i = 0; i < labels.size(); ++i) {

@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "simulation/figures.h"
+#include "focus_frame.h"
+#include "model/simulation_report.h"
 #include "theme_colours.h"
 
 namespace tavolix::ui {
@@ -66,10 +67,7 @@ void RuinChart::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     const QColor ink = palette().color(QPalette::WindowText);
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    draw_focus_frame(painter, *this);
     if (!game_) {
         return;
     }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "focus_frame.h"
 #include "model/strategy_cells.h"
 
 namespace tavolix::ui {
@@ -54,10 +55,7 @@ void StandAtChart::paintEvent(QPaintEvent* /*event*/) {
     const int label_top = kMargin;
     const int top = label_top + metrics.height() + 2;
     const int bottom = height() - kMargin - metrics.height() - 2;
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    draw_focus_frame(painter, *this);
     if (!figures_) {
         return;
     }

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "focus_frame.h"
 #include "theme_colours.h"
 
 namespace tavolix::ui {
@@ -69,10 +70,7 @@ void TrueCountChart::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     const QColor ink = palette().color(QPalette::WindowText);
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    draw_focus_frame(painter, *this);
     if (counts_.empty() || rounds_ == 0) {
         return;
     }
