@@ -10,6 +10,7 @@
 #include <random>
 
 #include "cli/sim_options.h"
+#include "model/simulation_session.h"
 #include "simulation/checkpoint.h"
 #include "simulation/figures.h"
 #include "simulation/run.h"
@@ -142,6 +143,60 @@ TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
         read_checkpoint(changed, fingerprint, blocks_of(options))));
     EXPECT_TRUE(std::holds_alternative<std::string>(
         read_checkpoint("not a checkpoint\n", fingerprint, blocks_of(options))));
+}
+
+// The workers an MPI rank plays its blocks on: each block given comes back
+// once with the sums run_block gives it, in whatever order they finish, and
+// blocks dropped before they start never come.
+TEST(SimulationRun, block_workers_give_back_each_block_once_with_its_sums) {
+    const SimulationOptions options{
+        .rules = rules_of("S17 DAS"), .decks = 6, .rounds = 40'000, .block_rounds = 2'000};
+    const Game game = game_of(options);
+    std::map<std::uint64_t, BlockSums> back;
+    {
+        BlockWorkers workers(game, 2);
+        workers.give({0, 5, 19, 7});
+        while (back.size() < 4) {
+            workers.wait(std::chrono::milliseconds(100));
+            for (const FinishedBlock& finished : workers.take_finished()) {
+                EXPECT_TRUE(back.emplace(finished.block, finished.sums).second) << finished.block;
+            }
+        }
+        EXPECT_TRUE(workers.idle());
+        workers.give({1, 2, 3});
+        workers.drop_waiting();
+        EXPECT_EQ(workers.waiting(), 0u);
+    }
+    for (const auto& [block, sums] : back) {
+        EXPECT_EQ(sums, run_block(game, options.seed, block)) << block;
+    }
+    EXPECT_EQ(back.size(), 4u);
+}
+
+// A report's rate is of the rounds this run dealt: one resumed from a
+// checkpoint with most of its rounds already dealt is not credited with them.
+TEST(SimulationRun, a_resumed_run_is_timed_by_its_own_rounds) {
+    const SimulationOptions options{
+        .rules = rules_of("S17"), .rounds = 40'000, .block_rounds = 10'000};
+    const Game game = game_of(options);
+    RunState state = fresh_state(options);
+    ASSERT_TRUE(run(game, 1, state));
+    const SimulationRequest request{.options = options, .bankroll = 500, .threads = 2};
+
+    const SimulationReport whole = report_of(request, state, 2.0);
+    EXPECT_TRUE(whole.finished);
+    EXPECT_DOUBLE_EQ(whole.seconds, 2.0);
+    EXPECT_EQ(whole.figures.rounds_dealt, 40'000u);
+    ASSERT_TRUE(whole.figures.risk_of_ruin.has_value());
+    EXPECT_EQ(*whole.figures.risk_of_ruin,
+              *simulation::figures_of(state.sums, 500.0, std::nullopt).risk_of_ruin);
+
+    // Three blocks of four came from the checkpoint: 2 s for 10,001 rounds.
+    const SimulationReport resumed = report_of(request, state, 2.0, 30'000);
+    EXPECT_NEAR(resumed.seconds * 10'001 / 40'000, 2.0, 1e-12);
+
+    state.done[2] = false;
+    EXPECT_FALSE(report_of(request, state, 2.0).finished);
 }
 
 // Dealt to the last card, rounds run out of cards and go on with the

@@ -9,7 +9,7 @@
 
 #include "core/table_rules.h"
 #include "core/table_state.h"
-#include "counting/count.h"
+#include "model/counter_text.h"
 
 namespace tavolix::cli {
 

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <mutex>
 
-#include "counting/correlations.h"
 #include "model/counter_text.h"
 #include "model/shoe_captions.h"
 #include "model/strategy_text.h"

@@ -7,8 +7,7 @@
 #include <ostream>
 #include <variant>
 
-#include "counting/index_plays.h"
-#include "counting/removal_effects.h"
+#include "model/counter_text.h"
 #include "table_request.h"
 
 namespace tavolix::cli {

@@ -7,12 +7,14 @@
 
 #include <algorithm>
 
-#include "block_workers.h"
 #include "sum_words.h"
 
 namespace tavolix::cli {
 
 namespace {
+
+using simulation::BlockWorkers;
+using simulation::FinishedBlock;
 
 // Only the main thread of each rank calls MPI; its workers hand it their
 // blocks through BlockWorkers.

@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "sim_session.h"
-#include "simulation/game.h"
-#include "simulation/run.h"
 
 namespace tavolix::cli {
 

@@ -19,7 +19,6 @@
 #include "sim_options.h"
 #include "sim_session.h"
 #include "sim_signals.h"
-#include "simulation/checkpoint.h"
 
 namespace {
 

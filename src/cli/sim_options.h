@@ -9,16 +9,12 @@
 #include <string>
 #include <variant>
 
-#include "simulation/options.h"
+#include "model/simulation_session.h"
 
 namespace tavolix::cli {
 
-// What tavolix-sim was asked to do.
-struct SimRequest {
-    simulation::SimulationOptions options;
-    unsigned threads = 1;
-    std::optional<double> bankroll = std::nullopt;
-    std::optional<std::uint64_t> trip = std::nullopt;
+// What tavolix-sim was asked to do: the run, and how it is written and kept.
+struct SimRequest : SimulationRequest {
     bool json = false;
     std::optional<std::string> checkpoint = std::nullopt;
 };

@@ -9,9 +9,7 @@
 
 #include "exit_status.h"
 #include "message.h"
-#include "model/simulation_report.h"
 #include "rules_json.h"
-#include "simulation/checkpoint.h"
 
 namespace tavolix::cli {
 
@@ -110,22 +108,8 @@ int report_run(const SimRequest& request, const RunState& state, const RunWatch&
             kExitStopped, program);
     }
 
-    const double seconds = watch.seconds();
-    const std::uint64_t rounds_before = watch.rounds_before();
-    SimulationReport report{
-        .options = request.options,
-        .figures = simulation::figures_of(state.sums, request.bankroll, request.trip),
-        .bankroll = request.bankroll,
-        .trip = request.trip,
-        .threads = request.threads,
-        .seconds = seconds,
-        .blocks_per_rank = blocks_per_rank,
-    };
-    // A resumed run's rate is of the rounds dealt in this run.
-    if (rounds_before > 0 && seconds > 0) {
-        report.seconds = seconds * static_cast<double>(state.sums.rounds_dealt) /
-                         static_cast<double>(state.sums.rounds_dealt - rounds_before + 1);
-    }
+    const SimulationReport report =
+        report_of(request, state, watch.seconds(), watch.rounds_before(), blocks_per_rank);
     const std::string text =
         request.json ? simulation_json(report, QJsonDocument(rules_json(request.options.rules))
                                                    .toJson(QJsonDocument::Compact)

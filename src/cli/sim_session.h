@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "sim_options.h"
-#include "simulation/run.h"
 
 namespace tavolix::cli {
 

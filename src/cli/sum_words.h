@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "simulation/block_sums.h"
+#include "model/simulation_session.h"
 
 namespace tavolix::cli {
 

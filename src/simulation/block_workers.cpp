@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <utility>
 
-namespace tavolix::cli {
+namespace tavolix::simulation {
 
-BlockWorkers::BlockWorkers(const simulation::Game& game, unsigned threads) : game_(game) {
+BlockWorkers::BlockWorkers(const Game& game, unsigned threads) : game_(game) {
     for (unsigned t = 0; t < std::max(threads, 1u); ++t) {
         threads_.emplace_back([this] { work(); });
     }
@@ -67,7 +67,7 @@ void BlockWorkers::work() {
         waiting_.pop_front();
         ++playing_;
         lock.unlock();
-        FinishedBlock finished{block, simulation::run_block(game_, game_.options.seed, block)};
+        FinishedBlock finished{block, run_block(game_, game_.options.seed, block)};
         lock.lock();
         --playing_;
         done_.push_back(std::move(finished));
@@ -75,4 +75,4 @@ void BlockWorkers::work() {
     }
 }
 
-}  // namespace tavolix::cli
+}  // namespace tavolix::simulation

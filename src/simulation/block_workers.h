@@ -11,14 +11,14 @@
 #include <thread>
 #include <vector>
 
-#include "simulation/block_sums.h"
-#include "simulation/game.h"
+#include "block_sums.h"
+#include "game.h"
 
-namespace tavolix::cli {
+namespace tavolix::simulation {
 
 struct FinishedBlock {
     std::uint64_t block = 0;
-    simulation::BlockSums sums;
+    BlockSums sums;
 };
 
 // Threads that play the blocks they are given, for a thread that hands the
@@ -26,7 +26,7 @@ struct FinishedBlock {
 // talks to the other processes): it gives, waits for news, and takes.
 class BlockWorkers {
   public:
-    BlockWorkers(const simulation::Game& game, unsigned threads);
+    BlockWorkers(const Game& game, unsigned threads);
     ~BlockWorkers();  // the blocks not started are dropped; those in play end first
     BlockWorkers(const BlockWorkers&) = delete;
     BlockWorkers& operator=(const BlockWorkers&) = delete;
@@ -46,7 +46,7 @@ class BlockWorkers {
   private:
     void work();
 
-    const simulation::Game& game_;
+    const Game& game_;
     mutable std::mutex mutex_;
     std::condition_variable given_;
     std::condition_variable finished_;
@@ -57,4 +57,4 @@ class BlockWorkers {
     std::vector<std::jthread> threads_;
 };
 
-}  // namespace tavolix::cli
+}  // namespace tavolix::simulation

@@ -7,8 +7,6 @@
 #include <chrono>
 #include <memory>
 
-#include "simulation/run.h"
-
 namespace tavolix::ui {
 
 namespace {
@@ -83,20 +81,12 @@ void SimulationRunner::start(const SimulationRequest& request) {
                 post([this, rounds, seconds] { progress_(rounds, seconds); });
             }
         };
-        const bool finished = simulation::run(std::get<simulation::Game>(prepared), request.threads,
-                                              state, on_block, stop);
+        simulation::run(std::get<simulation::Game>(prepared), request.threads, state, on_block,
+                        stop);
         const double seconds = seconds_since(start);
         std::optional<SimulationReport> report;
         if (state.sums.rounds_dealt > 0) {
-            report = SimulationReport{
-                .options = request.options,
-                .figures = simulation::figures_of(state.sums, request.bankroll, request.trip),
-                .bankroll = request.bankroll,
-                .trip = request.trip,
-                .threads = request.threads,
-                .seconds = seconds,
-                .finished = finished,
-            };
+            report = report_of(request, state, seconds);
         }
         const std::uint64_t rounds = state.sums.rounds_dealt;
         post([this, report = std::move(report), rounds, seconds] {

@@ -10,17 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "model/simulation_report.h"
+#include "model/simulation_session.h"
 
 namespace tavolix::ui {
-
-// What the window asks the simulator for.
-struct SimulationRequest {
-    simulation::SimulationOptions options;
-    std::optional<double> bankroll = std::nullopt;
-    std::optional<std::uint64_t> trip = std::nullopt;
-    unsigned threads = 1;
-};
 
 // Plays one simulation at a time on a thread of its own, which hands what it
 // learns to the thread the runner lives on through that thread's event loop:

@@ -16,8 +16,8 @@
 #include <cmath>
 #include <thread>
 
-#include "counting/count.h"
 #include "i18n/translation.h"
+#include "model/count_window_text.h"
 #include "model/rule_line.h"
 #include "theme_colours.h"
 

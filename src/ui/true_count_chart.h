@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "simulation/figures.h"
+#include "model/simulation_report.h"
 
 namespace tavolix::ui {
 
