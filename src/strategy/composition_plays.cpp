@@ -10,6 +10,7 @@
 #include "analysis/shoe_finals.h"
 #include "analysis/table_money.h"
 #include "core/hand_total.h"
+#include "up_card_round.h"
 
 namespace tavolix::strategy {
 
@@ -33,10 +34,7 @@ std::vector<CompositionPlay> composition_plays(int up, const Strategy& strategy)
     Integer up_total = 0;
     Integer up_soft = 0;
     add_card(up_total, up_soft, static_cast<Integer>(up));
-    Table any{
-        .banco = {static_cast<Integer>(up)}, .player = {2, 3}, .shoe = after_up, .rules = rules};
-    --any.shoe[2];
-    --any.shoe[3];
+    const Table any = table_for(up, 2, 3, after_up, rules);
     const DealerNatural natural = TableMoney(any, up_total, 5).dealer_natural();
     const std::vector<DealerStop> stops = stops_for(rules.dealer);
     const DealerPlays dealer(up_total, up_soft, natural.hole_value != 0, after_up, stops, memory);

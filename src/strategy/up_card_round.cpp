@@ -16,8 +16,6 @@
 
 namespace tavolix::strategy {
 
-namespace {
-
 using namespace tavolix::analysis;
 
 Table table_for(int up, int first, int second, const DeckCounts& after_up,
@@ -30,6 +28,8 @@ Table table_for(int up, int first, int second, const DeckCounts& after_up,
     --table.shoe[second];
     return table;
 }
+
+namespace {
 
 // What a pair's split needs: its table and money outlive the trees, which
 // refer to them.

@@ -6,12 +6,18 @@
 #include <stop_token>
 #include <vector>
 
+#include "analysis/hand_analysis.h"
 #include "analysis/scratch.h"
 #include "core/remaining_cards.h"
 #include "core/table_rules.h"
 #include "round.h"
 
 namespace tavolix::strategy {
+
+// The table of `first` and `second` against the up card, both dealt from
+// `after_up`, the shoe less the up card.
+analysis::Table table_for(int up, int first, int second, const DeckCounts& after_up,
+                          const TableRules& rules);
 
 // Every initial hand against one up card, the deal's chance counted from
 // `shoe` before the up card. All of them share one tree of the player's
