@@ -8,6 +8,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 
 #include "cli/sim_options.h"
 #include "model/simulation_session.h"
@@ -143,6 +144,37 @@ TEST(SimulationRun, same_sums_on_one_and_two_threads_and_after_a_stop) {
         read_checkpoint(changed, fingerprint, blocks_of(options))));
     EXPECT_TRUE(std::holds_alternative<std::string>(
         read_checkpoint("not a checkpoint\n", fingerprint, blocks_of(options))));
+}
+
+// The i18 set changes the chart only where the whole index table does, in
+// at most eighteen cells (insurance apart), and at every count takes there
+// the index table's play; with no indices the chart is the same at every
+// count and insurance is never taken.
+TEST(SimulationGame, i18_takes_a_few_cells_of_the_index_table_and_none_else) {
+    if (testing::kSanitized) {
+        GTEST_SKIP() << "three index tables: checked outside the sanitizers";
+    }
+    SimulationOptions options{.rules = rules_of("S17 DAS LS"), .decks = 6};
+    const Game basic = game_of(options);
+    options.indices = IndexSet::i18;
+    const Game i18 = game_of(options);
+    options.indices = IndexSet::all;
+    const Game all = game_of(options);
+
+    const std::size_t per_slot = basic.chart.size() / kCountSlots;
+    std::set<std::size_t> changed;
+    for (std::size_t at = 0; at < basic.chart.size(); ++at) {
+        EXPECT_EQ(basic.chart[at], basic.chart[at % per_slot]) << at;
+        if (i18.chart[at] != basic.chart[at]) {
+            EXPECT_EQ(i18.chart[at], all.chart[at]) << at;
+            changed.insert(at % per_slot);
+        }
+    }
+    EXPECT_GE(changed.size(), 10u);
+    EXPECT_LE(changed.size(), 17u);
+    EXPECT_EQ(basic.insurance_at, INT_MAX);
+    EXPECT_EQ(i18.insurance_at, all.insurance_at);
+    EXPECT_NE(i18.chart, all.chart);  // "all" changes more than the eighteen
 }
 
 // The workers an MPI rank plays its blocks on: each block given comes back
