@@ -358,6 +358,12 @@ TEST(RiskOfRuin, trip_risk_meets_the_formula_and_a_random_walk) {
     EXPECT_DOUBLE_EQ(risk_of_ruin(ev, sd, 50), std::exp(-2 * ev * 50 / (sd * sd)));
     EXPECT_EQ(risk_of_ruin(-0.01, sd, 50), 1.0);
     EXPECT_NEAR(trip_risk_of_ruin(ev, sd, 50, 1e9), risk_of_ruin(ev, sd, 50), 1e-9);
+    // The bankroll for a risk is the one whose risk it is.
+    for (const double risk : {0.5, 0.135, 0.01, 1e-6}) {
+        ASSERT_TRUE(bankroll_for_risk(ev, sd, risk).has_value());
+        EXPECT_NEAR(risk_of_ruin(ev, sd, *bankroll_for_risk(ev, sd, risk)), risk, 1e-12 * risk);
+    }
+    EXPECT_FALSE(bankroll_for_risk(-0.01, sd, 0.01).has_value());
 
     // Steps of +-1: the walk touches -B exactly, with no overshoot.
     const double p = 0.51;

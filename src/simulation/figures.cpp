@@ -34,6 +34,13 @@ double risk_of_ruin(double ev, double sd, double bankroll) {
     return std::exp(-2.0 * ev * bankroll / (sd * sd));
 }
 
+std::optional<double> bankroll_for_risk(double ev, double sd, double risk) {
+    if (!(ev > 0) || !(sd > 0)) {
+        return std::nullopt;
+    }
+    return -std::log(risk) * sd * sd / (2.0 * ev);
+}
+
 double trip_risk_of_ruin(double ev, double sd, double bankroll, double rounds) {
     if (sd <= 0 || rounds <= 0) {
         return ev * rounds <= -bankroll ? 1.0 : 0.0;

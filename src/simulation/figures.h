@@ -44,6 +44,10 @@ struct Figures {
 // exp(-2 ev B / sd^2), 1 when the game does not win.
 double risk_of_ruin(double ev, double sd, double bankroll);
 
+// The bankroll whose risk of ruin is `risk` (0 < risk < 1), the formula
+// above turned round; none where the game loses or does not vary.
+std::optional<double> bankroll_for_risk(double ev, double sd, double risk);
+
 // The chance of touching -`bankroll` within `rounds` rounds, by the first
 // passage of a Brownian motion drifting by ev with deviation sd per round.
 double trip_risk_of_ruin(double ev, double sd, double bankroll, double rounds);

@@ -32,11 +32,11 @@ RuinChart::RuinChart(QWidget* parent) : QWidget(parent) {
 }
 
 double RuinChart::widest_bankroll(double ev, double sd, double bankroll) {
-    if (!(ev > 0) || !(sd > 0)) {
+    const std::optional<double> one_percent = simulation::bankroll_for_risk(ev, sd, 0.01);
+    if (!one_percent) {
         return 2 * bankroll;
     }
-    const double one_percent = std::log(100.0) * sd * sd / (2 * ev);
-    return std::clamp(one_percent, 2 * bankroll, 10 * bankroll);
+    return std::clamp(*one_percent, 2 * bankroll, 10 * bankroll);
 }
 
 void RuinChart::show_game(double ev, double sd, double bankroll) {
