@@ -12,8 +12,16 @@ namespace {
 
 constexpr const char* kTranslations = ":/i18n";
 
+// The texts of one translation context in the language now installed; the
+// context is written again at each text for lupdate, which reads the source.
+auto words_in(const char* context) {
+    return [context](const char* text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+}
+
 std::string word(const char* text) {
-    return QCoreApplication::translate("ModelWords", text).toStdString();
+    return words_in("ModelWords")(text);
 }
 
 AnalysisWords translated_analysis_words() {
@@ -164,9 +172,7 @@ std::optional<std::string> translated_preset_name(std::string_view name) {
 }
 
 StrategyWords translated_strategy_words() {
-    const auto word = [](const char* text) {
-        return QCoreApplication::translate("StrategyWords", text).toStdString();
-    };
+    const auto word = words_in("StrategyWords");
     StrategyWords translated;
     translated.title = word(QT_TRANSLATE_NOOP("StrategyWords", "Strategia"));
     translated.round_ev = word(QT_TRANSLATE_NOOP("StrategyWords", "EV del giro: %1%"));
@@ -198,9 +204,7 @@ StrategyWords translated_strategy_words() {
 }
 
 CounterWords translated_counter_words() {
-    const auto word = [](const char* text) {
-        return QCoreApplication::translate("CounterWords", text).toStdString();
-    };
+    const auto word = words_in("CounterWords");
     CounterWords translated;
     translated.count = word(QT_TRANSLATE_NOOP("CounterWords", "Conteggio %1"));
     translated.balanced = word(QT_TRANSLATE_NOOP("CounterWords", "bilanciato"));
@@ -225,9 +229,7 @@ CounterWords translated_counter_words() {
 }
 
 CountWindowWords translated_count_window_words() {
-    const auto word = [](const char* text) {
-        return QCoreApplication::translate("CountWindowWords", text).toStdString();
-    };
+    const auto word = words_in("CountWindowWords");
     CountWindowWords translated;
     translated.title = word(QT_TRANSLATE_NOOP("CountWindowWords", "Conteggio"));
     translated.count = word(QT_TRANSLATE_NOOP("CountWindowWords", "Conteggio:"));
@@ -266,9 +268,7 @@ CountWindowWords translated_count_window_words() {
 }
 
 SimulationReportWords translated_simulation_report_words() {
-    const auto word = [](const char* text) {
-        return QCoreApplication::translate("SimulationReportWords", text).toStdString();
-    };
+    const auto word = words_in("SimulationReportWords");
     SimulationReportWords translated;
     translated.rules = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Regole %1, %2, %3"));
     translated.deck = word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 mazzo"));
