@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -86,6 +87,63 @@ INSTANTIATE_TEST_SUITE_P(Rules, AgainstExactRound,
                                            ExactCase{6, "H17 ENHC SPL0 LS BJ6:5 D10"},
                                            ExactCase{1, "S17 DAS"},
                                            ExactCase{6, "H17 DAS RSA LS"}));
+
+// Dealt to its end, a shoe is a permutation of its cards; over many
+// shuffles each value comes out at a place, and a pair of values at two
+// neighbouring places, as often as drawing without replacement says.
+TEST(SimulationShoe, deals_every_order_as_often_as_drawing_without_replacement) {
+    constexpr int kShuffles = 100'000;
+    std::array<int, 11> first{};
+    std::array<int, 11> last{};
+    int aces_together = 0;  // the 26th and 27th cards both aces
+    Shoe shoe(1, pcg32(41, 3));
+    for (int shuffle = 0; shuffle < kShuffles; ++shuffle) {
+        std::array<int, 11> dealt{};
+        int previous = 0;
+        for (int card = 0; card < 52; ++card) {
+            const int value = shoe.draw();
+            ++dealt[static_cast<std::size_t>(value)];
+            if (card == 0) {
+                ++first[static_cast<std::size_t>(value)];
+            }
+            if (card == 51) {
+                ++last[static_cast<std::size_t>(value)];
+            }
+            if (card == 26 && value == 1 && previous == 1) {
+                ++aces_together;
+            }
+            previous = value;
+        }
+        ASSERT_EQ(dealt, (std::array<int, 11>{0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 16})) << shuffle;
+        shoe.shuffle();
+    }
+    const auto within_four_errors = [](int seen, double p, const char* what, int value) {
+        const double expected = p * kShuffles;
+        EXPECT_NEAR(seen, expected, 4 * std::sqrt(expected * (1 - p))) << what << " " << value;
+    };
+    for (int value = 1; value <= 10; ++value) {
+        const double p = (value == 10 ? 16.0 : 4.0) / 52;
+        within_four_errors(first[static_cast<std::size_t>(value)], p, "first card", value);
+        within_four_errors(last[static_cast<std::size_t>(value)], p, "last card", value);
+    }
+    within_four_errors(aces_together, 4.0 / 52 * 3.0 / 51, "two aces together", 1);
+}
+
+// The loop's integer true count is the floor of the running count per deck
+// left, negative counts included.
+TEST(SimulationShoe, floors_the_true_count_as_the_plain_quotient_does) {
+    for (int unseen = 1; unseen <= Shoe::kMostCards; unseen += 7) {
+        for (int half_running = -300; half_running <= 300; ++half_running) {
+            // One division of exact integers: correctly rounded, so exact
+            // at a whole true count and far from the next one elsewhere.
+            const long double plain = std::floor(static_cast<long double>(half_running * 26) /
+                                                 static_cast<long double>(unseen));
+            ASSERT_EQ(floored_true_count(half_running, unseen), static_cast<int>(plain))
+                << half_running << " half points, " << unseen << " cards";
+        }
+    }
+    EXPECT_EQ(floored_true_count(12, 0), 0);  // an empty shoe counts nothing
+}
 
 // The rounds are split into fixed blocks with a stream each: however many
 // threads take them, the sums are the same to the last unit.
