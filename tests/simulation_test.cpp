@@ -461,6 +461,8 @@ TEST(SimOptions, refuses_bad_options_naming_the_fault) {
         {{"--indices", "i18", "--play", "composition"}, "basic"},
         {{"--penetration", "0.5", "--cut-card", "100"}, "together"},
         {{"--count", "ko", "--indices", "all"}, "balanced"},
+        {{"--checkpoint", "run.ckpt", "--checkpoint-every", "0.05"}, "0.1 to 86400"},
+        {{"--checkpoint-every", "10"}, "needs --checkpoint"},
     };
     for (const auto& [arguments, named] : cases) {
         const auto parsed = cli::parse_sim_arguments(QStringList{"tavolix-sim"} + arguments);
@@ -474,6 +476,10 @@ TEST(SimOptions, refuses_bad_options_naming_the_fault) {
         {"tavolix-sim", "--rules", "H17 DAS", "--ramp", "1:1,2:4", "--bankroll", "500"});
     ASSERT_TRUE(std::holds_alternative<cli::SimRequest>(good));
     EXPECT_EQ(std::get<cli::SimRequest>(good).options.ramp.size(), 2u);
+    const auto often = cli::parse_sim_arguments(
+        {"tavolix-sim", "--checkpoint", "run.ckpt", "--checkpoint-every", "0.25"});
+    ASSERT_TRUE(std::holds_alternative<cli::SimRequest>(often));
+    EXPECT_EQ(std::get<cli::SimRequest>(often).checkpoint_every, std::chrono::milliseconds(250));
 }
 
 }  // namespace

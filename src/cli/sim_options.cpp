@@ -4,6 +4,7 @@
 #include "sim_options.h"
 
 #include <QCommandLineParser>
+#include <cmath>
 #include <thread>
 
 #include "argument_text.h"
@@ -75,6 +76,9 @@ struct SimOptions {
                "Keep the run's state in FILE every few seconds and at Ctrl-C; started again with "
                "the same options and FILE, the run goes on from it.",
                "FILE");
+    QCommandLineOption checkpoint_every =
+        valued("checkpoint-every",
+               "With --checkpoint: write it every SECONDS (0.1 to 86400, default 5).", "SECONDS");
 };
 
 std::string option_name(const QCommandLineOption& option) {
@@ -215,6 +219,17 @@ std::variant<SimRequest, std::string> read(const QCommandLineParser& parser, con
             return "--checkpoint needs a file name";
         }
     }
+    if (parser.isSet(o.checkpoint_every)) {
+        const double seconds = parser.value(o.checkpoint_every).trimmed().toDouble(&ok);
+        if (!ok || !(seconds >= 0.1 && seconds <= 86400)) {
+            return quoted(parser, o.checkpoint_every) + ": seconds must be 0.1 to 86400";
+        }
+        if (!request.checkpoint) {
+            return "--checkpoint-every needs --checkpoint";
+        }
+        request.checkpoint_every =
+            std::chrono::milliseconds(static_cast<std::int64_t>(std::lround(seconds * 1000)));
+    }
     if (const auto fault = simulation::options_fault(options)) {
         return *fault;
     }
@@ -235,7 +250,7 @@ std::variant<SimRequest, SimInfo, std::string> parse_sim_arguments(const QString
          {&options.rounds, &options.decks, &options.rules, &options.seed, &options.threads,
           &options.penetration, &options.cut_card, &options.players, &options.play, &options.count,
           &options.indices, &options.ramp, &options.wong_out, &options.bankroll, &options.trip,
-          &options.json, &options.checkpoint}) {
+          &options.json, &options.checkpoint, &options.checkpoint_every}) {
         parser.addOption(*option);
     }
     if (!parser.parse(arguments)) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ namespace tavolix::cli {
 struct SimRequest : SimulationRequest {
     bool json = false;
     std::optional<std::string> checkpoint = std::nullopt;
+    // How often the checkpoint is written while the run goes on; a job on a
+    // cluster whose machines are often lost may want it sooner.
+    std::chrono::milliseconds checkpoint_every = std::chrono::seconds(5);
 };
 
 // --help or --version: the text to print, and nothing to run.

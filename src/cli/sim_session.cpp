@@ -17,7 +17,6 @@ namespace {
 
 using simulation::RunState;
 
-constexpr auto kCheckpointEvery = std::chrono::seconds(5);
 constexpr auto kProgressAfter = std::chrono::seconds(1);
 constexpr auto kProgressEvery = std::chrono::milliseconds(250);
 
@@ -66,7 +65,7 @@ void RunWatch::save(const RunState& state) {
 
 void RunWatch::on_block(const RunState& now) {
     const Clock::time_point time = Clock::now();
-    if (request_.checkpoint && time - saved_ >= kCheckpointEvery && !save_error_) {
+    if (request_.checkpoint && time - saved_ >= request_.checkpoint_every && !save_error_) {
         save(now);
     }
     if (progress_ && time - start_ >= kProgressAfter && time - shown_ >= kProgressEvery) {

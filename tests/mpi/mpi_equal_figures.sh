@@ -20,8 +20,8 @@ export OMPI_MCA_btl=self,vader OMPI_MCA_btl_vader_single_copy_mechanism=none
 export OMPI_MCA_rmaps_base_oversubscribe=1
 mpirun=(timeout 120 mpirun --oversubscribe -np 3)
 
-# Long enough that the run is still dealing when its first checkpoint is
-# written, five seconds in.
+# Long enough that the run is still dealing seconds after its first
+# checkpoint.
 game=(--rounds "${TAVOLIX_MPI_TEST_ROUNDS:-150000000}" --decks 6 --rules "S17 DAS LS"
       --ramp "1:1,2:2,3:4,4:8,5:12" --bankroll 1000 --trip 5000 --seed 20260530 --json)
 
@@ -49,14 +49,17 @@ PYTHON
 same_figures "$work/one.json" "$work/three.json"
 echo "3 ranks: the figures of one thread ($(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["blocks_per_rank"])' "$work/three.json") blocks per rank)"
 
-# Killed as a scheduler's time limit would, then started again: about a
-# quarter of the way in (the ranks share two cores or more, so the job takes
-# at most half the time of one thread), before the first timed checkpoint on
-# a fast machine, so that the one written at SIGTERM is resumed from.
+# Killed as a scheduler's time limit would, then started again. The kill
+# waits for the first checkpoint, written a quarter of a second into the
+# play, so that it never lands while MPI is still starting (which would end
+# the job before any rank could keep its work), and comes well before the
+# end of a job of several seconds.
 "${mpirun[@]}" "$sim_mpi" "${game[@]}" --threads 1 --checkpoint "$work/run.ckpt" \
-    >"$work/killed.json" 2>"$work/killed.err" &
+    --checkpoint-every 0.25 >"$work/killed.json" 2>"$work/killed.err" &
 job=$!
-sleep "$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["seconds"] / 8)' "$work/one.json")"
+while [ ! -s "$work/run.ckpt" ] && kill -0 "$job" 2>/dev/null; do
+    sleep 0.05
+done
 kill -TERM "$job" 2>/dev/null || true
 status=0
 wait "$job" || status=$?
