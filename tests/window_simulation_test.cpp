@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -78,6 +79,9 @@ TEST_F(SimulationWindowTest, runs_a_small_game_to_the_report_of_its_options) {
     // In the window's language, not tavolix-sim's English.
     EXPECT_NE(control<QPlainTextEdit>("Report")->toPlainText().toStdString(),
               simulation_text(report));
+    // Every line is read without scrolling sideways.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QPlainTextEdit>("Report")->horizontalScrollBar()->maximum(), 0);
     EXPECT_FALSE(control("TrueCounts")->accessibleDescription().isEmpty());
     EXPECT_FALSE(control("Ruin")->accessibleDescription().isEmpty());
 

@@ -199,7 +199,9 @@ void SimulationWindow::build() {
 
     text_ = named(new QPlainTextEdit, "Report");
     text_->setReadOnly(true);
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The table's lines fit the pane's width; a long line of the options
+    // (the Italian ramp) wraps at a word rather than hide behind a scroll.
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setAccessibleName(tr("Resoconto della simulazione"));
     const QFontMetrics fixed(text_->font());
