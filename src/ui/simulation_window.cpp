@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
@@ -205,7 +207,12 @@ void SimulationWindow::build() {
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setAccessibleName(tr("Resoconto della simulazione"));
     const QFontMetrics fixed(text_->font());
-    text_->setMinimumSize(fixed.horizontalAdvance(QString(76, QLatin1Char('0'))),
+    // 76 characters to read, beside the frame, the page's margins and the
+    // scroll bar.
+    const int edges = 2 * (text_->frameWidth() +
+                           static_cast<int>(text_->document()->documentMargin())) +
+                      text_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    text_->setMinimumSize(fixed.horizontalAdvance(QString(76, QLatin1Char('0'))) + edges,
                           30 * fixed.height());
     true_counts_ = named(new TrueCountChart, "TrueCounts");
     true_counts_->setAccessibleName(tr("Giri e vantaggio per conteggio vero"));
