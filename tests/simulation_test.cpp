@@ -545,11 +545,11 @@ TEST(SimulationFigures, standard_errors_are_the_spread_across_seeds) {
     std::vector<double> advantages, evs;
     double advantage_se = 0, ev_se = 0;
     const SimulationOptions options{.rules = rules_of("S17 DAS"),
-                              .decks = 2,
-                              .penetration = 0.75,
-                              .ramp = {{0, 1}, {1, 2}, {2, 4}, {3, 8}},
-                              .rounds = 50'000,
-                              .block_rounds = 5'000};
+                                    .decks = 2,
+                                    .penetration = 0.75,
+                                    .ramp = {{0, 1}, {1, 2}, {2, 4}, {3, 8}},
+                                    .rounds = 50'000,
+                                    .block_rounds = 5'000};
     Game game = game_of(options);
     for (int seed = 1; seed <= kSeeds; ++seed) {
         game.options.seed = static_cast<std::uint64_t>(seed);

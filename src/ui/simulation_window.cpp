@@ -209,9 +209,9 @@ void SimulationWindow::build() {
     const QFontMetrics fixed(text_->font());
     // 76 characters to read, beside the frame, the page's margins and the
     // scroll bar.
-    const int edges = 2 * (text_->frameWidth() +
-                           static_cast<int>(text_->document()->documentMargin())) +
-                      text_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int edges =
+        2 * (text_->frameWidth() + static_cast<int>(text_->document()->documentMargin())) +
+        text_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     text_->setMinimumSize(fixed.horizontalAdvance(QString(76, QLatin1Char('0'))) + edges,
                           30 * fixed.height());
     true_counts_ = named(new TrueCountChart, "TrueCounts");
