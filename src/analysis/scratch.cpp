@@ -10,14 +10,17 @@ namespace {
 // Enough for most tables of one deck, so a first analysis rarely overflows.
 constexpr std::size_t kFirstBuffer = std::size_t{1} << 20;
 
-std::unique_ptr<std::byte[]> unfilled(std::size_t size) {
-    return std::unique_ptr<std::byte[]>(new std::byte[size]);
+// A buffer of `wanted` bytes in place of the old one, which goes first so
+// that the two are never held at once; its bytes are not zeroed.
+void renew(std::unique_ptr<std::byte[]>& buffer, std::size_t& size, std::size_t wanted) {
+    buffer.reset();
+    buffer = std::make_unique_for_overwrite<std::byte[]>(wanted);
+    size = wanted;
 }
 
 std::byte* sized(std::unique_ptr<std::byte[]>& buffer, std::size_t& size) {
     if (!buffer) {
-        buffer = unfilled(kFirstBuffer);
-        size = kFirstBuffer;
+        renew(buffer, size, kFirstBuffer);
     }
     return buffer.get();
 }
@@ -32,9 +35,7 @@ ScratchArena::~ScratchArena() {
     if (overflow_.bytes > 0) {
         // Room for all of this analysis at once next time, and some more.
         const std::size_t needed = scratch_.size_ + overflow_.bytes;
-        scratch_.buffer_.reset();
-        scratch_.buffer_ = unfilled(needed + needed / 2);
-        scratch_.size_ = needed + needed / 2;
+        renew(scratch_.buffer_, scratch_.size_, needed + needed / 2);
     }
 }
 
