@@ -73,7 +73,7 @@ void SimulationWindow::set_table(const TableRules& rules, int decks) {
                    ? QString()
                    : tr("La simulazione gioca un tavolo da casinò: scegli S17 o H17 in "
                         "«Regole...» della finestra principale"));
-    show_running(running());
+    show_running();
 }
 
 // The words of a ramp's fault, as the ramp table shows its steps.
@@ -254,7 +254,7 @@ void SimulationWindow::build() {
     layout->addWidget(fault_);
     layout->addLayout(results, 1);
     layout->addLayout(footer);
-    show_running(false);
+    show_running();
     // Return-ready: the game as it stands is one key away.
     run_->setFocus();
 }
@@ -321,7 +321,7 @@ void SimulationWindow::start() {
     progress_->setValue(0);
     rate_->setText(tr("Preparazione della strategia e degli indici..."));
     runner_->start(chosen);
-    show_running(true);
+    show_running();
 }
 
 void SimulationWindow::progressed(std::uint64_t rounds_dealt, double seconds) {
@@ -339,7 +339,7 @@ void SimulationWindow::progressed(std::uint64_t rounds_dealt, double seconds) {
 
 void SimulationWindow::ended(const std::optional<SimulationReport>& report,
                              const std::string& error) {
-    show_running(false);
+    show_running();
     if (report) {
         report_ = report;
         text_->setPlainText(QString::fromStdString(
@@ -361,7 +361,9 @@ void SimulationWindow::ended(const std::optional<SimulationReport>& report,
     emit runEnded();
 }
 
-void SimulationWindow::show_running(bool running) {
+// The inputs as the runner stands: a run in progress keeps its options.
+void SimulationWindow::show_running() {
+    const bool running = this->running();
     run_->setEnabled(!running && casino_dealer(rules_));
     stop_->setEnabled(running);
     for (QWidget* input :
@@ -388,7 +390,7 @@ void SimulationWindow::follow_count() {
 void SimulationWindow::closeEvent(QCloseEvent* event) {
     if (runner_->running()) {
         runner_->cancel();
-        show_running(false);
+        show_running();
         rate_->setText(tr("Interrotta"));
     }
     QWidget::closeEvent(event);

@@ -61,7 +61,7 @@ class SimulationWindow : public QWidget {
     void start();
     void progressed(std::uint64_t rounds_dealt, double seconds);
     void ended(const std::optional<SimulationReport>& report, const std::string& error);
-    void show_running(bool running);
+    void show_running();
     void show_fault(const QString& fault);
     void follow_count();
     static QString ramp_fault(const simulation::RampError& error);
