@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <numeric>
 #include <random>
 #include <set>
 
@@ -444,6 +445,21 @@ TEST(RiskOfRuin, trip_risk_meets_the_formula_and_a_random_walk) {
     EXPECT_NEAR(seen, formula, 4 * std::sqrt(formula * (1 - formula) / walks));
 }
 
+double mean_of(const std::vector<double>& values) {
+    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+}
+
+// The standard deviation of `values` with `lost` degrees of freedom taken
+// off the count: 0 for a whole population, 1 for a sample's estimate.
+double deviation_of(const std::vector<double>& values, int lost) {
+    const double mean = mean_of(values);
+    double squares = 0;
+    for (const double value : values) {
+        squares += (value - mean) * (value - mean);
+    }
+    return std::sqrt(squares / static_cast<double>(values.size() - static_cast<std::size_t>(lost)));
+}
+
 // The figures from the exact sums are those worked out plainly from the
 // rounds themselves: means, deviations, and the advantage's error from each
 // round's money less the advantage times its bet.
@@ -484,30 +500,16 @@ TEST(FiguresOf, agree_with_the_rounds_they_sum) {
             continue;
         }
         const auto n = static_cast<double>(units.size());
-        const auto mean = [](const std::vector<double>& values) {
-            double total = 0;
-            for (const double value : values) {
-                total += value;
-            }
-            return total / static_cast<double>(values.size());
-        };
-        const auto sd = [&](const std::vector<double>& values) {
-            const double centre = mean(values);
-            double squares = 0;
-            for (const double value : values) {
-                squares += (value - centre) * (value - centre);
-            }
-            return std::sqrt(squares / static_cast<double>(values.size()));
-        };
-        const double ev = mean(money);
+        const auto sd = [](const std::vector<double>& values) { return deviation_of(values, 0); };
+        const double ev = mean_of(money);
         const double deviation = sd(money);
-        const double advantage = ev / mean(units);
+        const double advantage = ev / mean_of(units);
         double residual_squares = 0;
         for (std::size_t round = 0; round < units.size(); ++round) {
             const double residual = money[round] - advantage * units[round];
             residual_squares += residual * residual;
         }
-        const double advantage_se = std::sqrt(residual_squares) / n / mean(units);
+        const double advantage_se = std::sqrt(residual_squares) / n / mean_of(units);
         const auto close = [](double value) { return 1e-9 * std::max(1.0, std::abs(value)); };
         EXPECT_NEAR(figures.ev_per_round, ev, close(ev));
         EXPECT_NEAR(figures.sd_per_round, deviation, close(deviation));
@@ -529,7 +531,7 @@ TEST(FiguresOf, agree_with_the_rounds_they_sum) {
             const auto found = by_count.find(count_slot(at.true_count));
             ASSERT_EQ(at.rounds, found == by_count.end() ? 0u : found->second.size());
             if (at.rounds > 0) {
-                EXPECT_NEAR(at.advantage, mean(found->second), 1e-9);
+                EXPECT_NEAR(at.advantage, mean_of(found->second), 1e-9);
                 EXPECT_NEAR(at.sd, sd(found->second), 1e-9);
             }
         }
@@ -561,17 +563,7 @@ TEST(SimulationFigures, standard_errors_are_the_spread_across_seeds) {
         advantage_se += figures.advantage_se / kSeeds;
         ev_se += figures.ev_per_round_se / kSeeds;
     }
-    const auto spread = [](const std::vector<double>& values) {
-        double total = 0, squares = 0;
-        for (const double value : values) {
-            total += value;
-        }
-        const double mean = total / static_cast<double>(values.size());
-        for (const double value : values) {
-            squares += (value - mean) * (value - mean);
-        }
-        return std::sqrt(squares / static_cast<double>(values.size() - 1));
-    };
+    const auto spread = [](const std::vector<double>& values) { return deviation_of(values, 1); };
     const double tolerance = 4 / std::sqrt(2.0 * (kSeeds - 1));
     EXPECT_NEAR(spread(advantages) / advantage_se, 1.0, tolerance);
     EXPECT_NEAR(spread(evs) / ev_se, 1.0, tolerance);
