@@ -14,6 +14,7 @@ TAVOLIX_PACKAGES=(
     libxml2-utils
     help2man man-db appstream
     libopenmpi-dev openmpi-bin
+    ccache
 )
 
 # Installs whatever is missing of the given packages (all of the above when
@@ -43,7 +44,23 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures the named preset (dev, sanitize, release) when needed and builds it.
+# The compiler cache, when ccache is there: kept outside the checkout, so a
+# fresh clone, a second worktree and every build directory share it. Paths
+# are taken relative to the checkout and the build directory is left out of
+# the hash, so the same source compiled with the same flags in another clone
+# is a hit. Sets TAVOLIX_LAUNCHER to ccache, or to nothing without it.
+use_compiler_cache() {
+    TAVOLIX_LAUNCHER=
+    command -v ccache >/dev/null || return 0
+    export CCACHE_DIR=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tavolix-ccache}
+    export CCACHE_BASEDIR=$TAVOLIX_ROOT
+    export CCACHE_NOHASHDIR=true
+    export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
+    TAVOLIX_LAUNCHER=ccache
+}
+
+# Configures the named preset (dev, sanitize, release, fuzz) when needed and
+# builds it.
 build_preset() {
     local preset=$1
     shift
@@ -52,8 +69,11 @@ build_preset() {
     cd "$TAVOLIX_ROOT"
     local dir=build
     [ "$preset" = dev ] || dir="build-$preset"
-    if [ ! -f "$dir/CMakeCache.txt" ] || ! grep -q "^TAVOLIX_WERROR:BOOL=$werror\$" "$dir/CMakeCache.txt"; then
-        cmake --preset "$preset" -DTAVOLIX_WERROR="$werror" "$@" >/dev/null
+    use_compiler_cache
+    local launcher=$TAVOLIX_LAUNCHER
+    if [ ! -f "$dir/CMakeCache.txt" ] || ! grep -q "^TAVOLIX_WERROR:BOOL=$werror\$" "$dir/CMakeCache.txt" ||
+        ! grep -q "^CMAKE_CXX_COMPILER_LAUNCHER:[A-Z]*=$launcher\$" "$dir/CMakeCache.txt"; then
+        cmake --preset "$preset" -DTAVOLIX_WERROR="$werror" -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" "$@" >/dev/null
     fi
     cmake --build --preset "$preset"
 }
