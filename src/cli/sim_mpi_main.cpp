@@ -15,6 +15,7 @@
 
 #include "argument_text.h"
 #include "exit_status.h"
+#include "model/optimal_ramp.h"
 #include "mpi_run.h"
 #include "sim_options.h"
 #include "sim_session.h"
@@ -67,10 +68,57 @@ int disagree() {
 // given the same arguments.
 enum Parsed : int { kRequest = 0, kInfo = 1, kError = 2 };
 
+// The pilot of an optimal ramp, its blocks spread over the ranks as the
+// game's are; every rank then holds the ramp rank 0 chose from the sums,
+// and the request its ramp. The exit status on a stop or a pilot that bet
+// nothing, on every rank.
+std::optional<int> choose_ramp(cli::SimRequest& request, simulation::Game& game,
+                               std::optional<simulation::OptimalRamp>& chosen,
+                               std::stop_token stop) {
+    const int rank = rank_of();
+    const simulation::Game pilot = simulation::pilot_game(game, pilot_rounds_of(request));
+    std::string ramp_or_fault;
+    int status = cli::kExitOk;
+    if (rank == 0) {
+        const cli::SimRequest shown = cli::pilot_request(request);
+        simulation::RunState state = simulation::fresh_state(pilot.options);
+        cli::RunWatch watch(shown, state, std::cerr, ::isatty(STDERR_FILENO) == 1, "pilot: ");
+        cli::serve_blocks(pilot, request.threads, state, watch, stop);
+        watch.finish(state);
+        if (!state.finished()) {
+            status = cli::kExitStopped;
+            ramp_or_fault = "stopped during the pilot run";
+        } else {
+            auto found = optimal_ramp_of(state.sums, request.optimal_ramp->spread);
+            if (auto* fault = std::get_if<std::string>(&found)) {
+                status = kExitBadInput;
+                ramp_or_fault = *fault;
+            } else {
+                chosen = std::get<simulation::OptimalRamp>(std::move(found));
+                ramp_or_fault = simulation::ramp_text(chosen->ramp);
+            }
+        }
+    } else {
+        cli::play_given_blocks(pilot, request.threads, stop);
+    }
+    MPI_Bcast(&status, 1, MPI_INT, 0, MPI_COMM_WORLD);
+    ramp_or_fault = broadcast(ramp_or_fault);
+    if (status != cli::kExitOk) {
+        if (rank == 0) {
+            cli::sim_fail(std::cerr, ramp_or_fault, status, kProgram);
+        }
+        return status;
+    }
+    request.options.ramp =
+        std::get<std::vector<simulation::RampStep>>(simulation::parse_ramp(ramp_or_fault));
+    simulation::set_ramp(game, request.options.ramp);
+    return std::nullopt;
+}
+
 // The run itself, once every rank holds the same request: each prepares the
 // game, rank 0 resumes from the checkpoint and serves the blocks, the others
 // play them. Rank 0's exit status, on every rank.
-int simulate(const cli::SimRequest& request, std::stop_token stop) {
+int simulate(cli::SimRequest request, std::stop_token stop) {
     const int rank = rank_of();
     auto prepared = simulation::prepare_game(request.options, stop);
     const auto* fault = std::get_if<std::string>(&prepared);
@@ -84,7 +132,13 @@ int simulate(const cli::SimRequest& request, std::stop_token stop) {
         }
         return status;
     }
-    const simulation::Game& game = std::get<simulation::Game>(prepared);
+    simulation::Game& game = std::get<simulation::Game>(prepared);
+    std::optional<simulation::OptimalRamp> chosen;
+    if (request.optimal_ramp) {
+        if (const auto status = choose_ramp(request, game, chosen, stop)) {
+            return *status;
+        }
+    }
 
     std::variant<simulation::RunState, std::string> started = std::string();
     if (rank == 0) {
@@ -105,8 +159,8 @@ int simulate(const cli::SimRequest& request, std::stop_token stop) {
         const std::vector<std::uint64_t> blocks_per_rank =
             cli::serve_blocks(game, request.threads, state, watch, stop);
         watch.finish(state);
-        status =
-            cli::report_run(request, state, watch, std::cout, std::cerr, kProgram, blocks_per_rank);
+        status = cli::report_run(request, state, watch, std::cout, std::cerr, kProgram,
+                                 blocks_per_rank, chosen);
     } else {
         cli::play_given_blocks(game, request.threads, stop);
     }
@@ -142,7 +196,17 @@ int run(int argc, char* argv[]) {
         return cli::kExitOk;
     }
     const cli::SimRequest& request = std::get<cli::SimRequest>(parsed);
-    const std::string mine = simulation::fingerprint(request.options);
+    if (request.compare) {
+        return rank == 0 ? cli::sim_fail(std::cerr,
+                                         "--compare is for tavolix-sim, which plays the games "
+                                         "one after another",
+                                         kExitBadInput, kProgram)
+                         : kExitBadInput;
+    }
+    // The optimal ramp's spread and pilot decide the ramp, so they are
+    // part of what the ranks must agree on.
+    const std::string mine =
+        simulation::fingerprint(request.options) + ";ramp-wanted=" + options_words(request);
     const int differs = broadcast(mine) == mine ? 0 : 1;
     int any_differs = 0;
     MPI_Allreduce(&differs, &any_differs, 1, MPI_INT, MPI_MAX, MPI_COMM_WORLD);

@@ -28,17 +28,6 @@ std::string json_number(double value) {
     return std::string(text, result.ptr);
 }
 
-std::string json_string(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-        }
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 std::string fixed(double value, int decimals) {
     if (!std::isfinite(value)) {
         return "-";
@@ -58,15 +47,26 @@ std::string grouped(std::uint64_t value) {
 
 std::string ramp_text(const simulation::SimulationOptions& options,
                       const SimulationReportWords& words) {
-    if (options.ramp.empty()) {
-        return words.flat;
+    return options.ramp.empty() ? words.flat : simulation::ramp_text(options.ramp);
+}
+
+std::string json_counts(const std::vector<CountFigures>& rows) {
+    std::string counts = "[";
+    for (const CountFigures& count : rows) {
+        counts += std::string(counts.size() > 1 ? ",\n    " : "\n    ") +
+                  "{\"tc\": " + std::to_string(count.true_count) +
+                  ", \"rounds\": " + std::to_string(count.rounds) +
+                  ", \"advantage\": " + json_number(count.advantage) +
+                  ", \"sd\": " + json_number(count.sd) + "}";
     }
-    std::string text;
-    for (const auto& step : options.ramp) {
-        text += (text.empty() ? "" : ",") + std::to_string(step.true_count) + ":" +
-                std::to_string(step.units);
-    }
-    return text;
+    return counts + "\n  ]";
+}
+
+// Whether the readable report gives the figures per hour: they differ from
+// those per 100 rounds only for a player who sits rounds out, or at
+// another pace than the default.
+bool shows_per_hour(const SimulationReport& report) {
+    return report.rounds_per_hour || report.options.wong_out || report.options.back_count;
 }
 
 std::string shuffle_text(const simulation::SimulationOptions& options,
@@ -100,6 +100,23 @@ std::string numbers_list(const std::vector<std::uint64_t>& numbers, std::string_
 
 }  // namespace
 
+std::string json_text(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+            quoted += escaped;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
 std::string simulation_text(const SimulationReport& report, const SimulationReportWords& words) {
     const auto& options = report.options;
     const Figures& f = report.figures;
@@ -118,7 +135,25 @@ std::string simulation_text(const SimulationReport& report, const SimulationRepo
                      words.index_sets.at(static_cast<std::size_t>(options.indices)),
                      ramp_text(options, words)}) +
         (options.wong_out ? with_values(words.wong_out, {std::to_string(*options.wong_out)}) : "") +
+        (options.back_count
+             ? with_values(words.back_count, {std::to_string(options.back_count->enter),
+                                              std::to_string(options.back_count->leave)})
+             : "") +
         "\n";
+    if (options.tc_decks != simulation::TcDecks::exact ||
+        options.tc_division != simulation::TcDivision::floor) {
+        text +=
+            with_values(words.true_count,
+                        {words.tc_decks.at(static_cast<std::size_t>(options.tc_decks)),
+                         words.tc_divisions.at(static_cast<std::size_t>(options.tc_division))}) +
+            "\n";
+    }
+    if (const auto& chosen = report.optimal_ramp) {
+        text += with_values(words.ramp_chosen,
+                            {std::to_string(chosen->spread), grouped(chosen->pilot.rounds_dealt),
+                             fixed(chosen->scale, 3), fixed(chosen->predicted.di, 3)}) +
+                "\n";
+    }
     text +=
         with_values(words.run,
                     {std::to_string(options.seed), how_many(threads, words.thread, words.threads),
@@ -144,6 +179,13 @@ std::string simulation_text(const SimulationReport& report, const SimulationRepo
     text += labelled(
         words.win_rate,
         with_values(words.win_rate_value, {fixed(f.win_rate_per_100, 3), fixed(f.sd_per_100, 2)}));
+    if (shows_per_hour(report)) {
+        text += labelled(
+            words.win_rate_hour,
+            with_values(words.win_rate_hour_value,
+                        {fixed(f.win_rate_per_hour, 3), fixed(f.sd_per_hour, 2),
+                         fixed(report.rounds_per_hour.value_or(simulation::kRoundsPerHour), 0)}));
+    }
     text += labelled(
         "N0", with_values(words.rounds,
                           {f.ev_per_round > 0 ? grouped(std::llround(f.n0)) : std::string("-")}));
@@ -193,9 +235,10 @@ std::string simulation_json(const SimulationReport& report, std::string_view rul
     };
     std::string json = "{\n";
     const auto key = [&](std::string_view name, const std::string& value) {
-        json += "  " + json_string(name) + ": " + value + ",\n";
+        json += "  " + json_text(name) + ": " + value + ",\n";
     };
     key("rounds", std::to_string(f.rounds));
+    key("rounds_played", std::to_string(f.rounds));
     key("rounds_dealt", std::to_string(f.rounds_dealt));
     key("hands", std::to_string(f.hands));
     key("advantage", json_number(f.advantage));
@@ -205,28 +248,41 @@ std::string simulation_json(const SimulationReport& report, std::string_view rul
     key("sd_per_round", json_number(f.sd_per_round));
     key("win_rate_per_100", json_number(f.win_rate_per_100));
     key("sd_per_100", json_number(f.sd_per_100));
+    key("win_rate_per_hour", json_number(f.win_rate_per_hour));
+    key("sd_per_hour", json_number(f.sd_per_hour));
+    key("rounds_per_hour",
+        json_number(report.rounds_per_hour.value_or(simulation::kRoundsPerHour)));
     key("n0", f.ev_per_round > 0 ? json_number(f.n0) : "null");
     key("di", json_number(f.di));
     key("score", f.ev_per_round > 0 ? json_number(f.score) : "null");
     key("risk_of_ruin", optional(f.risk_of_ruin));
     key("trip_risk_of_ruin", optional(f.trip_risk_of_ruin));
-    std::string counts = "[";
-    for (const CountFigures& count : f.true_counts) {
-        counts += std::string(counts.size() > 1 ? ",\n    " : "\n    ") +
-                  "{\"tc\": " + std::to_string(count.true_count) +
-                  ", \"rounds\": " + std::to_string(count.rounds) +
-                  ", \"advantage\": " + json_number(count.advantage) +
-                  ", \"sd\": " + json_number(count.sd) + "}";
-    }
-    key("true_counts", counts + "\n  ]");
+    key("true_counts", json_counts(f.true_counts));
     key("rules", std::string(rules_object));
-    key("rules_text", json_string(rules_text(options.rules)));
+    key("rules_text", json_text(rules_text(options.rules)));
     key("decks", std::to_string(options.decks));
     key("players", std::to_string(options.players));
-    key("play", json_string(simulation::play_name(options.play)));
-    key("count", json_string(options.count.name));
-    key("indices", json_string(simulation::index_set_name(options.indices)));
+    key("play", json_text(simulation::play_name(options.play)));
+    key("count", json_text(options.count.name));
+    key("indices", json_text(simulation::index_set_name(options.indices)));
     key("cut_card", std::to_string(simulation::cut_card_of(options)));
+    key("ramp", options.ramp.empty() ? "null" : json_text(simulation::ramp_text(options.ramp)));
+    key("wong_out", options.wong_out ? std::to_string(*options.wong_out) : "null");
+    key("back_count", options.back_count
+                          ? "{\"in\": " + std::to_string(options.back_count->enter) +
+                                ", \"out\": " + std::to_string(options.back_count->leave) + "}"
+                          : "null");
+    key("tc_decks", json_text(simulation::tc_decks_name(options.tc_decks)));
+    key("tc_division", json_text(simulation::tc_division_name(options.tc_division)));
+    if (const auto& chosen = report.optimal_ramp) {
+        key("ramp_chosen", json_text(simulation::ramp_text(chosen->ramp)));
+        key("spread", std::to_string(chosen->spread));
+        key("scale", json_number(chosen->scale));
+        key("pilot", "{\"rounds\": " + std::to_string(chosen->pilot.rounds_dealt) +
+                         ", \"rounds_played\": " + std::to_string(chosen->pilot.rounds) +
+                         ", \"predicted_di\": " + json_number(chosen->predicted.di) +
+                         ", \"true_counts\": " + json_counts(chosen->pilot.true_counts) + "}");
+    }
     key("seed", std::to_string(options.seed));
     key("finished", report.finished ? "true" : "false");
     key("threads", std::to_string(report.threads));

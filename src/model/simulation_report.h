@@ -10,6 +10,7 @@
 
 #include "simulation/figures.h"
 #include "simulation/options.h"
+#include "simulation/pilot.h"
 
 namespace tavolix {
 
@@ -26,6 +27,10 @@ struct SimulationReport {
     // Played by several processes (MPI ranks): the blocks each played in
     // this run, rank 0 first; empty for one process.
     std::vector<std::uint64_t> blocks_per_rank = {};
+    // The rounds dealt in an hour, as asked; unset, kRoundsPerHour.
+    std::optional<double> rounds_per_hour = std::nullopt;
+    // The ramp played was chosen by this pilot.
+    std::optional<simulation::OptimalRamp> optimal_ramp = std::nullopt;
 };
 
 // The words of the readable report: tavolix-sim's English, unless a front
@@ -45,6 +50,15 @@ struct SimulationReportWords {
     std::array<std::string, 3> index_sets{"none", "i18", "all"};  // by IndexSet
     std::string flat = "flat, 1 unit";
     std::string wong_out = ", wong out below %1";
+    std::string back_count = ", back-counted: in at %1, out below %2";
+    // Only for a true count reckoned otherwise than exactly and floored.
+    std::string true_count = "True count by %1, %2";
+    std::array<std::string, 4> tc_decks{"the exact decks left", "the decks left to a quarter deck",
+                                        "the decks left to a half deck",
+                                        "the decks left to a whole deck"};       // by TcDecks
+    std::array<std::string, 3> tc_divisions{"floored", "truncated", "rounded"};  // by TcDivision
+    std::string ramp_chosen =
+        "Ramp chosen for a spread of 1-%1 by a pilot of %2 rounds: scale %3, DI %4 predicted";
     std::string run = "Seed %1, %2, %3 s, %4 million rounds/s";
     std::string thread = "%1 thread";
     std::string threads = "%1 threads";
@@ -62,6 +76,9 @@ struct SimulationReportWords {
     std::string units = "%1 units";
     std::string win_rate = "Win rate per 100";
     std::string win_rate_value = "%1 units, SD %2";
+    // Only for a player who sits rounds out, or rounds an hour asked for.
+    std::string win_rate_hour = "Win rate per hour";
+    std::string win_rate_hour_value = "%1 units, SD %2 (%3 rounds an hour)";
     std::string rounds = "%1 rounds";
     std::string ruin = "Risk of ruin";
     std::string ruin_value = "%1 % with %2 units";
@@ -76,7 +93,13 @@ std::string simulation_text(const SimulationReport& report,
                             const SimulationReportWords& words = {});
 
 // One JSON object, every figure in units of the smallest bet; `rules_object`
-// is the rules as the command line's JSON writes them.
+// is the rules as the command line's JSON writes them. The rows by true
+// count, "true_counts", are of every round dealt; an optimal ramp adds
+// "ramp_chosen", "spread", "scale" and "pilot" (its "rounds" and its own
+// rows, of the rounds it bet).
 std::string simulation_json(const SimulationReport& report, std::string_view rules_object);
+
+// A text as a JSON string, quotes and all; control characters escaped.
+std::string json_text(std::string_view text);
 
 }  // namespace tavolix

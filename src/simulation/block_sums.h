@@ -41,7 +41,8 @@ struct BlockSums {
 };
 
 // One block of rounds from a freshly shuffled shoe, its cards drawn from the
-// stream (seed, block): the same block always deals the same rounds.
+// stream (seed, game.first_stream + block): the same block always deals the
+// same rounds.
 BlockSums run_block(const Game& game, std::uint64_t seed, std::uint64_t block);
 
 }  // namespace tavolix::simulation

@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <sstream>
+#include <type_traits>
 
 namespace tavolix::simulation {
 
@@ -41,32 +43,61 @@ std::string text_of(Int128 value) {
                      : text_of(static_cast<Uint128>(value));
 }
 
-// Reads whole numbers separated by blanks, remembering any fault.
+// Reads whole numbers separated by single blanks in the form checkpoint_text
+// writes them: no sign but a minus on a field that may be negative, no
+// leading zero, no "-0", and within the field's range. Anything else marks
+// the numbers faulty, so that what is read writes back as the same text.
 class Numbers {
   public:
     explicit Numbers(std::string_view text) : text_(text) {}
 
-    Int128 next() {
-        while (at_ < text_.size() && text_[at_] == ' ') {
-            ++at_;
-        }
-        const bool negative = at_ < text_.size() && text_[at_] == '-';
-        at_ += negative ? 1 : 0;
-        const std::size_t start = at_;
-        Uint128 value = 0;
-        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9' && at_ - start < 39) {
-            value = value * 10 + static_cast<unsigned>(text_[at_++] - '0');
-        }
-        if (at_ == start) {
+    template <class Field>
+    Field next() {
+        constexpr bool is_signed = std::is_same_v<Field, Int128> || std::is_signed_v<Field>;
+        constexpr Uint128 most = std::is_same_v<Field, Uint128> ? ~Uint128{0}
+                                 : std::is_same_v<Field, Int128>
+                                     ? ~Uint128{0} >> 1
+                                     : std::numeric_limits<Field>::max();
+        if (!first_ && !take(' ')) {
             ok_ = false;
         }
-        return negative ? -static_cast<Int128>(value) : static_cast<Int128>(value);
+        first_ = false;
+        const bool negative = is_signed && take('-');
+        const std::size_t start = at_;
+        Uint128 value = 0;
+        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9') {
+            const auto digit = static_cast<unsigned>(text_[at_++] - '0');
+            if (value > (~Uint128{0} - digit) / 10) {
+                ok_ = false;
+                value = 0;
+            }
+            value = value * 10 + digit;
+        }
+        const std::size_t digits = at_ - start;
+        if (digits == 0 || (digits > 1 && text_[start] == '0') || (negative && value == 0) ||
+            value > most + (negative && !std::is_same_v<Field, Int128> ? 1 : 0)) {
+            ok_ = false;
+            return Field{};
+        }
+        if (negative) {
+            return static_cast<Field>(-static_cast<Int128>(value - 1) - 1);
+        }
+        return static_cast<Field>(value);
     }
-    bool ok() const { return ok_ && text_.find_first_not_of(' ', at_) == std::string_view::npos; }
+    bool ok() const { return ok_ && at_ == text_.size(); }
 
   private:
+    bool take(char c) {
+        if (at_ < text_.size() && text_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+
     std::string_view text_;
     std::size_t at_ = 0;
+    bool first_ = true;
     bool ok_ = true;
 };
 
@@ -82,23 +113,36 @@ std::string sums_line(const BlockSums& sums) {
     return line;
 }
 
+// Sums that some rounds could have given: every round dealt in one row by
+// true count, no more rounds bet than dealt, each with a hand and a unit.
+bool possible(const BlockSums& sums) {
+    std::uint64_t by_count = 0;
+    for (const CountSums& at : sums.by_count) {
+        if (at.rounds > sums.rounds_dealt - by_count) {
+            return false;
+        }
+        by_count += at.rounds;
+    }
+    return by_count == sums.rounds_dealt && sums.rounds <= sums.rounds_dealt &&
+           sums.hands >= sums.rounds && sums.units >= sums.rounds;
+}
+
 bool read_sums(std::string_view line, BlockSums& sums) {
     Numbers numbers(line);
-    const auto u64 = [&] { return static_cast<std::uint64_t>(numbers.next()); };
-    sums.rounds_dealt = u64();
-    sums.rounds = u64();
-    sums.hands = u64();
-    sums.units = u64();
-    sums.units_squared = static_cast<Uint128>(numbers.next());
-    sums.money = static_cast<std::int64_t>(numbers.next());
-    sums.money_squared = static_cast<Uint128>(numbers.next());
-    sums.money_by_units = numbers.next();
+    sums.rounds_dealt = numbers.next<std::uint64_t>();
+    sums.rounds = numbers.next<std::uint64_t>();
+    sums.hands = numbers.next<std::uint64_t>();
+    sums.units = numbers.next<std::uint64_t>();
+    sums.units_squared = numbers.next<Uint128>();
+    sums.money = numbers.next<std::int64_t>();
+    sums.money_squared = numbers.next<Uint128>();
+    sums.money_by_units = numbers.next<Int128>();
     for (CountSums& at : sums.by_count) {
-        at.rounds = u64();
-        at.money = static_cast<std::int64_t>(numbers.next());
-        at.squares = static_cast<Uint128>(numbers.next());
+        at.rounds = numbers.next<std::uint64_t>();
+        at.money = numbers.next<std::int64_t>();
+        at.squares = numbers.next<Uint128>();
     }
-    return numbers.ok();
+    return numbers.ok() && possible(sums);
 }
 
 // The value after "KEY " on the next line, moving past it.
@@ -159,6 +203,9 @@ std::variant<RunState, std::string> read_checkpoint(std::string_view text,
     }
     for (const char block : *done) {
         state.done.push_back(block == '1');
+    }
+    if ((state.blocks_done() == 0) != (state.sums.rounds_dealt == 0)) {
+        return std::string("damaged: its sums are not those of its blocks");
     }
     return state;
 }

@@ -53,7 +53,7 @@ double trip_risk_of_ruin(double ev, double sd, double bankroll, double rounds) {
 }
 
 Figures figures_of(const BlockSums& sums, std::optional<double> bankroll,
-                   std::optional<std::uint64_t> trip) {
+                   std::optional<std::uint64_t> trip, double rounds_per_hour) {
     Figures figures{.rounds_dealt = sums.rounds_dealt, .rounds = sums.rounds, .hands = sums.hands};
     const Real scale = kMoneyScale;
     if (sums.rounds > 0) {
@@ -77,6 +77,13 @@ Figures figures_of(const BlockSums& sums, std::optional<double> bankroll,
             static_cast<double>(std::sqrt(std::max(spread, Real{0}) / n / n) / mean_bet);
         figures.win_rate_per_100 = 100 * figures.ev_per_round;
         figures.sd_per_100 = 10 * figures.sd_per_round;
+        // Rounds bet in an hour: the share of the rounds dealt that were bet.
+        const double bet_per_hour =
+            sums.rounds_dealt > 0
+                ? rounds_per_hour * static_cast<double>(n) / static_cast<double>(sums.rounds_dealt)
+                : 0;
+        figures.win_rate_per_hour = bet_per_hour * figures.ev_per_round;
+        figures.sd_per_hour = std::sqrt(bet_per_hour) * figures.sd_per_round;
         if (figures.ev_per_round != 0) {
             const double ratio = figures.sd_per_round / figures.ev_per_round;
             figures.n0 = ratio * ratio;

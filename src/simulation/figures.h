@@ -32,6 +32,9 @@ struct Figures {
     double sd_per_round = 0;
     double win_rate_per_100 = 0;
     double sd_per_100 = 0;
+    // Over the hours at the table, the rounds only watched included.
+    double win_rate_per_hour = 0;
+    double sd_per_hour = 0;
     double n0 = 0;     // rounds for the win to equal one standard deviation
     double di = 0;     // the desirability index, 1000 ev / sd
     double score = 0;  // DI squared
@@ -52,7 +55,11 @@ std::optional<double> bankroll_for_risk(double ev, double sd, double risk);
 // passage of a Brownian motion drifting by ev with deviation sd per round.
 double trip_risk_of_ruin(double ev, double sd, double bankroll, double rounds);
 
+inline constexpr double kRoundsPerHour = 100;
+
+// The figures of the sums; the rounds dealt, bet or only watched, are
+// dealt at `rounds_per_hour`.
 Figures figures_of(const BlockSums& sums, std::optional<double> bankroll,
-                   std::optional<std::uint64_t> trip);
+                   std::optional<std::uint64_t> trip, double rounds_per_hour = kRoundsPerHour);
 
 }  // namespace tavolix::simulation

@@ -130,6 +130,13 @@ int ramp_units(const std::vector<RampStep>& ramp, int true_count) {
 
 }  // namespace
 
+void set_ramp(Game& game, const std::vector<RampStep>& ramp) {
+    game.options.ramp = ramp;
+    for (int slot = 0; slot < kCountSlots; ++slot) {
+        game.units[static_cast<std::size_t>(slot)] = ramp_units(ramp, slot + kLowestCount);
+    }
+}
+
 std::variant<Game, std::string> prepare_game(const SimulationOptions& options,
                                              std::stop_token stop) {
     if (const std::optional<std::string> fault = options_fault(options)) {
@@ -153,9 +160,10 @@ std::variant<Game, std::string> prepare_game(const SimulationOptions& options,
                 may_double(rules, total, soft);
         }
     }
-    for (int slot = 0; slot < kCountSlots; ++slot) {
-        const int true_count = slot + kLowestCount;
-        game.units[static_cast<std::size_t>(slot)] = ramp_units(options.ramp, true_count);
+    set_ramp(game, options.ramp);
+    for (std::size_t unseen = 0; unseen < game.tc_cards.size(); ++unseen) {
+        game.tc_cards[unseen] =
+            static_cast<std::int16_t>(reckoned_cards(static_cast<int>(unseen), options.tc_decks));
     }
     if (options.wong_out) {
         game.wong_out = *options.wong_out;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "options.h"
+#include "true_count.h"
 
 namespace tavolix::simulation {
 
@@ -56,12 +57,30 @@ struct Game {
     int insurance_at = INT_MAX;  // floored true count at or above which to insure
     std::array<int, kCountSlots> units{};
     int wong_out = INT_MIN;
+    // By the cards not yet dealt, the cards the player divides the running
+    // count by.
+    std::array<std::int16_t, kMostDecks * 52 + 1> tc_cards{};
+    // The pilot of an optimal ramp measures each true count where the
+    // player bets: its rounds sit-out are left out of the sums by count.
+    bool counts_bet_rounds_only = false;
+    // Block b is dealt from random stream first_stream + b of the seed.
+    std::uint64_t first_stream = 0;
     std::array<std::vector<CompositionNode>, kUps> composition{};
 
     std::uint8_t code(int slot, int kind, int row, int up) const {
         return chart[static_cast<std::size_t>(((slot * 3 + kind) * kRows + row) * kUps + up)];
     }
+    // The true count as the player reckons it, which his bets, his index
+    // plays and his insurance all read.
+    int true_count(int half_running, int unseen) const {
+        return divided_true_count(half_running, tc_cards[static_cast<std::size_t>(unseen)],
+                                  options.tc_division);
+    }
 };
+
+// The game with another ramp: what the prepared game bets, and nothing else,
+// changes.
+void set_ramp(Game& game, const std::vector<RampStep>& ramp);
 
 // The game for these options: the strategy of the full shoe (and the index
 // charts the options ask for) worked out first. An error line when the

@@ -113,6 +113,20 @@ std::optional<std::string> options_fault(const SimulationOptions& options) {
     if (options.wong_out && (*options.wong_out < -10 || *options.wong_out > 10)) {
         return "wong-out true count must be -10 to 10";
     }
+    if (const auto& back = options.back_count) {
+        if (back->enter < -10 || back->enter > 10 || back->leave < -10 || back->leave > 10) {
+            return "back-count true counts must be -10 to 10";
+        }
+        if (back->leave > back->enter) {
+            return "back-count: the true count to leave at (" + std::to_string(back->leave) +
+                   ") is above the one to enter at (" + std::to_string(back->enter) +
+                   "), so the player would leave as he sits down";
+        }
+        if (options.wong_out) {
+            return "--back-count and --wong-out cannot be used together: one watches whole "
+                   "shoes from behind the table, the other sits out single rounds";
+        }
+    }
     if (options.rounds < 1) {
         return "rounds must be at least 1";
     }
@@ -151,6 +165,16 @@ std::string fingerprint(const SimulationOptions& options) {
         line += std::to_string(step.true_count) + ":" + std::to_string(step.units) + ",";
     }
     line += ";wong=" + (options.wong_out ? std::to_string(*options.wong_out) : std::string("-"));
+    // Added only where they differ from the reckoning every earlier run
+    // used, so that those runs' checkpoints still resume.
+    if (options.back_count) {
+        line += ";back=" + std::to_string(options.back_count->enter) + ":" +
+                std::to_string(options.back_count->leave);
+    }
+    if (options.tc_decks != TcDecks::exact || options.tc_division != TcDivision::floor) {
+        line += ";tc=" + std::string(tc_decks_name(options.tc_decks)) + "," +
+                tc_division_name(options.tc_division);
+    }
     line += ";rounds=" + std::to_string(options.rounds);
     line += ";seed=" + std::to_string(options.seed);
     line += ";block=" + std::to_string(options.block_rounds);
@@ -159,6 +183,41 @@ std::string fingerprint(const SimulationOptions& options) {
 
 const char* play_name(PlayStyle play) {
     return play == PlayStyle::basic ? "basic" : "composition";
+}
+
+const char* tc_decks_name(TcDecks decks) {
+    switch (decks) {
+        case TcDecks::exact:
+            return "exact";
+        case TcDecks::quarter:
+            return "quarter";
+        case TcDecks::half:
+            return "half";
+        case TcDecks::full:
+            return "full";
+    }
+    return "";
+}
+
+const char* tc_division_name(TcDivision division) {
+    switch (division) {
+        case TcDivision::floor:
+            return "floor";
+        case TcDivision::truncate:
+            return "truncate";
+        case TcDivision::round:
+            return "round";
+    }
+    return "";
+}
+
+std::string ramp_text(const std::vector<RampStep>& ramp) {
+    std::string text;
+    for (const RampStep& step : ramp) {
+        text += (text.empty() ? "" : ",") + std::to_string(step.true_count) + ":" +
+                std::to_string(step.units);
+    }
+    return text;
 }
 
 const char* index_set_name(IndexSet indices) {

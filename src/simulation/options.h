@@ -26,6 +26,27 @@ enum class IndexSet { none, i18, all };
 struct RampStep {
     int true_count = 0;
     int units = 1;
+
+    bool operator==(const RampStep&) const = default;
+};
+
+// How the player judges the decks left, by which he divides the running
+// count: exactly, or as he reads the discard tray, to the nearest quarter,
+// half or whole deck.
+enum class TcDecks { exact, quarter, half, full };
+
+// How the quotient becomes a whole true count.
+enum class TcDivision { floor, truncate, round };
+
+// Back-counting: the player watches from behind the table after every
+// shuffle, sits down at the first round whose true count is at least
+// `enter` and leaves for the rest of the shoe at the first round whose
+// true count is below `leave`.
+struct BackCount {
+    int enter = 0;
+    int leave = 0;
+
+    bool operator==(const BackCount&) const = default;
 };
 
 // The game a simulation plays, and how much of it.
@@ -39,7 +60,10 @@ struct SimulationOptions {
     counting::Count count = counting::hi_lo_count();
     IndexSet indices = IndexSet::none;
     std::vector<RampStep> ramp = {};             // empty: a flat unit
-    std::optional<int> wong_out = std::nullopt;  // no bet below this floored true count
+    std::optional<int> wong_out = std::nullopt;  // no bet below this true count
+    std::optional<BackCount> back_count = std::nullopt;
+    TcDecks tc_decks = TcDecks::exact;
+    TcDivision tc_division = TcDivision::floor;
     std::uint64_t rounds = 10'000'000;
     std::uint64_t seed = 1;
     std::uint64_t block_rounds = 1u << 18;
@@ -90,5 +114,10 @@ std::string fingerprint(const SimulationOptions& options);
 
 const char* play_name(PlayStyle play);
 const char* index_set_name(IndexSet indices);
+const char* tc_decks_name(TcDecks decks);
+const char* tc_division_name(TcDivision division);
+
+// A ramp as parse_ramp reads it, "TC:UNITS,...".
+std::string ramp_text(const std::vector<RampStep>& ramp);
 
 }  // namespace tavolix::simulation

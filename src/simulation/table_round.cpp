@@ -70,7 +70,7 @@ class Round {
                 (*nodes_)[static_cast<std::size_t>(hand.node)].next[static_cast<std::size_t>(card)];
         }
     }
-    int slot() const { return count_slot(floored_true_count(running_, shoe_.unseen())); }
+    int slot() const { return count_slot(game_.true_count(running_, shoe_.unseen())); }
     std::uint8_t chart_move(const Hand& hand, int slot, bool may_split) const;
     void play_seat(Hand* hands, int& count);
     bool dealer_natural() const {
@@ -205,7 +205,7 @@ RoundMoney Round<kComposition>::play() {
 
     RoundMoney result{.hands = 1};
     const bool insured =
-        up_ == 1 && floored_true_count(running_, shoe_.unseen()) >= game_.insurance_at;
+        up_ == 1 && game_.true_count(running_, shoe_.unseen()) >= game_.insurance_at;
     if (insured) {
         result.money -= kMoneyScale / 2;
     }

@@ -16,17 +16,9 @@ struct RoundMoney {
 };
 
 // The floored true count of a running count in half points with `unseen`
-// cards not yet dealt.
+// cards not yet dealt, the decks left counted exactly.
 inline int floored_true_count(int half_running, int unseen) {
-    if (unseen <= 0) {
-        return 0;
-    }
-    const int scaled = half_running * 26;
-    int quotient = scaled / unseen;
-    if (scaled % unseen != 0 && scaled < 0) {
-        --quotient;
-    }
-    return quotient;
+    return divided_true_count(half_running, unseen, TcDivision::floor);
 }
 
 inline int count_slot(int true_count) {
