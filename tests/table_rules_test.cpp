@@ -36,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"h17 bj6:5 d10 spl1 hsa", "H17 BJ6:5 D10 SPL1 HSA"},
                       ReadCase{"S17 RSA SPL2 NODBL", "S17 NODBL SPL2 RSA"},
                       ReadCase{"table ls spl0", "TABLE SPL0 LS"},
-                      ReadCase{"S17\tD9\tBJ1:1", "S17 BJ1:1 D9"}),
+                      ReadCase{"S17\tD9\tBJ1:1", "S17 BJ1:1 D9"},
+                      ReadCase{"cdz- s17 spl2", "S17 SPL2 CDZ-"}, ReadCase{"S17 CDP1", "S17"},
+                      ReadCase{"H17 LS PERHAND", "H17 LS PERHAND"},
+                      ReadCase{"spl1 opt h17", "H17 SPL1 OPT"}, ReadCase{"S17 cdp", "S17 CDP"}),
     [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 struct RefusedCase {
@@ -61,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"enhc", "enhc"}, RefusedCase{"BJ3:2 TABLE", "BJ3:2"},
                       RefusedCase{"S17 RSA SPL1", "RSA"}, RefusedCase{"S17 rsa spl0", "rsa"},
                       RefusedCase{"S17 BJ3;2", "BJ3;2"},
-                      RefusedCase{"S17 DAS\x1b[31m", "DAS\\x1b[31m"}),
+                      RefusedCase{"S17 DAS\x1b[31m", "DAS\\x1b[31m"},
+                      RefusedCase{"S17 CDP cdz-", "cdz-"}, RefusedCase{"TABLE CDZ-", "CDZ-"},
+                      RefusedCase{"S17 OPT", "OPT"}, RefusedCase{"H17 SPL2 opt", "opt"},
+                      RefusedCase{"S17 CDZ+", "CDZ+"}),
     [](const auto& row) { return testing::row_name(row.index, row.param.text); });
 
 TEST(RulesText, refuses_an_empty_text) {
@@ -76,12 +82,14 @@ TEST(RulesText, gives_back_every_rule_set_it_writes) {
     int combinations = 0;
     for (const TableRules& rules : testing::every_combination_of_rules()) {
         if (rules.dealer == DealerRule::table &&
-            (rules.hole_card != HoleCard::peek || rules.natural != NaturalPays::three_to_two)) {
+            (rules.hole_card != HoleCard::peek || rules.natural != NaturalPays::three_to_two ||
+             rules.post_split != PostSplit::cdp1)) {
             continue;
         }
         const std::string text = rules_text(rules);
         const auto parsed = parse_rules(text);
-        if (rules.resplit_aces && rules.splits < 2) {
+        if ((rules.resplit_aces && rules.splits < 2) ||
+            (rules.post_split == PostSplit::opt && rules.splits > 1)) {
             EXPECT_TRUE(std::holds_alternative<RulesError>(parsed)) << text;
             continue;
         }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <optional>
+#include <string>
 
 #include "message_text.h"
 
@@ -23,9 +24,10 @@ enum class Setting {
     splits,
     aces_resplit,
     aces_hit,
-    surrender
+    surrender,
+    post_split
 };
-constexpr int kSettings = 9;
+constexpr int kSettings = 10;
 
 // One token of the shorthand: the setting it sets and how. The table is in
 // the order the canonical text writes them, each setting's default first.
@@ -63,6 +65,14 @@ constexpr std::array kTokens{
     Token{"RSA", Setting::aces_resplit, [](TableRules& r) { r.resplit_aces = true; }},
     Token{"HSA", Setting::aces_hit, [](TableRules& r) { r.hit_split_aces = true; }},
     Token{"LS", Setting::surrender, [](TableRules& r) { r.surrender = true; }},
+    Token{"CDP1", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::cdp1; },
+          true},
+    Token{"CDZ-", Setting::post_split,
+          [](TableRules& r) { r.post_split = PostSplit::cdz_minus; }, true},
+    Token{"CDP", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::cdp; }, true},
+    Token{"OPT", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::opt; }, true},
+    Token{"PERHAND", Setting::post_split,
+          [](TableRules& r) { r.post_split = PostSplit::per_hand; }, true},
 };
 
 bool same_token(std::string_view typed, std::string_view token) {
@@ -141,7 +151,8 @@ std::variant<TableRules, RulesError> parse_rules(std::string_view text) {
             return RulesError{"rule " + quoted(typed) +
                               " is not known: use TABLE, S17 or H17, "
                               "PEEK or ENHC, BJ3:2, BJ6:5 or BJ1:1, DOA, D9, D10 or NODBL, "
-                              "NDAS or DAS, SPL0 to SPL3, RSA, HSA, LS"};
+                              "NDAS or DAS, SPL0 to SPL3, RSA, HSA, LS, "
+                              "CDP1, CDZ-, CDP, OPT or PERHAND"};
         }
         auto& earlier = given[static_cast<std::size_t>(token->setting)];
         if (earlier) {
@@ -165,7 +176,25 @@ std::variant<TableRules, RulesError> parse_rules(std::string_view text) {
                           quoted(*given[static_cast<std::size_t>(Setting::aces_resplit)]) +
                           " needs at least two splits (SPL2 or SPL3)"};
     }
+    if (rules.post_split == PostSplit::opt && rules.splits > 1) {
+        // The second hand's best play for the cards left is worked out for
+        // two hands only.
+        return RulesError{"rule " + quoted(*given[static_cast<std::size_t>(Setting::post_split)]) +
+                          " plays two hands only: it needs one split (SPL1), not SPL" +
+                          std::to_string(rules.splits)};
+    }
     return rules;
+}
+
+const char* post_split_token(PostSplit post_split) {
+    for (const Token& token : kTokens) {
+        TableRules rules;
+        token.apply(rules);
+        if (token.setting == Setting::post_split && rules.post_split == post_split) {
+            return token.text.data();
+        }
+    }
+    return "CDP1";
 }
 
 std::string rules_text(const TableRules& rules) {

@@ -26,6 +26,19 @@ enum class NaturalPays { three_to_two, six_to_five, one_to_one };
 // Which two-card hands may be doubled.
 enum class DoubleRule { any, hard_9_to_11, hard_10_to_11, none };
 
+// How the hands of a split are played once the pair is split, as the field's
+// analysers name the strategies. Each split hand is played by its own cards
+// C against the up card; what else it knows differs:
+// - cdz_minus (CDZ-): nothing of the split: the play C would have as an
+//   initial hand, the other pair card still in the shoe;
+// - cdp1 (CDP1): both pair cards gone, one strategy for every split hand;
+// - cdp (CDP): as CDP1, knowing also how many pair cards the split took;
+// - opt (OPT, one split only): the first hand as CDP1, the second playing
+//   best for the cards left, the first hand's cards known;
+// - per_hand (PERHAND): each hand worked out alone, the pair cards dealt
+//   as second cards so far gone, the other hands' cards unknown.
+enum class PostSplit { cdp1, cdz_minus, cdp, opt, per_hand };
+
 // The table's rules: the dealer's, and the player's options. The hole card
 // and the natural's payout mean something only with a casino dealer; under
 // TABLE they keep their defaults.
@@ -39,6 +52,7 @@ struct TableRules {
     bool resplit_aces = false;
     bool hit_split_aces = false;
     bool surrender = false;
+    PostSplit post_split = PostSplit::cdp1;
 
     bool operator==(const TableRules&) const = default;
 };
@@ -63,9 +77,12 @@ struct RulesError {
 // The field's shorthand: tokens separated by blanks or commas, in any order
 // and either case, each setting at most once; a setting left out keeps its
 // default, the dealer's TABLE included. Refuses an unknown token, a second
-// token for a setting, a casino-only token with TABLE, and RSA with fewer
-// than two splits.
+// token for a setting, a casino-only token with TABLE, RSA with fewer than
+// two splits, and OPT with more than one.
 std::variant<TableRules, RulesError> parse_rules(std::string_view text);
+
+// The post-split strategy's token: "CDP1", "CDZ-", "CDP", "OPT", "PERHAND".
+const char* post_split_token(PostSplit post_split);
 
 // The canonical text: the dealer, then only the tokens that differ from the
 // defaults, in the order of the settings ("S17", "H17 ENHC DAS LS"). Parsing
