@@ -41,7 +41,11 @@ TEST(CardsOut, leave_every_figure_as_the_shoe_they_leave_gives_it) {
         model.Form_Load();
         const int decks = 1 + trial % 3;
         model.Combo2_Click(decks - 1);
-        model.set_rules(std::get<TableRules>(parse_rules(trial % 2 == 0 ? "S17 DAS LS" : "TABLE")));
+        TableRules rules =
+            std::get<TableRules>(parse_rules(trial % 2 == 0 ? "S17 DAS LS" : "TABLE"));
+        // The plain walk splits by the per-hand method.
+        rules.post_split = PostSplit::per_hand;
+        model.set_rules(rules);
         std::uniform_int_distribution<int> face(1, 13);
         std::vector<int> explicit_shoe(11);
         for (int value = 1; value <= 10; ++value) {

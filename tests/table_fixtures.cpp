@@ -86,11 +86,7 @@ std::vector<TableRules> every_combination_of_rules() {
                                            .splits = splits,
                                            .resplit_aces = (flags & 2) != 0,
                                            .hit_split_aces = (flags & 4) != 0,
-                                           .surrender = (flags & 8) != 0,
-                                           // Each strategy in turn, so that every one
-                                           // meets many rule sets without multiplying
-                                           // them by five.
-                                           .post_split = static_cast<PostSplit>(all.size() % 5)});
+                                           .surrender = (flags & 8) != 0});
                         }
                     }
                 }

@@ -135,6 +135,7 @@ DealerPlays::StandingHands DealerPlays::tree_of(Vector<Standing> hands,
         int cards;
         int final_index;
         double orders;
+        CardCode code;
     };
     Vector<Hand> ends(memory);
     ends.reserve(hands.size());
@@ -165,7 +166,8 @@ DealerPlays::StandingHands DealerPlays::tree_of(Vector<Standing> hands,
             path.push_back(static_cast<int>(steps.size()));
             steps.push_back({parent, depth + 1, own[depth].first, own[depth].second});
         }
-        ends.push_back({path.empty() ? 0 : path.back(), cards, hand.final_index, hand.orders});
+        ends.push_back(
+            {path.empty() ? 0 : path.back(), cards, hand.final_index, hand.orders, hand.code});
     }
 
     // Then the steps with children level by level, parents before children.
@@ -200,6 +202,7 @@ DealerPlays::StandingHands DealerPlays::tree_of(Vector<Standing> hands,
     tree.hand_step.reserve(ends.size());
     tree.hand_factor.reserve(ends.size());
     tree.hand_orders.reserve(ends.size());
+    tree.hand_code.reserve(ends.size());
     for (std::size_t i = 0; i < ends.size(); ++i) {
         const Hand& end = ends[i];
         if (i == 0 || end.cards != ends[i - 1].cards ||
@@ -215,21 +218,16 @@ DealerPlays::StandingHands DealerPlays::tree_of(Vector<Standing> hands,
             tree.hand_factor.push_back(step_factor(step.value, step.count));
         }
         tree.hand_orders.push_back(end.orders);
+        tree.hand_code.push_back(end.code);
         tree.endings.back().last = tree.hand_step.size();
     }
     return tree;
 }
 
-LaneFinals DealerPlays::finals(std::span<const Shoe> shoes, DealerStop stop) const {
-    assert(!shoes.empty() && shoes.size() <= static_cast<std::size_t>(kShoeLanes));
-    const StandingHands& tree = standing_[stop_index(stop)];
-    // The lanes past the shoes given repeat the first: the same work, whose
-    // results nobody reads.
-    std::array<const Shoe*, kShoeLanes> lane_shoe{};
-    for (std::size_t lane = 0; lane < lane_shoe.size(); ++lane) {
-        lane_shoe[lane] = &shoes[lane < shoes.size() ? lane : 0];
-    }
-
+template <int kMoments, class EachEnding>
+void DealerPlays::sum_endings(const StandingHands& tree,
+                              const std::array<const Shoe*, kShoeLanes>& lane_shoe, int pair,
+                              const EachEnding& each_ending) const {
     // falling[v * kMostOfValue + m]: the ways to draw m given cards of value v
     // in order; the root's factor, at index 0, is 1.
     std::array<Lanes, 11 * kMostOfValue> falling;
@@ -259,54 +257,166 @@ LaneFinals DealerPlays::finals(std::span<const Shoe> shoes, DealerStop stop) con
         }
     }
 
-    // One over the ways to draw k cards in order from the whole shoe, for
-    // each k; 0 where the shoe holds fewer than k cards, and then no hand of
-    // k cards has a way either.
-    std::array<Lanes, kMostDraws> per_order;
+    const int* step = tree.hand_step.data();
+    const std::int16_t* own = tree.hand_factor.data();
+    const double* orders = tree.hand_orders.data();
+    const CardCode* code = tree.hand_code.data();
+    const int pair_shift = kCodeBits * (pair - 1);
+    for (const auto& ending : tree.endings) {
+        std::array<Lanes, kMoments> sums{};
+        if constexpr (kMoments == 1) {
+            // Two sums in turn, so that no addition waits on the one before.
+            Lanes even{};
+            Lanes odd{};
+            std::size_t hand = ending.first;
+            for (; hand + 2 <= ending.last; hand += 2) {
+                const Lanes& reached_even = reached[step[hand]];
+                const Lanes& own_even = falling[own[hand]];
+                const Lanes& reached_odd = reached[step[hand + 1]];
+                const Lanes& own_odd = falling[own[hand + 1]];
+                for (int lane = 0; lane < kShoeLanes; ++lane) {
+                    even[lane] += reached_even[lane] * own_even[lane] * orders[hand];
+                    odd[lane] += reached_odd[lane] * own_odd[lane] * orders[hand + 1];
+                }
+            }
+            if (hand < ending.last) {
+                const Lanes& reached_even = reached[step[hand]];
+                const Lanes& own_even = falling[own[hand]];
+                for (int lane = 0; lane < kShoeLanes; ++lane) {
+                    even[lane] += reached_even[lane] * own_even[lane] * orders[hand];
+                }
+            }
+            for (int lane = 0; lane < kShoeLanes; ++lane) {
+                sums[0][lane] = even[lane] + odd[lane];
+            }
+        } else {
+            static_assert(kMoments == 3);
+            // Three sums for each lane, each a chain of its own, kept apart
+            // from the tables they read so that they stay in registers.
+            Lanes m0{};
+            Lanes m1{};
+            Lanes m2{};
+            for (std::size_t hand = ending.first; hand < ending.last; ++hand) {
+                const Lanes& from = reached[step[hand]];
+                const Lanes& ways = falling[own[hand]];
+                const double pairs = static_cast<double>((code[hand] >> pair_shift) &
+                                                         ((CardCode{1} << kCodeBits) - 1));
+                const double once = orders[hand] * pairs;
+                const double twice = once * pairs;
+                for (int lane = 0; lane < kShoeLanes; ++lane) {
+                    const double product = from[lane] * ways[lane];
+                    m0[lane] += product * orders[hand];
+                    m1[lane] += product * once;
+                    m2[lane] += product * twice;
+                }
+            }
+            sums = {m0, m1, m2};
+        }
+        each_ending(ending, sums);
+    }
+}
+
+namespace {
+
+// The shoes of the lanes: those past the shoes given repeat the first, the
+// same work, whose results nobody reads.
+std::array<const Shoe*, kShoeLanes> lane_shoes(std::span<const Shoe> shoes) {
+    assert(!shoes.empty() && shoes.size() <= static_cast<std::size_t>(kShoeLanes));
+    std::array<const Shoe*, kShoeLanes> lane_shoe{};
+    for (std::size_t lane = 0; lane < lane_shoe.size(); ++lane) {
+        lane_shoe[lane] = &shoes[lane < shoes.size() ? lane : 0];
+    }
+    return lane_shoe;
+}
+
+// One over the ways to draw k cards in order from each lane's shoe, for each
+// k up to `most`; 0 where the shoe holds fewer than k cards, and then no hand
+// of k cards has a way either.
+std::array<std::array<double, kShoeLanes>, kMostDraws> per_order_of(
+    const std::array<const Shoe*, kShoeLanes>& lane_shoe, int most) {
+    std::array<std::array<double, kShoeLanes>, kMostDraws> per_order;
     for (int lane = 0; lane < kShoeLanes; ++lane) {
         double ordered = 1.0;
         per_order[0][lane] = 1.0;
-        for (int drawn = 1; drawn <= tree.most_cards; ++drawn) {
+        for (int drawn = 1; drawn <= most; ++drawn) {
             ordered *= std::max(0, lane_shoe[lane]->cards - drawn + 1);
             per_order[drawn][lane] = ordered > 0 ? 1.0 / ordered : 0.0;
         }
     }
+    return per_order;
+}
+
+}  // namespace
+
+LaneFinals DealerPlays::finals(std::span<const Shoe> shoes, DealerStop stop) const {
+    const StandingHands& tree = standing_[stop_index(stop)];
+    const std::array<const Shoe*, kShoeLanes> lane_shoe = lane_shoes(shoes);
+    const auto per_order = per_order_of(lane_shoe, tree.most_cards);
 
     LaneFinals finals;
     Lanes standing{};
-    const int* step = tree.hand_step.data();
-    const std::int16_t* own = tree.hand_factor.data();
-    const double* orders = tree.hand_orders.data();
-    for (const auto& ending : tree.endings) {
-        // Two sums in turn, so that no addition waits on the one before.
-        Lanes even{};
-        Lanes odd{};
-        std::size_t hand = ending.first;
-        for (; hand + 2 <= ending.last; hand += 2) {
-            const Lanes& reached_even = reached[step[hand]];
-            const Lanes& own_even = falling[own[hand]];
-            const Lanes& reached_odd = reached[step[hand + 1]];
-            const Lanes& own_odd = falling[own[hand + 1]];
-            for (int lane = 0; lane < kShoeLanes; ++lane) {
-                even[lane] += reached_even[lane] * own_even[lane] * orders[hand];
-                odd[lane] += reached_odd[lane] * own_odd[lane] * orders[hand + 1];
-            }
-        }
-        if (hand < ending.last) {
-            const Lanes& reached_even = reached[step[hand]];
-            const Lanes& own_even = falling[own[hand]];
-            for (int lane = 0; lane < kShoeLanes; ++lane) {
-                even[lane] += reached_even[lane] * own_even[lane] * orders[hand];
-            }
-        }
+    sum_endings<1>(tree, lane_shoe, 0, [&](const auto& ending, const std::array<Lanes, 1>& sums) {
         for (int lane = 0; lane < kShoeLanes; ++lane) {
-            const double chance = (even[lane] + odd[lane]) * per_order[ending.cards][lane];
+            const double chance = sums[0][lane] * per_order[ending.cards][lane];
             finals[lane].chance[ending.final_index] += chance;
             standing[lane] += chance;
         }
-    }
+    });
     for (std::size_t lane = 0; lane < shoes.size(); ++lane) {
         finals[lane].chance[DealerFinals::kBust] = 1.0 - standing[lane];
+    }
+    for (std::size_t lane = shoes.size(); lane < finals.size(); ++lane) {
+        finals[lane] = {};
+    }
+    return finals;
+}
+
+LaneFollowedFinals DealerPlays::followed_finals(std::span<const Shoe> shoes, DealerStop stop,
+                                                int pair) const {
+    const StandingHands& tree = standing_[stop_index(stop)];
+    const std::array<const Shoe*, kShoeLanes> lane_shoe = lane_shoes(shoes);
+    constexpr int kMoments = kMostFollowing + 1;
+    static_assert(kMostDraws > 21 + kMostFollowing);
+    const auto per_order = per_order_of(lane_shoe, tree.most_cards + kMostFollowing);
+    std::array<double, kShoeLanes> others{};
+    for (int lane = 0; lane < kShoeLanes; ++lane) {
+        others[lane] = lane_shoe[lane]->cards - lane_shoe[lane]->counts[pair];
+    }
+
+    LaneFollowedFinals finals{};
+    std::array<std::array<double, kMoments>, kShoeLanes> standing{};
+    sum_endings<kMoments>(
+        tree, lane_shoe, pair, [&](const auto& ending, const std::array<Lanes, kMoments>& sums) {
+            for (int lane = 0; lane < kShoeLanes; ++lane) {
+                // After a hand of t cards with a of the pair's value, the shoe
+                // holds n - t + a other cards of its T - t. The chance that
+                // the next y cards are all others is the falling factorial
+                // (n - t + a)_y over (T - t)_y: a polynomial in a, whose
+                // terms the moments sum.
+                const double left = others[lane] - ending.cards;
+                const double m0 = sums[0][lane];
+                const double m1 = sums[1][lane];
+                const double m2 = sums[2][lane];
+                const std::array<double, kMoments> joint{
+                    m0, left * m0 + m1, left * (left - 1) * m0 + (2 * left - 1) * m1 + m2};
+                for (int following = 0; following < kMoments; ++following) {
+                    const double chance =
+                        joint[following] * per_order[ending.cards + following][lane];
+                    finals[lane].by_following[following].chance[ending.final_index] += chance;
+                    standing[lane][following] += chance;
+                }
+            }
+        });
+    // The busts are what the standing hands leave of the chance that the y
+    // cards after the dealer's hand are all others: over every way the hand
+    // can end, the chance that the first y cards are.
+    for (std::size_t lane = 0; lane < shoes.size(); ++lane) {
+        double others_in_order = 1.0;  // the ways to draw `following` others in order
+        for (int following = 0; following < kMoments; ++following) {
+            finals[lane].by_following[following].chance[DealerFinals::kBust] =
+                others_in_order * per_order[following][lane] - standing[lane][following];
+            others_in_order *= std::max(0.0, others[lane] - following);
+        }
     }
     for (std::size_t lane = shoes.size(); lane < finals.size(); ++lane) {
         finals[lane] = {};

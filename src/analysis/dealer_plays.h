@@ -47,6 +47,21 @@ struct Shoe {
 inline constexpr int kShoeLanes = 4;
 using LaneFinals = std::array<DealerFinals, kShoeLanes>;
 
+// The most cards the exact split value asks to follow the dealer's hand.
+inline constexpr int kMostFollowing = 2;
+
+// How the dealer's hand ends, each way joint with the event that the next y
+// cards after it, y = 0..kMostFollowing, are none of the pair's value. The
+// exact value of a split needs them: the other hands' second cards are known
+// not to be pair cards, and dealing them after the dealer's hand instead of
+// before it changes no chance (every order of the same cards is as likely),
+// so a hand's worth with y such cards gone unseen is its worth joint with
+// the y cards that follow being no pair card. Index y = 0 is DealerFinals.
+struct FollowedFinals {
+    std::array<DealerFinals, kMostFollowing + 1> by_following{};
+};
+using LaneFollowedFinals = std::array<FollowedFinals, kShoeLanes>;
+
 // Every way the dealer's hand can end without a bust, as the multiset of
 // cards it draws and the number of orders in which the rule draws exactly
 // those cards. A hand's chance in a shoe is that number of orders times the
@@ -68,6 +83,10 @@ class DealerPlays {
     // shoes given are left empty.
     // Not for two threads at once: it works in the object's scratch space.
     LaneFinals finals(std::span<const Shoe> shoes, DealerStop stop) const;
+    // The same, each final also joint with the cards that follow being no
+    // card of value `pair`.
+    LaneFollowedFinals followed_finals(std::span<const Shoe> shoes, DealerStop stop,
+                                       int pair) const;
 
   private:
     // The standing hands of one rule on 16 as a tree of (value, count) steps,
@@ -83,7 +102,8 @@ class DealerPlays {
               endings(memory),
               hand_step(memory),
               hand_factor(memory),
-              hand_orders(memory) {}
+              hand_orders(memory),
+              hand_code(memory) {}
 
         Vector<int> parent;           // steps[0] is the root, the hand that draws nothing
         Vector<std::int16_t> factor;  // into the table of falling factorials
@@ -100,6 +120,7 @@ class DealerPlays {
         Vector<int> hand_step;
         Vector<std::int16_t> hand_factor;
         Vector<double> hand_orders;
+        Vector<CardCode> hand_code;  // each hand's cards, for the pair cards among them
         int most_cards = 0;
         std::array<int, 11> most_of_value{};
     };
@@ -111,6 +132,15 @@ class DealerPlays {
     static StandingHands tree_of(Vector<Standing> hands, std::pmr::memory_resource* memory);
 
     using Lanes = std::array<double, kShoeLanes>;  // one figure for each shoe
+
+    // What finals() and followed_finals() share: every standing hand's chance
+    // in each shoe, summed by ending; `each_ending(ending, sums)` gets an
+    // ending's sums, sums[j] = the sum of chance * a^j over its hands, a the
+    // number of cards of value `pair` in the hand, for j below kMoments; the
+    // chance is of the hand's cards in one order, times its orders.
+    template <int kMoments, class EachEnding>
+    void sum_endings(const StandingHands& tree, const std::array<const Shoe*, kShoeLanes>& shoes,
+                     int pair, const EachEnding& each_ending) const;
 
     std::array<StandingHands, kDealerStops> standing_;  // by stop_index
     mutable Vector<Lanes> reached_;                     // scratch: each step's products

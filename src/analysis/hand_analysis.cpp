@@ -74,21 +74,46 @@ HandAnalysis analyse(const Table& table, AnalysisScratch& scratch) {
     const TableMoney money(table, banco_total, player_total);
     const DealerNatural natural = money.dealer_natural();
 
+    // A CDZ- split hand plays as its cards would as an initial hand, the
+    // other pair card still in the shoe: the finals' base shoe holds that
+    // card too, and every other tree draws from the base less it.
+    const bool cdz_split = money.may_split() && table.rules.post_split == PostSplit::cdz_minus;
+    const int pair = table.player[0];
+    DeckCounts fullest = table.shoe;
+    CardCode held_back = 0;
+    if (cdz_split) {
+        ++fullest[pair];
+        held_back = one_card(pair);
+    }
+    const Shoe base{.counts = fullest, .cards = cards_in(fullest)};
+
     const std::vector<DealerStop> stops = stops_for(table.rules.dealer);
-    const DealerPlays dealer(banco_total, banco_soft, natural.hole_value != 0, table.shoe, stops,
+    const DealerPlays dealer(banco_total, banco_soft, natural.hole_value != 0, fullest, stops,
                              memory);
-    ShoeFinals finals(dealer, shoe, memory);
-    PlayedTree hands(player_hands(player_total, player_soft, table.shoe, memory), shoe, 0);
+    ShoeFinals finals(dealer, base, memory);
+    PlayedTree hands(player_hands(player_total, player_soft, table.shoe, memory), shoe, held_back);
     hands.need_finals(finals, table.rules.dealer);
+    std::optional<PlayedTree> initial;
+    if (cdz_split) {
+        Integer total = 0;
+        Integer soft = 0;
+        add_card(total, soft, static_cast<Integer>(pair));
+        initial.emplace(player_hands(total, soft, fullest, memory), base, 0);
+        initial->need_finals(finals, table.rules.dealer);
+    }
     std::optional<SplitTrees> splits;
     if (money.may_split()) {
-        splits.emplace(table, money, 0, memory);
-        splits->need_finals(finals);
+        splits.emplace(table, money, finals, held_back, memory,
+                       InitialHands{.tree = initial ? &*initial : nullptr, .pair_card = 0});
+        splits->need_finals();
     }
     finals.work_out();
     hands.play_out(finals, natural, true);
+    if (initial) {
+        initial->play_out(finals, natural, false);
+    }
     if (splits) {
-        splits->play_out(finals, natural);
+        splits->play_out(natural);
     }
 
     HandAnalysis analysis;

@@ -162,6 +162,36 @@ Vector<ByDealerFinal> PlayedTree::best_by_dealer() const {
     return money;
 }
 
+Vector<ByDealerFinal> PlayedTree::by_dealer(std::span<const HandPlay> plays) const {
+    Vector<ByDealerFinal> money(hands_.size(), hands_.get_allocator());
+    for (std::size_t i = hands_.size(); i-- > 0;) {
+        switch (plays[i]) {
+            case HandPlay::stand:
+                money[i] = stand_by_dealer(i);
+                break;
+            case HandPlay::doubled:
+                money[i] = one_card_by_dealer(i);
+                for (double& end : money[i]) {
+                    end *= 2.0;
+                }
+                break;
+            case HandPlay::hit: {
+                ByDealerFinal hit{};
+                each_card(
+                    i, [&](double chance, double weight) { add_bust(hit, i, chance * weight); },
+                    [&](double chance, std::size_t next) {
+                        for (std::size_t d = 0; d < hit.size(); ++d) {
+                            hit[d] += chance * money[next][d];
+                        }
+                    });
+                money[i] = hit;
+                break;
+            }
+        }
+    }
+    return money;
+}
+
 ByDealerFinal PlayedTree::one_card_by_dealer(std::size_t i) const {
     ByDealerFinal doubled{};
     each_card(

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "hand_analysis.h"
@@ -39,6 +41,10 @@ struct DealerNatural {
 // Under the peek the dealer's natural is no way to end. Summed over d, the EV.
 using ByDealerFinal = std::array<double, 8>;
 
+// How a hand is played from where it stands: a double takes one card only,
+// for a doubled stake, and only a hand of two cards makes it.
+enum class HandPlay : std::uint8_t { stand, hit, doubled };
+
 // A tree of the player's hands (player_hands) played out against the dealer:
 // for every hand, standing there, the better of standing and drawing on at
 // every turn, and, when asked for, each threshold's way on. The hands are
@@ -60,6 +66,9 @@ class PlayedTree {
     const Outcome& best(std::size_t i) const { return best_[i]; }
     const std::array<Outcome, kThresholds>& rows(std::size_t i) const { return rows_[i]; }
     const DealerFinals& finals_behind(std::size_t i) const { return (*finals_)[finals_at_[i]]; }
+    // Where the finals behind hand i stand in the ShoeFinals it asked.
+    int finals_index(std::size_t i) const { return finals_at_[i]; }
+    const Shoe& shoe() const { return shoe_; }
     // The shoe that hand i leaves.
     Shoe shoe_after(std::size_t i) const { return shoe_less(shoe_, hands_[i].drawn); }
 
@@ -73,6 +82,9 @@ class PlayedTree {
     // the dealer's finals behind the hand before the card that busts it.
     Vector<ByDealerFinal> best_by_dealer() const;
     ByDealerFinal one_card_by_dealer(std::size_t i) const;
+    // The same, every hand played as `plays` says (one play for each hand),
+    // a double at its doubled stake.
+    Vector<ByDealerFinal> by_dealer(std::span<const HandPlay> plays) const;
 
   private:
     // Each value with a card left, dealt to hand i: `busts(chance, weight)`

@@ -30,8 +30,14 @@ Shoe shoe_less(const Shoe& base, CardCode removed) {
 }
 
 ShoeFinals::ShoeFinals(const DealerPlays& dealer, const Shoe& base,
-                       std::pmr::memory_resource* memory)
-    : dealer_(dealer), base_(base), where_(8192, memory), wanted_(memory), finals_(memory) {
+                       std::pmr::memory_resource* memory, int followed_pair)
+    : dealer_(dealer),
+      base_(base),
+      followed_pair_(followed_pair),
+      stride_(followed_pair == 0 ? 1 : kMostFollowing + 1),
+      where_(8192, memory),
+      wanted_(memory),
+      finals_(memory) {
     wanted_.reserve(8192);
 }
 
@@ -44,7 +50,7 @@ int ShoeFinals::need(CardCode removed, DealerStop stop) {
 }
 
 void ShoeFinals::work_out() {
-    finals_.resize(wanted_.size());
+    finals_.resize(wanted_.size() * stride_);
     for (int rule = 0; rule < kDealerStops; ++rule) {
         const auto stop = static_cast<DealerStop>(rule);
         Vector<std::size_t> group(wanted_.get_allocator());
@@ -60,9 +66,19 @@ void ShoeFinals::work_out() {
             for (std::size_t lane = 0; lane < lanes; ++lane) {
                 shoes[lane] = shoe_less(base_, wanted_[group[first + lane]].removed);
             }
-            const LaneFinals finals = dealer_.finals({shoes.data(), lanes}, stop);
+            if (followed_pair_ == 0) {
+                const LaneFinals finals = dealer_.finals({shoes.data(), lanes}, stop);
+                for (std::size_t lane = 0; lane < lanes; ++lane) {
+                    finals_[group[first + lane]] = finals[lane];
+                }
+                continue;
+            }
+            const LaneFollowedFinals finals =
+                dealer_.followed_finals({shoes.data(), lanes}, stop, followed_pair_);
             for (std::size_t lane = 0; lane < lanes; ++lane) {
-                finals_[group[first + lane]] = finals[lane];
+                std::copy(
+                    finals[lane].by_following.begin(), finals[lane].by_following.end(),
+                    finals_.begin() + static_cast<std::ptrdiff_t>(group[first + lane] * stride_));
             }
         }
     }

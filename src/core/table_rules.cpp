@@ -65,14 +65,13 @@ constexpr std::array kTokens{
     Token{"RSA", Setting::aces_resplit, [](TableRules& r) { r.resplit_aces = true; }},
     Token{"HSA", Setting::aces_hit, [](TableRules& r) { r.hit_split_aces = true; }},
     Token{"LS", Setting::surrender, [](TableRules& r) { r.surrender = true; }},
-    Token{"CDP1", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::cdp1; },
+    Token{"CDP1", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::cdp1; }, true},
+    Token{"CDZ-", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::cdz_minus; },
           true},
-    Token{"CDZ-", Setting::post_split,
-          [](TableRules& r) { r.post_split = PostSplit::cdz_minus; }, true},
     Token{"CDP", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::cdp; }, true},
     Token{"OPT", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::opt; }, true},
-    Token{"PERHAND", Setting::post_split,
-          [](TableRules& r) { r.post_split = PostSplit::per_hand; }, true},
+    Token{"PERHAND", Setting::post_split, [](TableRules& r) { r.post_split = PostSplit::per_hand; },
+          true},
 };
 
 bool same_token(std::string_view typed, std::string_view token) {

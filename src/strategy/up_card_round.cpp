@@ -88,8 +88,13 @@ std::vector<InitialHand> hands_against(int up, const DeckCounts& shoe, const Tab
         split.table = table_for(up, pair, pair, after_up, rules);
         split.money.emplace(split.table, up_total, total_of(split.table.player).first);
         if (split.money->may_split()) {
-            split.trees.emplace(split.table, *split.money, 2 * one_card(pair), memory);
-            split.trees->need_finals(finals);
+            // A CDZ- split hand plays as the same cards would as an initial
+            // hand: the round's own tree holds them.
+            split.trees.emplace(
+                split.table, *split.money, finals, 2 * one_card(pair), memory,
+                InitialHands{.tree = &tree,
+                             .pair_card = static_cast<std::size_t>(tree.hand(0).next[pair])});
+            split.trees->need_finals();
             split_of[pair] = &*split.trees;
         }
     }
@@ -103,7 +108,7 @@ std::vector<InitialHand> hands_against(int up, const DeckCounts& shoe, const Tab
     tree.play_out(finals, natural, true);
     for (PairSplit& split : splits) {
         if (split.trees) {
-            split.trees->play_out(finals, natural);
+            split.trees->play_out(natural);
         }
     }
 
