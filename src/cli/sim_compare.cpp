@@ -50,7 +50,9 @@ std::string labelled_json(const std::string& label, const std::string& object) {
 }  // namespace
 
 int run_comparison(const SimRequest& request, std::ostream& out, std::ostream& err, bool progress,
-                   std::stop_token stop) {
+                   std::stop_token stop, simulation::PreparedStrategies* known) {
+    simulation::PreparedStrategies own;
+    simulation::PreparedStrategies* kept = known != nullptr ? known : &own;
     const std::string& path = *request.compare;
     auto text = file_text(path);
     if (text.index() == 1) {
@@ -92,7 +94,7 @@ int run_comparison(const SimRequest& request, std::ostream& out, std::ostream& e
                 }
                 watch->on_block(*now.state);
             },
-            stop);
+            stop, kept);
         pilot_watch.finish({});
         if (watch) {
             watch->finish({});

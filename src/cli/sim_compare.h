@@ -15,7 +15,9 @@ namespace tavolix::cli {
 // played), then plays the games in turn, saying on `err` which game of how
 // many is in play, and writes one table best SCORE first, or with --json an
 // array of the games' objects in the same order, each with its "game".
+// Games of the same rules and decks share their strategy, kept in `known`
+// when given.
 int run_comparison(const SimRequest& request, std::ostream& out, std::ostream& err, bool progress,
-                   std::stop_token stop);
+                   std::stop_token stop, simulation::PreparedStrategies* known = nullptr);
 
 }  // namespace tavolix::cli

@@ -139,9 +139,9 @@ int report_run(const SimRequest& request, const RunState& state, const RunWatch&
 }
 
 int run_simulation(const SimRequest& request, std::ostream& out, std::ostream& err, bool progress,
-                   std::stop_token stop) {
+                   std::stop_token stop, simulation::PreparedStrategies* known) {
     if (request.compare) {
-        return run_comparison(request, out, err, progress, stop);
+        return run_comparison(request, out, err, progress, stop, known);
     }
     const SimRequest pilot = pilot_request(request);
     std::optional<RunWatch> pilot_watch;
@@ -158,7 +158,7 @@ int run_simulation(const SimRequest& request, std::ostream& out, std::ostream& e
                 pilot_watch->on_block(shown);
             }
         },
-        stop);
+        stop, known);
     if (pilot_watch) {
         pilot_watch->finish({});
     }

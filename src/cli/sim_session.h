@@ -88,6 +88,6 @@ std::string report_output(const SimRequest& request, const SimulationReport& rep
 // checkpoint, and writes the report to `out`. With --compare, plays the
 // file's games instead and writes their table.
 int run_simulation(const SimRequest& request, std::ostream& out, std::ostream& err, bool progress,
-                   std::stop_token stop);
+                   std::stop_token stop, simulation::PreparedStrategies* known = nullptr);
 
 }  // namespace tavolix::cli

@@ -154,8 +154,10 @@ std::variant<std::vector<ComparedGame>, GameListFault> compared_games(
 }
 
 std::vector<ComparedResult> run_games(const std::vector<ComparedGame>& games,
-                                      const ComparisonProgressCall& progress,
-                                      std::stop_token stop) {
+                                      const ComparisonProgressCall& progress, std::stop_token stop,
+                                      simulation::PreparedStrategies* known) {
+    simulation::PreparedStrategies own;
+    simulation::PreparedStrategies* kept = known != nullptr ? known : &own;
     std::vector<ComparedResult> results;
     for (std::size_t at = 0; at < games.size(); ++at) {
         ComparedResult result{.game = games[at]};
@@ -167,7 +169,7 @@ std::vector<ComparedResult> run_games(const std::vector<ComparedGame>& games,
                         progress({.game = at, .games = games.size(), .run = now});
                     }
                 },
-                stop);
+                stop, kept);
             if (auto* error = std::get_if<std::string>(&run)) {
                 result.error = std::move(*error);
             } else {

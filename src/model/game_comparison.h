@@ -60,11 +60,14 @@ struct ComparisonProgress {
 };
 using ComparisonProgressCall = std::function<void(const ComparisonProgress&)>;
 
-// Plays the games in turn, each exactly as run_request plays it alone; on a
-// stop, the games played so far (the one in play with the blocks it did).
+// Plays the games in turn, each exactly as run_request plays it alone (the
+// strategies of games of the same rules and decks worked out once, in
+// `known` when given); on a stop, the games played so far (the one in play
+// with the blocks it did).
 std::vector<ComparedResult> run_games(const std::vector<ComparedGame>& games,
                                       const ComparisonProgressCall& progress = {},
-                                      std::stop_token stop = {});
+                                      std::stop_token stop = {},
+                                      simulation::PreparedStrategies* known = nullptr);
 
 // The results' order in the table, best first: the games that win by their
 // SCORE, then the rest by their DI, then those with no report.

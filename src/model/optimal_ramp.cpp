@@ -48,10 +48,11 @@ std::variant<OptimalRamp, std::string> run_pilot(const simulation::Game& game, i
 std::variant<OptimalRamp, std::string> choose_optimal_ramp(const SimulationRequest& request,
                                                            int spread, std::uint64_t pilot_rounds,
                                                            const PilotProgress& progress,
-                                                           std::stop_token stop) {
+                                                           std::stop_token stop,
+                                                           simulation::PreparedStrategies* known) {
     simulation::SimulationOptions options = request.options;
     options.ramp.clear();
-    auto prepared = simulation::prepare_game(options, stop);
+    auto prepared = simulation::prepare_game(options, stop, known);
     if (auto* error = std::get_if<std::string>(&prepared)) {
         return std::move(*error);
     }

@@ -37,9 +37,9 @@ std::variant<OptimalRamp, std::string> run_pilot(const simulation::Game& game, i
 // The same for a request, its game prepared first (the strategy and the
 // index plays, which take a few seconds): what the window's ramp table is
 // filled with. The request's own ramp is not read.
-std::variant<OptimalRamp, std::string> choose_optimal_ramp(const SimulationRequest& request,
-                                                           int spread, std::uint64_t pilot_rounds,
-                                                           const PilotProgress& progress = {},
-                                                           std::stop_token stop = {});
+std::variant<OptimalRamp, std::string> choose_optimal_ramp(
+    const SimulationRequest& request, int spread, std::uint64_t pilot_rounds,
+    const PilotProgress& progress = {}, std::stop_token stop = {},
+    simulation::PreparedStrategies* known = nullptr);
 
 }  // namespace tavolix

@@ -9,8 +9,9 @@ namespace tavolix {
 
 std::variant<PreparedRequest, std::string> prepare_request(const SimulationRequest& request,
                                                            const RequestProgressCall& progress,
-                                                           std::stop_token stop) {
-    auto prepared = simulation::prepare_game(request.options, stop);
+                                                           std::stop_token stop,
+                                                           simulation::PreparedStrategies* known) {
+    auto prepared = simulation::prepare_game(request.options, stop, known);
     if (auto* error = std::get_if<std::string>(&prepared)) {
         return std::move(*error);
     }
@@ -40,9 +41,10 @@ std::variant<PreparedRequest, std::string> prepare_request(const SimulationReque
 
 std::variant<SimulationReport, std::string> run_request(const SimulationRequest& request,
                                                         const RequestProgressCall& progress,
-                                                        std::stop_token stop) {
+                                                        std::stop_token stop,
+                                                        simulation::PreparedStrategies* known) {
     using Clock = std::chrono::steady_clock;
-    auto prepared = prepare_request(request, progress, stop);
+    auto prepared = prepare_request(request, progress, stop, known);
     if (auto* error = std::get_if<std::string>(&prepared)) {
         return std::move(*error);
     }

@@ -39,15 +39,17 @@ struct PreparedRequest {
 };
 
 // The fault when the game cannot be prepared or the pilot was stopped.
-std::variant<PreparedRequest, std::string> prepare_request(const SimulationRequest& request,
-                                                           const RequestProgressCall& progress = {},
-                                                           std::stop_token stop = {});
+// `known` keeps the strategies worked out, for a caller that prepares many
+// games.
+std::variant<PreparedRequest, std::string> prepare_request(
+    const SimulationRequest& request, const RequestProgressCall& progress = {},
+    std::stop_token stop = {}, simulation::PreparedStrategies* known = nullptr);
 
 // The whole run of a request from a fresh start, as tavolix-sim plays it:
 // the report (of the blocks done, when stopped during the game), or the
 // fault when it could not be prepared or was stopped before the game.
-std::variant<SimulationReport, std::string> run_request(const SimulationRequest& request,
-                                                        const RequestProgressCall& progress = {},
-                                                        std::stop_token stop = {});
+std::variant<SimulationReport, std::string> run_request(
+    const SimulationRequest& request, const RequestProgressCall& progress = {},
+    std::stop_token stop = {}, simulation::PreparedStrategies* known = nullptr);
 
 }  // namespace tavolix

@@ -137,8 +137,8 @@ void set_ramp(Game& game, const std::vector<RampStep>& ramp) {
     }
 }
 
-std::variant<Game, std::string> prepare_game(const SimulationOptions& options,
-                                             std::stop_token stop) {
+std::variant<Game, std::string> prepare_game(const SimulationOptions& options, std::stop_token stop,
+                                             PreparedStrategies* known) {
     if (const std::optional<std::string> fault = options_fault(options)) {
         return *fault;
     }
@@ -170,21 +170,33 @@ std::variant<Game, std::string> prepare_game(const SimulationOptions& options,
     }
 
     const DeckCounts shoe = strategy::full_shoe(options.decks);
-    const std::optional<strategy::Strategy> basic =
-        strategy::compute_strategy(shoe, rules, {}, stop);
-    if (!basic) {
-        return std::string("stopped while working out the strategy");
+    const strategy::Strategy* basic = known ? known->strategy(rules, options.decks) : nullptr;
+    std::optional<strategy::Strategy> computed;
+    if (basic == nullptr) {
+        computed = strategy::compute_strategy(shoe, rules, {}, stop);
+        if (!computed) {
+            return std::string("stopped while working out the strategy");
+        }
+        basic = known ? &known->keep(rules, options.decks, std::move(*computed)) : &*computed;
     }
     game.chart.assign(static_cast<std::size_t>(kCountSlots * 3 * kRows * kUps), kStand);
     for (int slot = 0; slot < kCountSlots; ++slot) {
         fill_slot(game, slot, basic->chart);
     }
     if (options.indices != IndexSet::none) {
-        auto found = index_charts(shoe, rules, options.count, stop);
-        if (auto* error = std::get_if<std::string>(&found)) {
-            return *error;
+        const IndexCharts* kept =
+            known ? known->charts(rules, options.decks, options.count) : nullptr;
+        std::variant<IndexCharts, std::string> found = std::string();
+        if (kept == nullptr) {
+            found = index_charts(shoe, rules, options.count, stop);
+            if (auto* error = std::get_if<std::string>(&found)) {
+                return *error;
+            }
+            kept = known ? &known->keep(rules, options.decks, options.count,
+                                        std::get<IndexCharts>(std::move(found)))
+                         : &std::get<IndexCharts>(found);
         }
-        const IndexCharts& charts = std::get<IndexCharts>(found);
+        const IndexCharts& charts = *kept;
         if (charts.insurance_index) {
             game.insurance_at = *charts.insurance_index;
         }

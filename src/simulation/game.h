@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "options.h"
+#include "prepared_strategies.h"
 #include "true_count.h"
 
 namespace tavolix::simulation {
@@ -83,9 +84,11 @@ struct Game {
 void set_ramp(Game& game, const std::vector<RampStep>& ramp);
 
 // The game for these options: the strategy of the full shoe (and the index
-// charts the options ask for) worked out first. An error line when the
-// options are at fault or the work was stopped.
+// charts the options ask for) worked out first, or taken from `known` and
+// kept there. An error line when the options are at fault or the work was
+// stopped.
 std::variant<Game, std::string> prepare_game(const SimulationOptions& options,
-                                             std::stop_token stop = {});
+                                             std::stop_token stop = {},
+                                             PreparedStrategies* known = nullptr);
 
 }  // namespace tavolix::simulation
