@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "analysis/hand_analysis.h"
@@ -171,6 +172,28 @@ void rules_click(benchmark::State& bench, int decks, int up, int pair) {
 BENCHMARK_CAPTURE(rules_click, one_deck_44_vs_2, 1, 2, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(rules_click, eight_decks_AA_vs_2, 8, 2, 1)->Unit(benchmark::kMillisecond);
 
+// A click on a pair at eight decks under the heaviest rules, the split worked
+// out by one post-split strategy: the pairs that split into the most hands
+// that draw, against a small card.
+void split_click(benchmark::State& bench, int pair, const char* strategy) {
+    const std::string rules = std::string(kHeaviestRules) + " " + strategy;
+    TableState state = entered_table({2}, {pair, pair}, 17, 8, rules.c_str());
+    analysis::AnalysisScratch scratch;
+    for (auto _ : bench) {
+        const auto calculation = calculate(state, {}, {}, &scratch);
+        const AnalysisPanel panel = analysis_panel(calculation->analysis, state.stand_at);
+        benchmark::DoNotOptimize(panel.best_row);
+    }
+}
+BENCHMARK_CAPTURE(split_click, AA_CDP1, 1, "CDP1")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, 22_CDP1, 2, "CDP1")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, 33_CDP1, 3, "CDP1")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, 88_CDP1, 8, "CDP1")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, AA_CDZ_minus, 1, "CDZ-")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, 22_CDZ_minus, 2, "CDZ-")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, 33_CDZ_minus, 3, "CDZ-")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(split_click, 88_CDZ_minus, 8, "CDZ-")->Unit(benchmark::kMillisecond);
+
 // The plain walk that checks the analysis, remembering positions, on the
 // one-deck worst table of the heaviest rules.
 void rules_plain(benchmark::State& bench) {
@@ -186,9 +209,10 @@ BENCHMARK(rules_plain)->Unit(benchmark::kMillisecond);
 
 // One whole round with its chart under the heaviest rules, on both cores:
 // wall-clock time, which is what the user waits for.
-void whole_round(benchmark::State& bench, int decks) {
+void whole_round(benchmark::State& bench, int decks, const char* strategy = "CDP1") {
+    const std::string rules = std::string(kHeaviestRules) + " " + strategy;
     const StrategyRequest request =
-        full_shoe_request(std::get<TableRules>(parse_rules(kHeaviestRules)), decks);
+        full_shoe_request(std::get<TableRules>(parse_rules(rules)), decks);
     for (auto _ : bench) {
         const auto strategy = run_strategy(request);
         benchmark::DoNotOptimize(strategy->round_ev);
@@ -196,6 +220,15 @@ void whole_round(benchmark::State& bench, int decks) {
 }
 BENCHMARK_CAPTURE(whole_round, one_deck, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(whole_round, eight_decks, 8)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(whole_round, eight_decks_CDZ_minus, 8, "CDZ-")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(whole_round, eight_decks_PERHAND, 8, "PERHAND")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(whole_round, six_decks_CDP, 6, "CDP")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The next round's EV the shoe panel waits for: one deck after a round of
 // twelve small cards and tens, the next hands still on the table, under the

@@ -3,6 +3,9 @@
 
 #include "simulated_play.h"
 
+#include <cassert>
+#include <vector>
+
 #include "core/hand_total.h"
 
 namespace tavolix::analysis::simulated {
@@ -126,6 +129,101 @@ double play_split(const SplitWorld& world, std::mt19937_64& random) {
         }
         worth += play_hand(world, cards, pair, second, random);
         --waiting;
+    }
+    return worth;
+}
+
+namespace {
+
+struct TableHand {
+    Hand cards;
+    double stake = 1.0;
+};
+
+}  // namespace
+
+std::optional<double> play_split_at_a_table(const Table& table, SplitPlays& plays,
+                                            std::mt19937_64& random) {
+    const TableRules& rules = table.rules;
+    const Integer up = table.banco[0];
+    const Integer pair = table.player[0];
+    const bool hole_case = up == kAce || up == 10;
+    const Integer natural_card = up == kAce ? 10 : kAce;
+    const bool peek = rules.hole_card == HoleCard::peek;
+    Cards shoe(table.shoe);
+    Integer hole = 0;
+    if (peek) {
+        hole = shoe.draw(random);
+        if (hole_case && hole == natural_card) {
+            return std::nullopt;
+        }
+    }
+
+    const bool pair_resplits = pair != kAce || rules.resplit_aces;
+    std::vector<TableHand> hands;
+    int waiting = 2;
+    int pairs_out = 0;
+    while (waiting > 0) {
+        Integer second = shoe.draw(random);
+        while (second == pair && pair_resplits && pairs_out + 2 < rules.splits + 1) {
+            ++pairs_out;
+            ++waiting;
+            second = shoe.draw(random);
+        }
+        --waiting;
+        // The shoe the hand's strategy reads, less the hand's own cards.
+        DeckCounts counted = table.shoe;
+        switch (rules.post_split) {
+            case PostSplit::per_hand:
+                counted[pair] -= pairs_out;
+                break;
+            case PostSplit::cdz_minus:
+                ++counted[pair];
+                break;
+            case PostSplit::cdp1:
+                break;
+            case PostSplit::cdp:
+            case PostSplit::opt:
+                assert(false && "a table deals no hand knowing the hands to come or the shoe");
+                break;
+        }
+        --counted[second];
+        TableHand hand;
+        hand.cards.take(pair);
+        hand.cards.take(second);
+        const Play first = plays.on_two_cards(counted, pair, second);
+        if (first == Play::double_down) {
+            hand.stake = 2.0;
+            hand.cards.take(shoe.draw(random));
+        } else if (first == Play::hit) {
+            do {
+                const Integer card = shoe.draw(random);
+                --counted[card];
+                hand.cards.take(card);
+            } while (hand.cards.total <= 21 &&
+                     plays.after_drawing(counted, hand.cards.total, hand.cards.soft) == Play::hit);
+        }
+        hands.push_back(hand);
+    }
+
+    if (!peek) {
+        hole = shoe.draw(random);
+    }
+    double worth = 0;
+    if (hole_case && hole == natural_card) {
+        for (const TableHand& hand : hands) {
+            worth -= hand.stake;
+        }
+        return worth;
+    }
+    Hand dealer;
+    dealer.take(up);
+    dealer.take(hole);
+    // A casino dealer's stop does not depend on the player's total.
+    const int dealer_total = dealer_final(rules.dealer, 21, dealer, shoe, random);
+    for (const TableHand& hand : hands) {
+        worth += hand.cards.total > 21 ? -hand.stake
+                                       : hand.stake * settle(hand.cards.total, dealer_total);
     }
     return worth;
 }

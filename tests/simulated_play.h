@@ -7,6 +7,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <random>
 #include <tuple>
 
@@ -68,6 +69,19 @@ struct SplitWorld {
 // own copy of that shoe by the plain walk's plays. Per unit of one hand's
 // stake; a deal that the peek rules out counts 0.
 double play_split(const SplitWorld& world, std::mt19937_64& random);
+
+// One round at a real table: a hole card dealt before the player plays
+// (PEEK) or after (ENHC), the split hands dealt in turn from the one shoe
+// and played out as they come, then the dealer from what is left. Each hand
+// decides by the plain walk's best play for its cards from the shoe its
+// strategy reads: the per-hand method's count of the shoe (less the pair
+// cards dealt as second cards so far), CDP1's (less both pair cards) or
+// CDZ-'s (less one). Per unit of one hand's stake; nothing for a deal in
+// which the dealer, having peeked, turns up a natural, which the exact
+// figures are given none of. A casino dealer's table: one dealer hand plays
+// against every split hand.
+std::optional<double> play_split_at_a_table(const Table& table, SplitPlays& plays,
+                                            std::mt19937_64& random);
 
 // The dealer plays out against a player who stands on `player_total`, from
 // the dealer's cards so far: the dealer's final total, above 21 for a bust.
