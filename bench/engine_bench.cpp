@@ -175,8 +175,8 @@ BENCHMARK_CAPTURE(rules_click, eight_decks_AA_vs_2, 8, 2, 1)->Unit(benchmark::kM
 // A click on a pair at eight decks under the heaviest rules, the split worked
 // out by one post-split strategy: the pairs that split into the most hands
 // that draw, against a small card.
-void split_click(benchmark::State& bench, int pair, const char* strategy) {
-    const std::string rules = std::string(kHeaviestRules) + " " + strategy;
+void split_click(benchmark::State& bench, int pair, const char* post_split) {
+    const std::string rules = std::string(kHeaviestRules) + " " + post_split;
     TableState state = entered_table({2}, {pair, pair}, 17, 8, rules.c_str());
     analysis::AnalysisScratch scratch;
     for (auto _ : bench) {
@@ -209,8 +209,8 @@ BENCHMARK(rules_plain)->Unit(benchmark::kMillisecond);
 
 // One whole round with its chart under the heaviest rules, on both cores:
 // wall-clock time, which is what the user waits for.
-void whole_round(benchmark::State& bench, int decks, const char* strategy = "CDP1") {
-    const std::string rules = std::string(kHeaviestRules) + " " + strategy;
+void whole_round(benchmark::State& bench, int decks, const char* post_split = "CDP1") {
+    const std::string rules = std::string(kHeaviestRules) + " " + post_split;
     const StrategyRequest request =
         full_shoe_request(std::get<TableRules>(parse_rules(rules)), decks);
     for (auto _ : bench) {

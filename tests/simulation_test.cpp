@@ -45,11 +45,12 @@ Figures simulate(const SimulationOptions& options, unsigned threads) {
 
 // Flat bets from a fresh shoe every round, each hand played as the exact
 // analysis of the full shoe plays it: the advantage is the round's EV. With
-// splits the exact EV is the per-hand method's, which leaves the other
-// hands' cards in the shoe; measured against one shoe dealt to every hand
-// it is off by at most 0.014 of the first stake (10,10 against a 6 at one
-// deck, about 0.001 elsewhere), so each split may move the advantage that
-// much more.
+// splits the exact EV is CDP1's, each split hand playing best for its cards
+// with both pair cards gone, where the simulator plays a split hand by the
+// chart of initial hands, as CDZ- does; the two strategies' values of a
+// split differ by far less than the per-hand method's largest error, 0.014
+// of the first stake (10,10 against a 6 at one deck), which each split may
+// still move the advantage by.
 constexpr double kSplitBias = 0.014;
 
 struct ExactCase {
