@@ -169,25 +169,45 @@ double SplitTrees::hand_pairs() const {
 }
 
 double SplitTrees::cross_term() const {
-    const PlayedTree& first = by_k_.front();
-    const Vector<ByDealerFinal> money = first.by_dealer(plays_.front());
-    ByDealerFinal per_hand{};
-    const Shoe left = first.shoe_after(0);
-    for (int value = 1; value <= 10; ++value) {
-        const int next = first.hand(0).next[value];
-        if (left.counts[value] < 1 || next < 0) {
-            continue;
-        }
-        const double chance = static_cast<double>(left.counts[value]) / left.cards;
-        for (std::size_t d = 0; d < per_hand.size(); ++d) {
-            per_hand[d] += chance * money[static_cast<std::size_t>(next)][d];
+    // A hand's mean E[X; d], the hands dealt as the per-hand method deals
+    // them, each tree played by the strategy's plays.
+    constexpr std::size_t kEnds = std::tuple_size_v<ByDealerFinal>;
+    std::array<SplitStep, kMostSplits> hands{};
+    std::array<std::array<SplitStep, kMostSplits>, kEnds> by_end{};
+    for (std::size_t k = 0; k < by_k_.size(); ++k) {
+        const PlayedTree& tree = by_k_[k];
+        const Vector<ByDealerFinal> money = tree.by_dealer(plays_[k]);
+        const Shoe left = tree.shoe_after(0);
+        for (int value = 1; value <= 10; ++value) {
+            const int next = tree.hand(0).next[value];
+            if (left.counts[value] < 1 || next < 0) {
+                continue;
+            }
+            const double chance = static_cast<double>(left.counts[value]) / left.cards;
+            const auto add = [&](SplitStep& step, double what) {
+                step.with_pair += chance * what;
+                if (value == pair_) {
+                    step.pair_card = chance;
+                } else {
+                    step.others += chance * what;
+                }
+            };
+            add(hands[k], 1.0);
+            for (std::size_t d = 0; d < kEnds; ++d) {
+                add(by_end[d][k], money[static_cast<std::size_t>(next)][d]);
+            }
         }
     }
-    const DealerFinals& dealer = first.finals_behind(0);
+    const int most = money_.most_hands();
+    const bool resplits = money_.resplits();
+    const std::size_t count = by_k_.size();
+    const double mean_hands = split_ev({hands.data(), count}, most, resplits);
+    const DealerFinals& dealer = by_k_.front().finals_behind(0);
     double cross = 0;
-    for (std::size_t d = 0; d < per_hand.size(); ++d) {
+    for (std::size_t d = 0; d < kEnds; ++d) {
         if (dealer.chance[d] > 0) {
-            cross += per_hand[d] * per_hand[d] / dealer.chance[d];
+            const double per_hand = split_ev({by_end[d].data(), count}, most, resplits) / mean_hands;
+            cross += per_hand * per_hand / dealer.chance[d];
         }
     }
     return cross;

@@ -45,10 +45,11 @@ class SplitTrees {
     double value() const;
     // E[X^2] of the split's money X by the same plays. Each hand's own
     // square comes exactly as its EV does. The hands' cross terms E[Xi Xj]
-    // take the hands as independent once the dealer's final is known, each
-    // joint with that final as the first hand plays: E[N (N - 1)] times the
-    // sum over the dealer's finals d of e[d]^2 / P(d), e being a hand's E[X;
-    // d] and P(d) the dealer's chance from the shoe at the split.
+    // take the hands as independent once the dealer's final is known:
+    // E[N (N - 1)] times the sum over the dealer's finals d of e[d]^2 / P(d),
+    // e being a hand's mean E[X; d], the hands dealt as the per-hand method
+    // deals them and played by the strategy's plays, and P(d) the dealer's
+    // chance from the shoe at the split.
     double second_moment() const;
 
   private:
