@@ -260,8 +260,22 @@ void DealerPlays::sum_endings(const StandingHands& tree,
     const int* step = tree.hand_step.data();
     const std::int16_t* own = tree.hand_factor.data();
     const double* orders = tree.hand_orders.data();
-    const CardCode* code = tree.hand_code.data();
-    const int pair_shift = kCodeBits * (pair - 1);
+    const double* once = nullptr;
+    const double* twice = nullptr;
+    if constexpr (kMoments > 1) {
+        StandingHands::PairWeights& weights = tree.pair_weights[static_cast<std::size_t>(pair)];
+        if (weights.once.empty() && !tree.hand_orders.empty()) {
+            weights.once.resize(tree.hand_orders.size());
+            weights.twice.resize(tree.hand_orders.size());
+            for (std::size_t hand = 0; hand < tree.hand_orders.size(); ++hand) {
+                const double pairs = count_in(tree.hand_code[hand], pair);
+                weights.once[hand] = tree.hand_orders[hand] * pairs;
+                weights.twice[hand] = weights.once[hand] * pairs;
+            }
+        }
+        once = weights.once.data();
+        twice = weights.twice.data();
+    }
     for (const auto& ending : tree.endings) {
         std::array<Lanes, kMoments> sums{};
         if constexpr (kMoments == 1) {
@@ -299,15 +313,11 @@ void DealerPlays::sum_endings(const StandingHands& tree,
             for (std::size_t hand = ending.first; hand < ending.last; ++hand) {
                 const Lanes& from = reached[step[hand]];
                 const Lanes& ways = falling[own[hand]];
-                const double pairs = static_cast<double>((code[hand] >> pair_shift) &
-                                                         ((CardCode{1} << kCodeBits) - 1));
-                const double once = orders[hand] * pairs;
-                const double twice = once * pairs;
                 for (int lane = 0; lane < kShoeLanes; ++lane) {
                     const double product = from[lane] * ways[lane];
                     m0[lane] += product * orders[hand];
-                    m1[lane] += product * once;
-                    m2[lane] += product * twice;
+                    m1[lane] += product * once[hand];
+                    m2[lane] += product * twice[hand];
                 }
             }
             sums = {m0, m1, m2};

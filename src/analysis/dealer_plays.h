@@ -103,7 +103,13 @@ class DealerPlays {
               hand_step(memory),
               hand_factor(memory),
               hand_orders(memory),
-              hand_code(memory) {}
+              hand_code(memory),
+              pair_weights{} {
+            for (PairWeights& weights : pair_weights) {
+                weights.once = Vector<double>(memory);
+                weights.twice = Vector<double>(memory);
+            }
+        }
 
         Vector<int> parent;           // steps[0] is the root, the hand that draws nothing
         Vector<std::int16_t> factor;  // into the table of falling factorials
@@ -121,6 +127,13 @@ class DealerPlays {
         Vector<std::int16_t> hand_factor;
         Vector<double> hand_orders;
         Vector<CardCode> hand_code;  // each hand's cards, for the pair cards among them
+        // For each pair's value, once asked for: each hand's orders times the
+        // number a of its cards of that value, and times a squared.
+        struct PairWeights {
+            Vector<double> once;
+            Vector<double> twice;
+        };
+        mutable std::array<PairWeights, 11> pair_weights;
         int most_cards = 0;
         std::array<int, 11> most_of_value{};
     };
