@@ -8,8 +8,10 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <vector>
 
+#include "model/count_window_text.h"
 #include "table_fixtures.h"
 #include "ui/count_window.h"
 #include "ui/strategy_window.h"
@@ -175,6 +177,59 @@ TEST_F(Form1Test, count_window_shows_the_results_for_one_deck) {
         with_index += cell.has_index ? 1 : 0;
     }
     EXPECT_GT(with_index, 0);
+}
+
+// At its first size, for a table whose chart has cells of two and three
+// indices (one deck, H17 DAS LS): every row of the index chart is in sight
+// and clear of the note under it, every cell's text fits its column, and a
+// cell too narrow for its indices shows the first of them with a mark while
+// its tooltip names every one.
+TEST(CountWindowChart, shows_every_row_and_every_index_at_its_first_size) {
+    if (tavolix::testing::kSanitized) {
+        GTEST_SKIP() << "whole rounds at every true count are too slow under the sanitizer";
+    }
+    Picked picked;
+    CountWindow& window = *picked.window;
+    window.follow(tavolix::testing::rules_of("H17 DAS LS"), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.computing(); }, kWaitMs));
+    ASSERT_TRUE(window.indices());
+    // The layout follows the texts put in it.
+    QTest::qWait(100);
+
+    const auto* grid = part<StrategyGrid>(window, "IndexGrid");
+    const auto* note = part<QLabel>(window, "IndexNote");
+    const QTableWidgetItem* last = grid->item(grid->rowCount() - 1, 0);
+    EXPECT_LE(grid->visualItemRect(last).bottom(), grid->viewport()->height());
+    const int grid_bottom = grid->mapTo(&window, QPoint(0, grid->height())).y();
+    EXPECT_LE(grid_bottom, note->mapTo(&window, QPoint(0, 0)).y());
+    EXPECT_LE(note->mapTo(&window, QPoint(0, note->height())).y(), window.height());
+    EXPECT_FALSE(note->text().isEmpty());
+
+    QFont bold = grid->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int three = 0;
+    for (const IndexChartCell& cell : index_chart_cells(*window.indices())) {
+        const QTableWidgetItem* item = grid->cell(cell.at.kind, cell.at.row, cell.at.column);
+        const QString shown = item->text();
+        const QString full = QString::fromStdString(cell.text);
+        // Inside the thick frame drawn two pixels in from the cell's edges.
+        EXPECT_LE(metrics.horizontalAdvance(shown),
+                  grid->columnWidth(static_cast<int>(cell.at.column)) - 10)
+            << full.toStdString() << " shown as " << shown.toStdString();
+        const QStringList indices = full.split(QLatin1Char('/'));
+        three += indices.size() >= 3 ? 1 : 0;
+        if (shown != full) {
+            EXPECT_TRUE(shown.startsWith(indices.front() + QLatin1Char('/')))
+                << shown.toStdString();
+            EXPECT_LT(shown.size(), full.size());
+        }
+        for (const QString& index : cell.has_index ? indices : QStringList()) {
+            EXPECT_TRUE(item->toolTip().contains(index + QLatin1Char(' ')))
+                << full.toStdString() << ": " << item->toolTip().toStdString();
+        }
+    }
+    EXPECT_GT(three, 0);
 }
 
 }  // namespace

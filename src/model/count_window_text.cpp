@@ -182,11 +182,13 @@ std::vector<IndexChartCell> index_chart_cells(const counting::IndexTable& table,
                 const strategy::ChartCell& plain = rows[row].cells[column];
                 IndexChartCell cell{.at = {kind, row, column},
                                     .text = plain.code.empty() ? "-" : plain.code,
+                                    .short_text = {},
                                     .play = plain.play,
                                     .has_index = false,
                                     .details = row_caption(rows[row]) + ' ' + words.against + ' ' +
                                                value_text(plain.up) + ": "};
                 std::string entries;
+                std::string first;
                 for (const IndexPlay& play : table.plays) {
                     if (play.kind == IndexKind::insurance || row_kind(play.kind) != kind ||
                         play.row != rows[row].label || play.up != plain.up) {
@@ -194,6 +196,7 @@ std::vector<IndexChartCell> index_chart_cells(const counting::IndexTable& table,
                     }
                     if (!cell.has_index) {
                         cell.play = decision_play(play.higher);
+                        first = index_text(play.index);
                     }
                     entries += (cell.has_index ? "/" : "") + index_text(play.index);
                     cell.details += (cell.has_index ? "\n" : "") + play_lines(play, words);
@@ -201,8 +204,10 @@ std::vector<IndexChartCell> index_chart_cells(const counting::IndexTable& table,
                 }
                 if (cell.has_index) {
                     cell.text = entries;
+                    cell.short_text = entries == first ? first : first + "/\u2026";
                 } else {
                     cell.details += cell.text + ", " + words.no_index;
+                    cell.short_text = cell.text;
                 }
                 cells.push_back(std::move(cell));
             }

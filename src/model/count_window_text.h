@@ -88,10 +88,13 @@ std::vector<CorrelationRow> correlation_rows(const counting::RemovalEffects& eff
 // What a cell of the index chart shows: its indices ("+4", "\u22121/+5") on
 // the colour of the play made at and above the first of them, or, without an
 // index, the chart's code at a true count of 0 on that play's colour; the
-// details give each index's two plays and their EVs.
+// details give each index's two plays and their EVs. A cell too narrow for
+// its text shows its short form: the first index and a mark that more
+// follow ("\u22128/\u2026").
 struct IndexChartCell {
     ChartCellAt at;
     std::string text;
+    std::string short_text;
     std::optional<analysis::Play> play;
     bool has_index = false;
     std::string details;

@@ -400,11 +400,14 @@ void CountWindow::show_results() {
                                   8 * correlations_->verticalHeader()->defaultSectionSize() + 4);
     const bool shown = count_.balanced() && indices_current();
     if (shown) {
-        grid_->show_index_cells(index_chart_cells(*indices_, count_words_));
+        const int shortened = grid_->show_index_cells(index_chart_cells(*indices_, count_words_));
         insurance_->setText(text_of(insurance_line(*indices_, count_words_)));
         index_note_->setText(
             tr("Bordo spesso: la cella ha un indice. Il suggerimento di una "
-               "cella dà le due giocate e i loro EV all'indice."));
+               "cella dà le due giocate e i loro EV all'indice.") +
+            (shortened > 0 ? QLatin1Char(' ') + tr("«/…»: la cella ha altri indici, tutti nel "
+                                                   "suo suggerimento.")
+                           : QString()));
     } else {
         grid_->clear_strategy();
         insurance_->clear();

@@ -25,6 +25,10 @@ enum Role {
 
 constexpr std::array kKinds{RowKind::hard, RowKind::soft, RowKind::pair};
 
+// The thick frame of a cell with an index, two pixels in from its edges and
+// three wide, and a pixel of air on either side of the text within it.
+constexpr int kFramedTextMargin = 2 * (2 + 3 + 1);
+
 // Draws every cell itself, so that its colour, code and marks look the same
 // under every style.
 class CellDelegate : public QStyledItemDelegate {
@@ -132,6 +136,12 @@ StrategyGrid::StrategyGrid(QWidget* parent, const QString& widest_cell)
     clear_strategy();
 }
 
+QSize StrategyGrid::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return {frame + verticalHeader()->sizeHint().width() + horizontalHeader()->length(),
+            frame + horizontalHeader()->sizeHint().height() + verticalHeader()->length()};
+}
+
 int StrategyGrid::table_row(RowKind kind, std::size_t row) const {
     int offset = 0;
     for (const RowKind before : kKinds) {
@@ -213,11 +223,20 @@ void StrategyGrid::show_strategy(const Strategy& strategy, const StrategyWords& 
     viewport()->update();
 }
 
-void StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
+int StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
     clear_strategy();
+    // A cell with an index is drawn bold inside a thick frame.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int shortened = 0;
     for (const IndexChartCell& shown : cells) {
         QTableWidgetItem* item = cell(shown.at.kind, shown.at.row, shown.at.column);
-        item->setText(text_of(shown.text));
+        const QString text = text_of(shown.text);
+        const bool fits = metrics.horizontalAdvance(text) + kFramedTextMargin <=
+                          columnWidth(static_cast<int>(shown.at.column));
+        item->setText(fits ? text : text_of(shown.short_text));
+        shortened += fits ? 0 : 1;
         item->setData(kPlayRole, shown.play ? QVariant(static_cast<int>(*shown.play)) : QVariant());
         item->setData(kDiffersRole, shown.has_index);
         item->setToolTip(text_of(shown.details));
@@ -226,6 +245,7 @@ void StrategyGrid::show_index_cells(const std::vector<IndexChartCell>& cells) {
         item->setData(Qt::AccessibleDescriptionRole, text_of(shown.details));
     }
     viewport()->update();
+    return shortened;
 }
 
 // A keyboard user sees what a mouse user's pointer shows.

@@ -29,8 +29,9 @@ class StrategyGrid : public QTableWidget {
     void show_strategy(const Strategy& strategy, const StrategyWords& words,
                        const Strategy* compared = nullptr, const std::string& compared_plays = {});
     // An index chart: each cell's text on its play's colour, a cell with an
-    // index bold in a thick frame, its details as its tooltip.
-    void show_index_cells(const std::vector<IndexChartCell>& cells);
+    // index bold in a thick frame, its details as its tooltip. A text wider
+    // than its column gives way to its short form; returns how many did.
+    int show_index_cells(const std::vector<IndexChartCell>& cells);
     // Every cell empty, as while a strategy is worked out.
     void clear_strategy();
 
@@ -38,6 +39,12 @@ class StrategyGrid : public QTableWidget {
     QTableWidgetItem* cell(RowKind kind, std::size_t row, std::size_t column) const;
     bool marked(const QTableWidgetItem* cell) const;
     bool differs(const QTableWidgetItem* cell) const;
+
+    // Every row and column with its headers, from the headers' own hints:
+    // right before the grid is first laid out, when its headers have no
+    // size yet.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
     void changeEvent(QEvent* event) override;
