@@ -1071,6 +1071,10 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
             <source>File CSV (*.csv)</source>
             <translation>CSV files (*.csv)</translation>
         </message>
+        <message>
+            <source>«/…»: la cella ha altri indici, tutti nel suo suggerimento.</source>
+            <translation>“/…”: the cell has more indices, all in its tooltip.</translation>
+        </message>
     </context>
     <context>
         <name>tavolix::ui::Form1</name>
