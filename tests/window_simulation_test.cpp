@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 
 #include "i18n/translation.h"
 #include "model/rule_line.h"
+#include "model/simulation_report.h"
 #include "simulation/run.h"
 #include "table_fixtures.h"
 #include "ui/simulation_window.h"
@@ -111,6 +113,63 @@ TEST_F(SimulationWindowTest, stop_keeps_the_report_of_the_blocks_done) {
     EXPECT_TRUE(control<QPlainTextEdit>("Report")->toPlainText().contains(
         QString::fromStdString(i18n::translated_simulation_report_words().stopped).trimmed()));
     EXPECT_TRUE(control("Run")->isEnabled());
+}
+
+// While it runs, the report and the charts follow it every second with the
+// figures of the blocks done so far, marked as partial, the report scrolled
+// where the user left it; the end's report takes their place.
+TEST_F(SimulationWindowTest, the_report_follows_the_run_with_the_figures_so_far) {
+    QSignalSpy ended(window.get(), &SimulationWindow::runEnded);
+    start(1000);
+    auto* text = control<QPlainTextEdit>("Report");
+    const auto* note = control<QLabel>("Partial");
+    const SimulationReportWords words = i18n::translated_simulation_report_words();
+    const QString stopped = QString::fromStdString(words.stopped).trimmed();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->partial().has_value(); }, kWaitMs));
+    EXPECT_TRUE(window->running());
+    SimulationReport so_far = *window->partial();
+    const std::uint64_t first = so_far.figures.rounds_dealt;
+    EXPECT_GT(first, 0u);
+    EXPECT_LT(first, 1'000'000'000u);
+    EXPECT_FALSE(window->report().has_value());
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QLocale().toString(static_cast<qulonglong>(first))))
+        << note->text().toStdString();
+    EXPECT_FALSE(control("TrueCounts")->accessibleDescription().isEmpty());
+    // The text the run will end with, but for the mark on the run's line.
+    so_far.finished = false;
+    const QStringList shown = text->toPlainText().split(QLatin1Char('\n'));
+    const QStringList at_stop =
+        QString::fromStdString(simulation_text(so_far, words)).split(QLatin1Char('\n'));
+    ASSERT_EQ(shown.size(), at_stop.size());
+    int marked = 0;
+    for (int line = 0; line < shown.size(); ++line) {
+        if (shown[line] != at_stop[line]) {
+            ++marked;
+            EXPECT_TRUE(at_stop[line].contains(stopped));
+            EXPECT_FALSE(shown[line].contains(stopped));
+            EXPECT_TRUE(shown[line].startsWith(at_stop[line].left(at_stop[line].indexOf(stopped))));
+        }
+    }
+    EXPECT_EQ(marked, 1);
+
+    QScrollBar* scroll = text->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 1);
+    scroll->setValue(scroll->maximum() - 1);
+    const int scrolled = scroll->value();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this, first] { return window->partial()->figures.rounds_dealt > first; }, kWaitMs));
+    EXPECT_EQ(scroll->value(), scrolled);
+    EXPECT_TRUE(text->toPlainText().contains(
+        QString::fromStdString(simulation_text(*window->partial(), words).substr(0, 40))));
+
+    click(control("Stop"));
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    ASSERT_TRUE(window->report().has_value());
+    EXPECT_FALSE(window->partial().has_value());
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_GE(window->report()->figures.rounds_dealt, first);
+    EXPECT_EQ(text->toPlainText().toStdString(), simulation_text(*window->report(), words));
 }
 
 // Closed mid-run, by its button or with the window that opened it, the run

@@ -1507,6 +1507,14 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
             <source>Interrotta</source>
             <translation>Interrupted</translation>
         </message>
+        <message>
+            <source> (in corso)</source>
+            <translation> (running)</translation>
+        </message>
+        <message>
+            <source>Cifre parziali, la simulazione è in corso: %1 giri di %2</source>
+            <translation>Partial figures, the simulation is running: %1 of %2 rounds</translation>
+        </message>
     </context>
     <context>
         <name>tavolix::ui::StrategyWindow</name>

@@ -15,6 +15,9 @@ using Clock = std::chrono::steady_clock;
 
 // Often enough for a bar that moves, seldom enough not to flood the loop.
 constexpr auto kProgressEvery = std::chrono::milliseconds(100);
+// The figures so far: often enough to watch them settle, seldom enough to
+// be read.
+constexpr auto kPartialEvery = std::chrono::seconds(1);
 
 double seconds_since(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -22,8 +25,12 @@ double seconds_since(Clock::time_point start) {
 
 }  // namespace
 
-SimulationRunner::SimulationRunner(Progress progress, Finished finished, QObject* parent)
-    : QObject(parent), progress_(std::move(progress)), finished_(std::move(finished)) {}
+SimulationRunner::SimulationRunner(Progress progress, Partial partial, Finished finished,
+                                   QObject* parent)
+    : QObject(parent),
+      progress_(std::move(progress)),
+      partial_(std::move(partial)),
+      finished_(std::move(finished)) {}
 
 // The thread ends before the object does, so no posted call outlives it:
 // QObject's own destructor then drops those still waiting.
@@ -71,7 +78,10 @@ void SimulationRunner::start(const SimulationRequest& request) {
         }
         const Clock::time_point start = Clock::now();
         Clock::time_point shown = start;
+        Clock::time_point figured = start;
         simulation::RunState state = simulation::fresh_state(request.options);
+        // Called with the blocks' sums locked: the figures so far are a
+        // few sums over the true counts, quick beside a block.
         const auto on_block = [&](const simulation::RunState& now) {
             const Clock::time_point time = Clock::now();
             if (time - shown >= kProgressEvery) {
@@ -79,6 +89,12 @@ void SimulationRunner::start(const SimulationRequest& request) {
                 const std::uint64_t rounds = now.sums.rounds_dealt;
                 const double seconds = seconds_since(start);
                 post([this, rounds, seconds] { progress_(rounds, seconds); });
+            }
+            if (time - figured >= kPartialEvery && partial_) {
+                figured = time;
+                post([this, report = report_of(request, now, seconds_since(start))] {
+                    partial_(report);
+                });
             }
         };
         simulation::run(std::get<simulation::Game>(prepared), request.threads, state, on_block,

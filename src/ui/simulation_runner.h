@@ -15,7 +15,8 @@
 namespace tavolix::ui {
 
 // Plays one simulation at a time on a thread of its own, which hands what it
-// learns to the thread the runner lives on through that thread's event loop:
+// learns (the rounds dealt, the figures so far, the report at the end) to
+// the thread the runner lives on through that thread's event loop:
 // the callbacks never run on a working thread. Destroying the runner ends
 // its work and waits for it, and no callback comes after.
 class SimulationRunner : public QObject {
@@ -26,8 +27,11 @@ class SimulationRunner : public QObject {
     // could not be prepared.
     using Finished = std::function<void(const std::optional<SimulationReport>& report,
                                         const std::string& error)>;
+    // Every second of a run, the report of the blocks done so far.
+    using Partial = std::function<void(const SimulationReport& report)>;
 
-    SimulationRunner(Progress progress, Finished finished, QObject* parent = nullptr);
+    SimulationRunner(Progress progress, Partial partial, Finished finished,
+                     QObject* parent = nullptr);
     ~SimulationRunner() override;
     SimulationRunner(const SimulationRunner&) = delete;
     SimulationRunner& operator=(const SimulationRunner&) = delete;
@@ -41,6 +45,7 @@ class SimulationRunner : public QObject {
 
   private:
     Progress progress_;
+    Partial partial_;
     Finished finished_;
     std::jthread thread_;
     unsigned generation_ = 0;

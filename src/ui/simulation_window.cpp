@@ -11,16 +11,19 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
 #include <thread>
+#include <utility>
 
 #include "i18n/translation.h"
 #include "model/count_window_text.h"
 #include "model/rule_line.h"
+#include "model/running_report.h"
 #include "theme_colours.h"
 
 namespace tavolix::ui {
@@ -52,6 +55,7 @@ SimulationWindow::SimulationWindow(const ModelWords& words, const TableRules& ru
     setWindowTitle(tr("Simulazione"));
     runner_ = new SimulationRunner(
         [this](std::uint64_t rounds_dealt, double seconds) { progressed(rounds_dealt, seconds); },
+        [this](const SimulationReport& report) { show_partial(report); },
         [this](const std::optional<SimulationReport>& report, const std::string& error) {
             ended(report, error);
         },
@@ -218,7 +222,19 @@ void SimulationWindow::build() {
     true_counts_->setAccessibleName(tr("Giri e vantaggio per conteggio vero"));
     ruin_ = named(new RuinChart, "Ruin");
     ruin_->setAccessibleName(tr("Rischio di rovina secondo il bankroll"));
+    // Said above the charts while they show the figures so far; its room
+    // is kept, so the charts stay put when it goes.
+    partial_note_ = named(new QLabel, "Partial");
+    partial_note_->setWordWrap(true);
+    QFont italic = partial_note_->font();
+    italic.setItalic(true);
+    partial_note_->setFont(italic);
+    QSizePolicy kept = partial_note_->sizePolicy();
+    kept.setRetainSizeWhenHidden(true);
+    partial_note_->setSizePolicy(kept);
+    partial_note_->hide();
     auto* charts = new QVBoxLayout;
+    charts->addWidget(partial_note_);
     charts->addWidget(new QLabel(tr("Giri e vantaggio per conteggio vero")));
     charts->addWidget(true_counts_);
     charts->addWidget(new QLabel(tr("Rischio di rovina secondo il bankroll")));
@@ -318,6 +334,8 @@ void SimulationWindow::start() {
     show_fault(QString());
     const SimulationRequest& chosen = std::get<SimulationRequest>(wanted);
     rounds_wanted_ = chosen.options.rounds;
+    partial_.reset();
+    partial_note_->hide();
     progress_->setValue(0);
     rate_->setText(tr("Preparazione della strategia e degli indici..."));
     runner_->start(chosen);
@@ -337,16 +355,38 @@ void SimulationWindow::progressed(std::uint64_t rounds_dealt, double seconds) {
     rate_->setAccessibleName(rate_->text());
 }
 
+// The report's text and charts; the text stays where the user scrolled it,
+// as it changes every second while the run goes on.
+void SimulationWindow::show_report(const SimulationReport& report, const QString& text) {
+    QScrollBar* scroll = text_->verticalScrollBar();
+    const int at = scroll->value();
+    text_->setPlainText(text);
+    scroll->setValue(at);
+    true_counts_->show_figures(report.figures);
+    ruin_->show_game(report.figures.ev_per_round, report.figures.sd_per_round,
+                     report.bankroll.value_or(bankroll_->value()));
+}
+
+void SimulationWindow::show_partial(const SimulationReport& report) {
+    partial_ = report;
+    show_report(report, QString::fromStdString(running_simulation_text(
+                            report, i18n::translated_simulation_report_words(),
+                            tr(" (in corso)").toStdString())));
+    partial_note_->setText(tr("Cifre parziali, la simulazione è in corso: %1 giri di %2")
+                               .arg(grouped(report.figures.rounds_dealt), grouped(rounds_wanted_)));
+    partial_note_->setAccessibleName(partial_note_->text());
+    partial_note_->show();
+}
+
 void SimulationWindow::ended(const std::optional<SimulationReport>& report,
                              const std::string& error) {
     show_running();
+    partial_.reset();
+    partial_note_->hide();
     if (report) {
         report_ = report;
-        text_->setPlainText(QString::fromStdString(
-            simulation_text(*report, i18n::translated_simulation_report_words())));
-        true_counts_->show_figures(report->figures);
-        ruin_->show_game(report->figures.ev_per_round, report->figures.sd_per_round,
-                         report->bankroll.value_or(bankroll_->value()));
+        show_report(*report, QString::fromStdString(simulation_text(
+                                 *report, i18n::translated_simulation_report_words())));
         if (!report->finished) {
             rate_->setText(tr("Fermata: le cifre dei %1 giri dei blocchi finiti")
                                .arg(grouped(report->figures.rounds_dealt)));
@@ -392,6 +432,14 @@ void SimulationWindow::closeEvent(QCloseEvent* event) {
         runner_->cancel();
         show_running();
         rate_->setText(tr("Interrotta"));
+        // The figures last shown are those of the blocks done by then.
+        if (partial_) {
+            report_ = std::exchange(partial_, std::nullopt);
+            report_->finished = false;
+            partial_note_->hide();
+            show_report(*report_, QString::fromStdString(simulation_text(
+                                      *report_, i18n::translated_simulation_report_words())));
+        }
     }
     QWidget::closeEvent(event);
 }

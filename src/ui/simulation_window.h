@@ -27,7 +27,8 @@ namespace tavolix::ui {
 // with a count, its index plays and a bet ramp, off the window's thread; a
 // bar of the rounds done and their rate, a stop that keeps the figures of
 // the blocks done; the report tavolix-sim writes, the rounds and the
-// advantage by true count, and the risk of ruin against the bankroll.
+// advantage by true count, and the risk of ruin against the bankroll, which
+// follow the run every second with the figures so far, marked as partial.
 // Closing the window stops the run.
 class SimulationWindow : public QWidget {
     Q_OBJECT
@@ -42,6 +43,8 @@ class SimulationWindow : public QWidget {
 
     bool running() const { return runner_->running(); }
     const std::optional<SimulationReport>& report() const { return report_; }
+    // The figures so far of the run in progress, none before its first.
+    const std::optional<SimulationReport>& partial() const { return partial_; }
 
     // What the inputs ask for, or a line naming the fault, as tavolix-sim
     // would refuse it.
@@ -60,6 +63,8 @@ class SimulationWindow : public QWidget {
     QWidget* build_ramp();
     void start();
     void progressed(std::uint64_t rounds_dealt, double seconds);
+    void show_partial(const SimulationReport& report);
+    void show_report(const SimulationReport& report, const QString& text);
     void ended(const std::optional<SimulationReport>& report, const std::string& error);
     void show_running();
     void show_fault(const QString& fault);
@@ -71,6 +76,7 @@ class SimulationWindow : public QWidget {
     int decks_ = 1;
     std::uint64_t rounds_wanted_ = 0;
     std::optional<SimulationReport> report_;
+    std::optional<SimulationReport> partial_;
     SimulationRunner* runner_ = nullptr;
     QLabel* table_ = nullptr;
     QComboBox* count_ = nullptr;
@@ -89,6 +95,7 @@ class SimulationWindow : public QWidget {
     QLabel* rate_ = nullptr;
     QLabel* fault_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    QLabel* partial_note_ = nullptr;
     TrueCountChart* true_counts_ = nullptr;
     RuinChart* ruin_ = nullptr;
     QPushButton* close_ = nullptr;
