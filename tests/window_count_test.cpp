@@ -172,7 +172,12 @@ TEST_F(Form1Test, count_window_shows_the_results_for_one_deck) {
     int with_index = 0;
     for (const IndexChartCell& cell : index_chart_cells(*window->indices())) {
         const QTableWidgetItem* item = grid->cell(cell.at.kind, cell.at.row, cell.at.column);
-        EXPECT_EQ(item->text().toStdString(), cell.text);
+        // Two indices read whole; more may take the short form.
+        const std::string shown = item->text().toStdString();
+        EXPECT_TRUE(
+            shown == cell.text ||
+            (std::count(cell.text.begin(), cell.text.end(), '/') >= 2 && shown == cell.short_text))
+            << shown << " for " << cell.text;
         EXPECT_EQ(grid->differs(item), cell.has_index);
         with_index += cell.has_index ? 1 : 0;
     }
@@ -181,9 +186,9 @@ TEST_F(Form1Test, count_window_shows_the_results_for_one_deck) {
 
 // At its first size, for a table whose chart has cells of two and three
 // indices (one deck, H17 DAS LS): every row of the index chart is in sight
-// and clear of the note under it, every cell's text fits its column, and a
-// cell too narrow for its indices shows the first of them with a mark while
-// its tooltip names every one.
+// and clear of the note under it, every cell's text fits its column, two
+// indices read whole, and a cell too narrow for more shows the first of them
+// with a mark while its tooltip names every one.
 TEST(CountWindowChart, shows_every_row_and_every_index_at_its_first_size) {
     if (tavolix::testing::kSanitized) {
         GTEST_SKIP() << "whole rounds at every true count are too slow under the sanitizer";
@@ -219,6 +224,9 @@ TEST(CountWindowChart, shows_every_row_and_every_index_at_its_first_size) {
             << full.toStdString() << " shown as " << shown.toStdString();
         const QStringList indices = full.split(QLatin1Char('/'));
         three += indices.size() >= 3 ? 1 : 0;
+        if (indices.size() <= 2) {
+            EXPECT_EQ(shown, full);
+        }
         if (shown != full) {
             EXPECT_TRUE(shown.startsWith(indices.front() + QLatin1Char('/')))
                 << shown.toStdString();

@@ -163,8 +163,8 @@ QWidget* CountWindow::build_indices() {
     auto* title = bold_label(count_words_.indices);
     title->setWordWrap(true);
     insurance_ = named(new QLabel, "InsuranceIndex");
-    // A cell may hold two indices.
-    grid_ = named(new StrategyGrid(nullptr, QStringLiteral("\u22129/+9")), "IndexGrid");
+    // Two indices read whole in a cell; more take their short form.
+    grid_ = named(new StrategyGrid(nullptr, QStringLiteral("\u221210/\u221210")), "IndexGrid");
     grid_->setAccessibleName(text_of(count_words_.indices));
     index_note_ = named(new QLabel, "IndexNote");
     index_note_->setWordWrap(true);

@@ -125,10 +125,11 @@ StrategyGrid::StrategyGrid(QWidget* parent, const QString& widest_cell)
     // Bold, as a marked cell's text is drawn.
     QFont bold = font();
     bold.setBold(true);
+    // A play's code with room around it; the widest cell just inside the
+    // thick frame of a cell with an index.
     horizontalHeader()->setDefaultSectionSize(
-        std::max(metrics.horizontalAdvance(QStringLiteral("Dh*")),
-                 QFontMetrics(bold).horizontalAdvance(widest_cell)) +
-        metrics.averageCharWidth() * 3);
+        std::max(metrics.horizontalAdvance(QStringLiteral("Dh*")) + metrics.averageCharWidth() * 3,
+                 QFontMetrics(bold).horizontalAdvance(widest_cell) + kFramedTextMargin + 2));
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);

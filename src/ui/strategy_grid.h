@@ -20,7 +20,7 @@ namespace tavolix::ui {
 class StrategyGrid : public QTableWidget {
   public:
     // Its columns as wide as the code of a play, "Dh*", or `widest_cell`
-    // when that is wider.
+    // in a cell with an index when that is wider.
     explicit StrategyGrid(QWidget* parent = nullptr, const QString& widest_cell = {});
 
     // Shows the chart of `strategy`; the cells that `compared` plays
