@@ -3,6 +3,8 @@
 
 #include "split_plays.h"
 
+#include <cassert>
+
 #include "core/hand_total.h"
 #include "split_patterns.h"
 
@@ -48,6 +50,7 @@ Vector<HandPlay> plays_by(const PlayedTree& tree, const PlayedTree& by, std::siz
     Vector<HandPlay> plays(tree.size(), HandPlay::stand);
     in_by[0] = static_cast<int>(by_root);
     for (std::size_t i = 0; i < tree.size(); ++i) {
+        assert(in_by[i] >= 0);
         const auto at = static_cast<std::size_t>(in_by[i]);
         for (int value = 1; value <= 10; ++value) {
             const int next = tree.hand(i).next[value];

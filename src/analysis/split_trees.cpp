@@ -39,7 +39,6 @@ SplitTrees::SplitTrees(const Table& table, const TableMoney& money, ShoeFinals& 
       money_(money),
       finals_(finals),
       offset_(offset),
-      memory_(memory),
       initial_(initial),
       pair_(table.player[0]),
       strategy_(strategy_for(table.rules, money)),
@@ -105,20 +104,22 @@ void SplitTrees::play_out(const DealerNatural& natural) {
 
 SplitTrees::Sums SplitTrees::pattern_sums() const {
     const ShoeFinals& finals = followed_ ? *followed_ : finals_;
-    // The sums over the second cards of each tree's values, joint with y
-    // other second cards being no pair card, worked out as the patterns ask.
-    std::array<
-        std::array<std::optional<std::pair<SecondCardSums, SecondCardSums>>, kMostFollowing + 1>,
-        kMostSplits>
-        sums{};
-    const auto sums_for = [&](int k, int following) -> const auto& {
+    // The sums over the second cards of each tree's values and squares,
+    // joint with y other second cards being no pair card, worked out as the
+    // patterns ask.
+    struct TreeSums {
+        SecondCardSums ev;
+        SecondCardSums square;
+    };
+    std::array<std::array<std::optional<TreeSums>, kMostFollowing + 1>, kMostSplits> sums{};
+    const auto sums_for = [&](int k, int following) -> const TreeSums& {
         auto& at = sums[static_cast<std::size_t>(k)][static_cast<std::size_t>(following)];
         if (!at) {
             const PlayedTree& tree = by_k_[static_cast<std::size_t>(k)];
             const FollowedValues values = followed_values(tree, plays_[static_cast<std::size_t>(k)],
                                                           finals, following, natural_);
-            at.emplace(second_card_sums(tree, values.ev, pair_),
-                       second_card_sums(tree, values.square, pair_));
+            at = TreeSums{.ev = second_card_sums(tree, values.ev, pair_),
+                          .square = second_card_sums(tree, values.square, pair_)};
         }
         return *at;
     };
@@ -127,8 +128,8 @@ SplitTrees::Sums SplitTrees::pattern_sums() const {
         // The first hand as CDP1 plays it, the second best for what is left.
         const SecondHand second =
             best_second_hand(by_k_[0], plays_[0], finals_, offset_, natural_, hand_, table_.rules);
-        const auto& first = sums_for(0, 0);
-        return {.ev = first.first.all + second.ev, .own_squares = first.second.all + second.square};
+        const TreeSums& first = sums_for(0, 0);
+        return {.ev = first.ev.all + second.ev, .own_squares = first.square.all + second.square};
     }
 
     const Shoe shoe = shoe_of(table_.shoe);
@@ -145,14 +146,14 @@ SplitTrees::Sums SplitTrees::pattern_sums() const {
         // no pair card, and knows the others' such cards hold none; a hand
         // dealt it after the last hand started holds any card.
         if (pattern.others > 0) {
-            const auto& [ev, square] = sums_for(pattern.pair_cards, pattern.others - 1);
-            total.ev += pairs_first * pattern.others * ev.others;
-            total.own_squares += pairs_first * pattern.others * square.others;
+            const TreeSums& hand = sums_for(pattern.pair_cards, pattern.others - 1);
+            total.ev += pairs_first * pattern.others * hand.ev.others;
+            total.own_squares += pairs_first * pattern.others * hand.square.others;
         }
         if (pattern.free_hands() > 0) {
-            const auto& [ev, square] = sums_for(pattern.pair_cards, pattern.others);
-            total.ev += pairs_first * pattern.free_hands() * ev.all;
-            total.own_squares += pairs_first * pattern.free_hands() * square.all;
+            const TreeSums& hand = sums_for(pattern.pair_cards, pattern.others);
+            total.ev += pairs_first * pattern.free_hands() * hand.ev.all;
+            total.own_squares += pairs_first * pattern.free_hands() * hand.square.all;
         }
     }
     return total;
@@ -206,7 +207,8 @@ double SplitTrees::cross_term() const {
     double cross = 0;
     for (std::size_t d = 0; d < kEnds; ++d) {
         if (dealer.chance[d] > 0) {
-            const double per_hand = split_ev({by_end[d].data(), count}, most, resplits) / mean_hands;
+            const double per_hand =
+                split_ev({by_end[d].data(), count}, most, resplits) / mean_hands;
             cross += per_hand * per_hand / dealer.chance[d];
         }
     }

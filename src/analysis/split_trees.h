@@ -70,7 +70,6 @@ class SplitTrees {
     ShoeFinals& finals_;
     std::optional<ShoeFinals> followed_;  // the trees' finals, when the patterns ask for more
     CardCode offset_;
-    std::pmr::memory_resource* memory_;
     InitialHands initial_;
     int pair_;
     PostSplit strategy_;
