@@ -77,7 +77,7 @@ struct HandAnalysis {
     double stand_ev = 0;
     std::optional<double> hit_ev;     // a card now, then the better play at every turn
     std::optional<double> double_ev;  // one card for a doubled stake; two-card hands only
-    std::optional<double> split_ev;   // a pair split, by the per-hand method
+    std::optional<double> split_ev;   // a pair split, by the rules' post-split strategy
     std::optional<double> surrender_ev;
     // An insurance bet's EV per unit of that bet, with a casino dealer's ace
     // alone up: 3 P(ten in the hole) - 1, before any peek.
@@ -92,7 +92,7 @@ struct HandAnalysis {
     // surrender, which are more than one way to end.
     std::optional<Outcome> advice_outcome;
     // E[X^2] of the money X the advised play wins per unit of the original
-    // bet, conditioned as the EVs are; a split's by the per-hand method.
+    // bet, conditioned as the EVs are; a split's as SplitTrees works it out.
     double advice_second_moment = 0;
 
     DealerChances dealer_now;

@@ -28,8 +28,9 @@ struct PlainWalk {
 
 // The figures of `analyse` found by walking every order of every draw as the
 // rules read, the dealer's hand played out behind every hand of the player,
-// and a split worked out hand by hand: slow, and plain enough to check
-// `analyse` against. Nothing when the walk gives up.
+// and a split worked out hand by hand by the per-hand method, whatever the
+// rules' post-split strategy (so `analyse` under PERHAND): slow, and plain
+// enough to check `analyse` against. Nothing when the walk gives up.
 std::optional<HandAnalysis> analyse_plainly(const Table& table, const PlainWalk& how = {});
 
 // The plays the plain walk finds best for the hands of a split, position by
