@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -14,14 +15,21 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "i18n/translation.h"
+#include "model/optimal_ramp.h"
+#include "model/request_run.h"
 #include "model/rule_line.h"
 #include "model/simulation_report.h"
 #include "simulation/run.h"
 #include "table_fixtures.h"
+#include "ui/compare_window.h"
+#include "ui/score_chart.h"
 #include "ui/simulation_window.h"
 #include "ui/strategy_window.h"
 
@@ -244,6 +252,232 @@ TEST_F(SimulationWindowTest, offers_only_what_the_table_can_play) {
     window->set_table(tavolix::testing::rules_of("S17"), 1);
     EXPECT_FALSE(fault->isVisible());
     EXPECT_TRUE(control("Run")->isEnabled());
+}
+
+// "Ottimale" fills the ramp from a pilot of a quarter of the rounds, to the
+// step the model's own choice for the same game and spread gives (the same
+// seed, the same digits); the bar follows the pilot, and the table stays
+// the user's to edit.
+TEST_F(SimulationWindowTest, optimal_fills_the_ramp_from_a_pilot_run) {
+    if (tavolix::testing::kSanitized) {
+        GTEST_SKIP() << "a pilot of 100,000 rounds: checked outside the sanitizers";
+    }
+    QSignalSpy chosen(window.get(), &SimulationWindow::rampChosen);
+    window->set_table(tavolix::testing::rules_of("S17 DAS LS"), 6);
+    control<QDoubleSpinBox>("Rounds")->setValue(0.4);
+    control<QSpinBox>("Spread")->setValue(8);
+    QTableWidget* ramp = control<QTableWidget>("Ramp");
+    // A bad cell does not stop the pilot, which fills the table anew.
+    ramp->item(1, 1)->setText(QStringLiteral("x"));
+    click(control("OptimalRamp"));
+    EXPECT_TRUE(window->running());
+    EXPECT_FALSE(control("Run")->isEnabled());
+    EXPECT_FALSE(control("Ramp")->isEnabled());
+    ASSERT_TRUE(chosen.wait(kWaitMs));
+    EXPECT_FALSE(window->running());
+    EXPECT_FALSE(control<QLabel>("Fault")->isVisible());
+    const QProgressBar* bar = control<QProgressBar>("Progress");
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    auto wanted = window->request();
+    ASSERT_TRUE(std::holds_alternative<SimulationRequest>(wanted));
+    SimulationRequest request = std::get<SimulationRequest>(wanted);
+    request.optimal_ramp = OptimalRampWanted{.spread = 8};
+    const auto oracle = choose_optimal_ramp(request, 8, pilot_rounds_of(request));
+    ASSERT_TRUE(std::holds_alternative<OptimalRamp>(oracle));
+    const OptimalRamp& expected = std::get<OptimalRamp>(oracle);
+    EXPECT_EQ(pilot_rounds_of(request), 100'000u);
+    EXPECT_EQ(request.options.ramp, expected.ramp);
+    ASSERT_TRUE(window->optimal_ramp().has_value());
+    EXPECT_EQ(window->optimal_ramp()->scale, expected.scale);
+    EXPECT_EQ(ramp->rowCount(), static_cast<int>(expected.ramp.size()));
+    int most = 0;
+    for (const simulation::RampStep& step : expected.ramp) {
+        most = std::max(most, step.units);
+    }
+    EXPECT_GT(most, 1);
+    EXPECT_LE(most, 8);
+    const QString rate = control<QLabel>("Rate")->text();
+    EXPECT_TRUE(rate.contains(QStringLiteral("1-8"))) << rate.toStdString();
+
+    // The user's to edit, and what is edited is what runs.
+    QTableWidgetItem* last = ramp->item(ramp->rowCount() - 1, 1);
+    EXPECT_TRUE((last->flags() & Qt::ItemIsEditable) != 0);
+    last->setText(QStringLiteral("7"));
+    const auto edited = window->request();
+    ASSERT_TRUE(std::holds_alternative<SimulationRequest>(edited));
+    EXPECT_EQ(std::get<SimulationRequest>(edited).options.ramp.back().units, 7);
+}
+
+// Stopped during its pilot, the table stays as it was and nothing is chosen.
+TEST_F(SimulationWindowTest, a_stopped_pilot_leaves_the_ramp_as_it_was) {
+    QSignalSpy chosen(window.get(), &SimulationWindow::rampChosen);
+    control<QDoubleSpinBox>("Rounds")->setValue(1000);
+    const auto before = window->request();
+    click(control("OptimalRamp"));
+    ASSERT_TRUE(under_way());
+    click(control("Stop"));
+    EXPECT_FALSE(window->running());
+    EXPECT_TRUE(control("Run")->isEnabled());
+    QTest::qWait(300);
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_FALSE(window->optimal_ramp().has_value());
+    const auto after = window->request();
+    ASSERT_TRUE(std::holds_alternative<SimulationRequest>(after));
+    EXPECT_EQ(std::get<SimulationRequest>(after).options.ramp,
+              std::get<SimulationRequest>(before).options.ramp);
+}
+
+// "Confronta..." opens a list where the window's game, as it stands, is
+// added once; the games are played in turn, each to the figures of its run
+// alone, and shown best SCORE first in the table, the chart and the CSV.
+TEST_F(SimulationWindowTest, compare_plays_the_games_added_to_their_single_runs) {
+    if (tavolix::testing::kSanitized) {
+        GTEST_SKIP() << "three games of 300,000 rounds: checked outside the sanitizers";
+    }
+    window->set_table(tavolix::testing::rules_of("S17 DAS LS"), 6);
+    control<QDoubleSpinBox>("Rounds")->setValue(0.3);
+    click(control("Compare"));
+    auto* compare = qobject_cast<CompareWindow*>(window->compare_window());
+    ASSERT_NE(compare, nullptr);
+    EXPECT_TRUE(compare->isVisible());
+    const auto part = [compare](const char* name) {
+        return compare->findChild<QWidget*>(QLatin1String(name));
+    };
+    click(part("AddGame"));
+    click(part("AddGame"));
+    EXPECT_EQ(compare->games().size(), 1u);
+    EXPECT_TRUE(part("Fault")->isVisible());
+    control<QSpinBox>("Penetration")->setValue(50);
+    click(part("AddGame"));
+    EXPECT_FALSE(part("Fault")->isVisible());
+    control<QTableWidget>("Ramp")->setRowCount(0);
+    click(part("AddGame"));
+    ASSERT_EQ(compare->games().size(), 3u);
+    EXPECT_FALSE(part("ExportCsv")->isEnabled());
+
+    QSignalSpy ended(compare, &CompareWindow::runEnded);
+    click(part("RunGames"));
+    EXPECT_TRUE(compare->running());
+    EXPECT_FALSE(part("AddGame")->isEnabled());
+    EXPECT_FALSE(part("RunGames")->isEnabled());
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    EXPECT_FALSE(compare->running());
+    EXPECT_FALSE(part("RunGames")->isEnabled());
+    for (const ComparedResult& game : compare->games()) {
+        ASSERT_TRUE(game.report.has_value()) << game.error;
+        EXPECT_TRUE(game.report->finished);
+        EXPECT_EQ(game.report->figures.rounds_dealt, 300'000u);
+    }
+    const ComparedResult& second = compare->games()[1];
+    const auto alone = run_request(second.game.request);
+    ASSERT_TRUE(std::holds_alternative<SimulationReport>(alone));
+    EXPECT_EQ(std::get<SimulationReport>(alone).figures.advantage,
+              second.report->figures.advantage);
+    EXPECT_EQ(std::get<SimulationReport>(alone).figures.sd_per_round,
+              second.report->figures.sd_per_round);
+
+    // Best first: the games that win by their SCORE, then the rest by DI.
+    const auto* table = compare->findChild<QTableWidget*>(QStringLiteral("Games"));
+    const auto* chart = compare->findChild<ScoreChart*>(QStringLiteral("Scores"));
+    ASSERT_EQ(table->rowCount(), 3);
+    ASSERT_EQ(chart->bars().size(), 3u);
+    std::pair<int, double> last_key{-1, 0};
+    for (int row = 0; row < 3; ++row) {
+        const QString label = table->item(row, 10)->text();
+        const auto game = std::find_if(compare->games().begin(), compare->games().end(),
+                                       [&label](const ComparedResult& r) {
+                                           return QString::fromStdString(r.game.label) == label;
+                                       });
+        ASSERT_NE(game, compare->games().end()) << label.toStdString();
+        const simulation::Figures& f = game->report->figures;
+        EXPECT_EQ(table->item(row, 0)->text(), QString::number(row + 1));
+        EXPECT_EQ(table->item(row, 3)->text(), QString::number(100 * f.advantage, 'f', 3));
+        const bool wins = f.ev_per_round > 0;
+        EXPECT_EQ(table->item(row, 1)->text(),
+                  wins ? QString::number(f.score, 'f', 3) : QStringLiteral("-"));
+        const std::pair<int, double> key{wins ? 0 : 1, wins ? -f.score : -f.di};
+        EXPECT_LE(last_key, key) << label.toStdString();
+        last_key = key;
+        const ScoreChart::Bar& bar = chart->bars()[static_cast<std::size_t>(row)];
+        EXPECT_EQ(bar.place, table->item(row, 0)->text());
+        EXPECT_EQ(bar.figure, table->item(row, 1)->text());
+        EXPECT_EQ(bar.score.has_value(), wins);
+        EXPECT_EQ(bar.game, label);
+    }
+    EXPECT_FALSE(chart->accessibleDescription().isEmpty());
+
+    // Saved whole: a heading line, then the table's rows in its order.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("confronto.csv"));
+    compare->setSavePathChooser(
+        [&path](const QString&, const QString&, const QString&) { return path; });
+    QStringList notices;
+    compare->setNotifier([&notices](const QString& notice) { notices << notice; });
+    ASSERT_TRUE(part("ExportCsv")->isEnabled());
+    click(part("ExportCsv"));
+    EXPECT_TRUE(notices.isEmpty());
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QStringList lines =
+        QString::fromUtf8(saved.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("SCORE")));
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_TRUE(lines[row + 1].startsWith(QString::number(row + 1) + QLatin1Char(',')));
+        EXPECT_TRUE(lines[row + 1].contains(table->item(row, 10)->text()))
+            << lines[row + 1].toStdString();
+    }
+
+    // A game taken off the list goes from the table and the chart.
+    const QString gone = table->item(0, 10)->text();
+    compare->findChild<QTableWidget*>(QStringLiteral("Games"))->selectRow(0);
+    click(part("RemoveGame"));
+    ASSERT_EQ(compare->games().size(), 2u);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(chart->bars().size(), 2u);
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_NE(table->item(row, 10)->text(), gone);
+    }
+    // The list goes with the simulation window.
+    window->close();
+    EXPECT_FALSE(compare->isVisible());
+}
+
+// Stopped in its second game, the list keeps the first game's figures, the
+// second's blocks done, and the third to play.
+TEST_F(SimulationWindowTest, a_stopped_comparison_keeps_the_games_done) {
+    window->set_table(tavolix::testing::rules_of("S17 DAS LS"), 6);
+    control<QDoubleSpinBox>("Rounds")->setValue(0.1);
+    click(control("Compare"));
+    auto* compare = qobject_cast<CompareWindow*>(window->compare_window());
+    ASSERT_NE(compare, nullptr);
+    const auto part = [compare](const char* name) {
+        return compare->findChild<QWidget*>(QLatin1String(name));
+    };
+    click(part("AddGame"));
+    control<QDoubleSpinBox>("Rounds")->setValue(1000);
+    click(part("AddGame"));
+    control<QSpinBox>("Penetration")->setValue(50);
+    click(part("AddGame"));
+    ASSERT_EQ(compare->games().size(), 3u);
+    QSignalSpy ended(compare, &CompareWindow::runEnded);
+    click(part("RunGames"));
+    const auto* bar = compare->findChild<QProgressBar*>(QStringLiteral("Progress"));
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->value() > bar->maximum() / 3; }, kWaitMs));
+    click(part("StopGames"));
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    const std::vector<ComparedResult>& games = compare->games();
+    ASSERT_TRUE(games[0].report.has_value());
+    EXPECT_TRUE(games[0].report->finished);
+    EXPECT_FALSE(games[1].report && games[1].report->finished);
+    EXPECT_FALSE(games[2].report.has_value());
+    EXPECT_TRUE(part("RunGames")->isEnabled());
+    EXPECT_TRUE(part("ExportCsv")->isEnabled());
+    const auto* table = compare->findChild<QTableWidget*>(QStringLiteral("Games"));
+    EXPECT_TRUE(table->item(2, 10)->text().contains(QStringLiteral("non giocato")))
+        << table->item(2, 10)->text().toStdString();
 }
 
 // The strategy window's button opens the simulation of the table it shows.

@@ -1515,6 +1515,50 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
             <source>Cifre parziali, la simulazione è in corso: %1 giri di %2</source>
             <translation>Partial figures, the simulation is running: %1 of %2 rounds</translation>
         </message>
+        <message>
+            <source>Spread delle puntate</source>
+            <translation>Betting spread</translation>
+        </message>
+        <message>
+            <source>La puntata più alta sulla più bassa, per la rampa ottimale</source>
+            <translation>The largest bet over the smallest, for the optimal ramp</translation>
+        </message>
+        <message>
+            <source>&amp;Spread:</source>
+            <translation>Sprea&amp;d:</translation>
+        </message>
+        <message>
+            <source>&amp;Ottimale</source>
+            <translation>O&amp;ptimal</translation>
+        </message>
+        <message>
+            <source>Riempie la tabella con la rampa che dà il DI più alto per lo spread, da una prova a puntata fissa dello stesso gioco</source>
+            <translation>Fills the table with the ramp of the highest DI for the spread, from a flat-bet pilot of the same game</translation>
+        </message>
+        <message>
+            <source>Prova fermata: la rampa resta com'era</source>
+            <translation>Pilot stopped: the ramp stays as it was</translation>
+        </message>
+        <message>
+            <source>&amp;Confronta...</source>
+            <translation>&amp;Compare...</translation>
+        </message>
+        <message>
+            <source>Apre la lista dei giochi da confrontare, dove si aggiunge il gioco di questa finestra</source>
+            <translation>Opens the list of games to compare, where this window's game is added</translation>
+        </message>
+        <message>
+            <source>Prova a puntata fissa di %1 giri per la rampa ottimale 1-%2...</source>
+            <translation>Flat-bet pilot of %1 rounds for the optimal 1-%2 ramp...</translation>
+        </message>
+        <message>
+            <source>Impossibile scegliere la rampa: %1</source>
+            <translation>Cannot choose the ramp: %1</translation>
+        </message>
+        <message>
+            <source>Rampa ottimale per 1-%1 da una prova di %2 giri: scala %3, DI previsto %4</source>
+            <translation>Optimal ramp for 1-%1 from a pilot of %2 rounds: scale %3, DI %4 predicted</translation>
+        </message>
     </context>
     <context>
         <name>tavolix::ui::StrategyWindow</name>
@@ -1668,6 +1712,228 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <message>
             <source>vantaggio</source>
             <translation>advantage</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::CompareWindow</name>
+        <message>
+            <source>Confronta</source>
+            <translation>Compare</translation>
+        </message>
+        <message>
+            <source>#</source>
+            <translation>#</translation>
+        </message>
+        <message>
+            <source>SCORE</source>
+            <translation>SCORE</translation>
+        </message>
+        <message>
+            <source>N0</source>
+            <translation>N0</translation>
+        </message>
+        <message>
+            <source>Vantaggio %</source>
+            <translation>Advantage %</translation>
+        </message>
+        <message>
+            <source>+- ES %</source>
+            <translation>+- SE %</translation>
+        </message>
+        <message>
+            <source>Vincita/100</source>
+            <translation>Win/100</translation>
+        </message>
+        <message>
+            <source>DS/100</source>
+            <translation>SD/100</translation>
+        </message>
+        <message>
+            <source>Vincita/ora</source>
+            <translation>Win/hour</translation>
+        </message>
+        <message>
+            <source>DS/ora</source>
+            <translation>SD/hour</translation>
+        </message>
+        <message>
+            <source>Rovina %</source>
+            <translation>Ruin %</translation>
+        </message>
+        <message>
+            <source>Gioco</source>
+            <translation>Game</translation>
+        </message>
+        <message>
+            <source>Errore</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>non giocato</source>
+            <translation>not played</translation>
+        </message>
+        <message>
+            <source>%1 mazzo</source>
+            <translation>%1 deck</translation>
+        </message>
+        <message>
+            <source>%1 mazzi</source>
+            <translation>%1 decks</translation>
+        </message>
+        <message>
+            <source>%1 posti</source>
+            <translation>%1 seats</translation>
+        </message>
+        <message>
+            <source>gioco per composizione</source>
+            <translation>composition play</translation>
+        </message>
+        <message>
+            <source>indici %1</source>
+            <translation>indices %1</translation>
+        </message>
+        <message>
+            <source>nessuno</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>i18</source>
+            <translation>i18</translation>
+        </message>
+        <message>
+            <source>tutti</source>
+            <translation>all</translation>
+        </message>
+        <message>
+            <source>penetrazione %1 %</source>
+            <translation>penetration %1 %</translation>
+        </message>
+        <message>
+            <source>taglio alla carta %1</source>
+            <translation>cut at card %1</translation>
+        </message>
+        <message>
+            <source>sabot nuovo a ogni giro</source>
+            <translation>a fresh shoe every round</translation>
+        </message>
+        <message>
+            <source>rampa %1</source>
+            <translation>ramp %1</translation>
+        </message>
+        <message>
+            <source>puntata fissa</source>
+            <translation>flat bet</translation>
+        </message>
+        <message>
+            <source>&amp;Aggiungi il gioco della simulazione</source>
+            <translation>&amp;Add the simulation's game</translation>
+        </message>
+        <message>
+            <source>Aggiunge alla lista il gioco com'è ora nella finestra «Simulazione»</source>
+            <translation>Adds to the list the game as it stands in the Simulation window</translation>
+        </message>
+        <message>
+            <source>&amp;Togli</source>
+            <translation>Re&amp;move</translation>
+        </message>
+        <message>
+            <source>Toglie dalla lista il gioco scelto nella tabella</source>
+            <translation>Takes the game chosen in the table off the list</translation>
+        </message>
+        <message>
+            <source>Giochi confrontati, il miglior SCORE per primo</source>
+            <translation>Games compared, the best SCORE first</translation>
+        </message>
+        <message>
+            <source>A&amp;vvia</source>
+            <translation>&amp;Run</translation>
+        </message>
+        <message>
+            <source>Gioca uno dopo l'altro i giochi non ancora giocati</source>
+            <translation>Plays the games not played yet, one after the other</translation>
+        </message>
+        <message>
+            <source>&amp;Ferma</source>
+            <translation>&amp;Stop</translation>
+        </message>
+        <message>
+            <source>Ferma il confronto e tiene i giochi finiti e i blocchi finiti del gioco in corso</source>
+            <translation>Stops the comparison and keeps the games done and the blocks done of the game in play</translation>
+        </message>
+        <message>
+            <source>Avanzamento del confronto</source>
+            <translation>Progress of the comparison</translation>
+        </message>
+        <message>
+            <source>SCORE per gioco</source>
+            <translation>SCORE by game</translation>
+        </message>
+        <message>
+            <source>&amp;Esporta CSV...</source>
+            <translation>&amp;Export CSV...</translation>
+        </message>
+        <message>
+            <source>Salva la tabella del confronto in un file CSV</source>
+            <translation>Saves the comparison's table in a CSV file</translation>
+        </message>
+        <message>
+            <source>Chiudi</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Ogni gioco è quello della finestra «Simulazione» quando è stato aggiunto: le stesse cifre che avrebbe da solo, con lo stesso seme.</source>
+            <translation>Each game is the Simulation window's as it stood when it was added: the same figures it has alone, with the same seed.</translation>
+        </message>
+        <message>
+            <source>Il gioco della simulazione non si può aggiungere: %1</source>
+            <translation>The simulation's game cannot be added: %1</translation>
+        </message>
+        <message>
+            <source>Questo gioco è già nella lista</source>
+            <translation>This game is already on the list</translation>
+        </message>
+        <message>
+            <source>Preparazione della strategia e degli indici...</source>
+            <translation>Preparing the strategy and the indices...</translation>
+        </message>
+        <message>
+            <source>Gioco %1 di %2</source>
+            <translation>Game %1 of %2</translation>
+        </message>
+        <message>
+            <source>Fermato: %1 giochi finiti di %2</source>
+            <translation>Stopped: %1 games done of %2</translation>
+        </message>
+        <message>
+            <source>Finito: %1 giochi giocati</source>
+            <translation>Done: %1 games played</translation>
+        </message>
+        <message>
+            <source>(fermato: i blocchi finiti)</source>
+            <translation>(stopped: the blocks done)</translation>
+        </message>
+        <message>
+            <source>Esporta il confronto come CSV</source>
+            <translation>Export the comparison as CSV</translation>
+        </message>
+        <message>
+            <source>confronto.csv</source>
+            <translation>comparison.csv</translation>
+        </message>
+        <message>
+            <source>File CSV (*.csv)</source>
+            <translation>CSV files (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>tavolix::ui::ScoreChart</name>
+        <message>
+            <source>%1. SCORE %2: %3</source>
+            <translation>%1. SCORE %2: %3</translation>
+        </message>
+        <message>
+            <source>Nessun gioco giocato</source>
+            <translation>No game played</translation>
         </message>
     </context>
 </TS>

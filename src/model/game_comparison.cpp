@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numeric>
 
+#include "comparison_table.h"
 #include "table_text.h"
 
 namespace tavolix {
@@ -45,23 +45,6 @@ std::optional<std::string> misplaced(const GivenOption& option) {
 
 bool has_score(const ComparedResult& result) {
     return result.report && result.report->figures.ev_per_round > 0;
-}
-
-std::string fixed(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return "-";
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string grouped(long long value) {
-    std::string digits = std::to_string(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), ",");
-    }
-    return digits;
 }
 
 std::string right(const std::string& text, std::size_t width) {
@@ -218,31 +201,13 @@ std::string comparison_text(const std::vector<ComparedResult>& results,
         text += right(c[column], kWidths[column]);
     }
     text += "  " + c[10] + "\n";
-    std::size_t place = 0;
-    for (const std::size_t at : score_order(results)) {
-        const ComparedResult& result = results[at];
-        ++place;
-        std::vector<std::string> cells{std::to_string(place)};
-        if (result.report) {
-            const simulation::Figures& f = result.report->figures;
-            const bool wins = f.ev_per_round > 0;
-            cells.push_back(wins ? fixed(f.score, 3) : "-");
-            cells.push_back(wins ? grouped(std::llround(f.n0)) : "-");
-            cells.push_back(fixed(100 * f.advantage, 3));
-            cells.push_back(fixed(100 * f.advantage_se, 3));
-            cells.push_back(fixed(f.win_rate_per_100, 3));
-            cells.push_back(fixed(f.sd_per_100, 2));
-            cells.push_back(fixed(f.win_rate_per_hour, 3));
-            cells.push_back(fixed(f.sd_per_hour, 2));
-            cells.push_back(f.risk_of_ruin ? fixed(100 * *f.risk_of_ruin, 3) : "-");
-        } else {
-            cells.resize(10, "-");
-        }
+    for (const ComparisonRow& row : comparison_rows(results)) {
+        const ComparedResult& result = results[row.result];
         for (std::size_t column = 0; column < 10; ++column) {
             if (column == 9 && !ruin) {
                 continue;
             }
-            text += right(cells[column], kWidths[column]);
+            text += right(row.cells[column], kWidths[column]);
         }
         text += "  " + result.game.label;
         if (!result.report) {

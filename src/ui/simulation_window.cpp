@@ -20,6 +20,7 @@
 #include <thread>
 #include <utility>
 
+#include "compare_window.h"
 #include "i18n/translation.h"
 #include "model/count_window_text.h"
 #include "model/rule_line.h"
@@ -35,6 +36,8 @@ using simulation::IndexSet;
 // A ramp a counter starts from: one unit at +1, twelve from +5.
 constexpr std::array<simulation::RampStep, 5> kFirstRamp{{{1, 1}, {2, 2}, {3, 4}, {4, 8}, {5, 12}}};
 constexpr int kBarSteps = 1000;
+// A spread that casinos often let a counter get away with.
+constexpr int kFirstSpread = 12;
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -58,6 +61,12 @@ SimulationWindow::SimulationWindow(const ModelWords& words, const TableRules& ru
         [this](const SimulationReport& report) { show_partial(report); },
         [this](const std::optional<SimulationReport>& report, const std::string& error) {
             ended(report, error);
+        },
+        this);
+    pilot_ = new WorkRunner(
+        [this](int done, int total) {
+            progress_->setValue(
+                static_cast<int>(static_cast<long long>(kBarSteps) * done / std::max(total, 1)));
         },
         this);
     build();
@@ -156,12 +165,7 @@ QWidget* SimulationWindow::build_ramp() {
     ramp_->setAccessibleName(tr("Rampa delle puntate"));
     ramp_->setAccessibleDescription(
         tr("Da ogni conteggio vero in su si puntano quelle unità; sotto il primo, le sue"));
-    for (const simulation::RampStep& step : kFirstRamp) {
-        const int row = ramp_->rowCount();
-        ramp_->insertRow(row);
-        ramp_->setItem(row, 0, new QTableWidgetItem(QString::number(step.true_count)));
-        ramp_->setItem(row, 1, new QTableWidgetItem(QString::number(step.units)));
-    }
+    fill_ramp({kFirstRamp.begin(), kFirstRamp.end()});
     add_step_ = named(new QPushButton(tr("Aggiungi")), "AddStep");
     remove_step_ = named(new QPushButton(tr("Togli")), "RemoveStep");
     connect(add_step_, &QPushButton::clicked, this, [this] {
@@ -175,10 +179,27 @@ QWidget* SimulationWindow::build_ramp() {
                                                       : ramp_->rowCount() - 1);
         }
     });
+    spread_ = named(new QSpinBox, "Spread");
+    spread_->setRange(kLeastSpread, kMostSpread);
+    spread_->setValue(kFirstSpread);
+    spread_->setPrefix(QStringLiteral("1-"));
+    spread_->setAccessibleName(tr("Spread delle puntate"));
+    spread_->setAccessibleDescription(
+        tr("La puntata più alta sulla più bassa, per la rampa ottimale"));
+    auto* spread_label = new QLabel(tr("&Spread:"));
+    spread_label->setBuddy(spread_);
+    optimal_ = named(new QPushButton(tr("&Ottimale")), "OptimalRamp");
+    optimal_->setAccessibleDescription(
+        tr("Riempie la tabella con la rampa che dà il DI più alto per lo spread, da una prova "
+           "a puntata fissa dello stesso gioco"));
+    connect(optimal_, &QPushButton::clicked, this, &SimulationWindow::choose_optimal_ramp);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add_step_);
     buttons->addWidget(remove_step_);
     buttons->addStretch();
+    buttons->addWidget(spread_label);
+    buttons->addWidget(spread_);
+    buttons->addWidget(optimal_);
     column->addWidget(ramp_);
     column->addLayout(buttons);
     column->addWidget(new QLabel(tr("Senza righe: un'unità fissa")));
@@ -201,7 +222,16 @@ void SimulationWindow::build() {
     fault_->setWordWrap(true);
     fault_->hide();
     connect(run_, &QPushButton::clicked, this, &SimulationWindow::start);
-    connect(stop_, &QPushButton::clicked, this, [this] { runner_->stop(); });
+    connect(stop_, &QPushButton::clicked, this, [this] {
+        if (pilot_->running()) {
+            pilot_->cancel();
+            show_running();
+            rate_->setText(tr("Prova fermata: la rampa resta com'era"));
+            rate_->setAccessibleName(rate_->text());
+            return;
+        }
+        runner_->stop();
+    });
 
     text_ = named(new QPlainTextEdit, "Report");
     text_->setReadOnly(true);
@@ -259,7 +289,12 @@ void SimulationWindow::build() {
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, this, &QWidget::close);
     addAction(escape);
+    compare_button_ = named(new QPushButton(tr("&Confronta...")), "Compare");
+    compare_button_->setAccessibleDescription(tr(
+        "Apre la lista dei giochi da confrontare, dove si aggiunge il gioco di questa finestra"));
+    connect(compare_button_, &QPushButton::clicked, this, &SimulationWindow::open_compare);
     auto* footer = new QHBoxLayout;
+    footer->addWidget(compare_button_);
     footer->addStretch();
     footer->addWidget(close_);
 
@@ -276,6 +311,10 @@ void SimulationWindow::build() {
 }
 
 std::variant<SimulationRequest, QString> SimulationWindow::request() const {
+    return request_of(true);
+}
+
+std::variant<SimulationRequest, QString> SimulationWindow::request_of(bool with_ramp) const {
     SimulationRequest wanted;
     simulation::SimulationOptions& options = wanted.options;
     options.rules = rules_;
@@ -288,7 +327,7 @@ std::variant<SimulationRequest, QString> SimulationWindow::request() const {
     options.rounds = static_cast<std::uint64_t>(std::llround(rounds_->value() * 1e6));
     // The ramp as tavolix-sim's --ramp reads it, so both refuse the same.
     std::string ramp;
-    for (int row = 0; row < ramp_->rowCount(); ++row) {
+    for (int row = 0; with_ramp && row < ramp_->rowCount(); ++row) {
         const auto cell = [this, row](int column) {
             const QTableWidgetItem* item = ramp_->item(row, column);
             return item != nullptr ? item->text().trimmed() : QString();
@@ -405,10 +444,11 @@ void SimulationWindow::ended(const std::optional<SimulationReport>& report,
 void SimulationWindow::show_running() {
     const bool running = this->running();
     run_->setEnabled(!running && casino_dealer(rules_));
+    optimal_->setEnabled(!running && casino_dealer(rules_));
     stop_->setEnabled(running);
     for (QWidget* input :
          std::initializer_list<QWidget*>{count_, indices_, penetration_, seats_, rounds_, bankroll_,
-                                         trip_, ramp_, add_step_, remove_step_}) {
+                                         trip_, ramp_, add_step_, remove_step_, spread_}) {
         input->setEnabled(!running);
     }
     follow_count();
@@ -426,8 +466,90 @@ void SimulationWindow::follow_count() {
     indices_->setToolTip(balanced ? QString() : tr("Gli indici vogliono un conteggio bilanciato"));
 }
 
+// The pilot of the game as the window asks for it, at a flat unit, off the
+// window's thread: its rounds are a quarter of the game's, as tavolix-sim's
+// --ramp optimal plays it.
+void SimulationWindow::choose_optimal_ramp() {
+    // The table's own ramp is not read: the pilot fills it anew.
+    auto wanted = request_of(false);
+    if (const auto* fault = std::get_if<QString>(&wanted)) {
+        show_fault(*fault);
+        return;
+    }
+    show_fault(QString());
+    SimulationRequest chosen = std::get<SimulationRequest>(wanted);
+    const int spread = spread_->value();
+    chosen.optimal_ramp = OptimalRampWanted{.spread = spread};
+    const std::uint64_t pilot_rounds = pilot_rounds_of(chosen);
+    progress_->setValue(0);
+    rate_->setText(tr("Prova a puntata fissa di %1 giri per la rampa ottimale 1-%2...")
+                       .arg(grouped(pilot_rounds))
+                       .arg(spread));
+    rate_->setAccessibleName(rate_->text());
+    pilot_->start([this, chosen, spread, pilot_rounds](const WorkRunner::Progress& progress,
+                                                       std::stop_token stop) {
+        auto ramp = tavolix::choose_optimal_ramp(
+            chosen, spread, pilot_rounds,
+            [&progress](std::uint64_t dealt, std::uint64_t rounds) {
+                progress(static_cast<int>(kBarSteps * static_cast<double>(dealt) /
+                                          static_cast<double>(std::max<std::uint64_t>(rounds, 1))),
+                         kBarSteps);
+            },
+            stop);
+        return WorkRunner::Delivery([this, ramp = std::move(ramp)] { show_optimal_ramp(ramp); });
+    });
+    show_running();
+}
+
+void SimulationWindow::show_optimal_ramp(const std::variant<OptimalRamp, std::string>& chosen) {
+    show_running();
+    if (const auto* error = std::get_if<std::string>(&chosen)) {
+        show_fault(tr("Impossibile scegliere la rampa: %1").arg(QString::fromStdString(*error)));
+        rate_->clear();
+        return;
+    }
+    const OptimalRamp& ramp = std::get<OptimalRamp>(chosen);
+    optimal_ramp_ = ramp;
+    fill_ramp(ramp.ramp);
+    progress_->setValue(kBarSteps);
+    rate_->setText(tr("Rampa ottimale per 1-%1 da una prova di %2 giri: scala %3, DI previsto %4")
+                       .arg(ramp.spread)
+                       .arg(grouped(ramp.pilot.rounds_dealt))
+                       .arg(QLocale().toString(ramp.scale, 'f', 2))
+                       .arg(QLocale().toString(ramp.predicted.di, 'f', 2)));
+    rate_->setAccessibleName(rate_->text());
+    emit rampChosen();
+}
+
+void SimulationWindow::fill_ramp(const std::vector<simulation::RampStep>& steps) {
+    ramp_->setRowCount(0);
+    for (const simulation::RampStep& step : steps) {
+        const int row = ramp_->rowCount();
+        ramp_->insertRow(row);
+        ramp_->setItem(row, 0, new QTableWidgetItem(QString::number(step.true_count)));
+        ramp_->setItem(row, 1, new QTableWidgetItem(QString::number(step.units)));
+    }
+}
+
+void SimulationWindow::open_compare() {
+    if (compare_ == nullptr) {
+        compare_ = new CompareWindow([this] { return request(); }, this);
+    }
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+}
+
 // A run is ended before the window goes, so nothing is left working for it.
 void SimulationWindow::closeEvent(QCloseEvent* event) {
+    if (pilot_->running()) {
+        pilot_->cancel();
+        show_running();
+        rate_->setText(tr("Interrotta"));
+    }
+    if (compare_ != nullptr) {
+        compare_->close();
+    }
     if (runner_->running()) {
         runner_->cancel();
         show_running();

@@ -17,16 +17,20 @@
 
 #include "core/model_words.h"
 #include "core/table_rules.h"
+#include "model/optimal_ramp.h"
 #include "ruin_chart.h"
 #include "simulation_runner.h"
 #include "true_count_chart.h"
+#include "work_runner.h"
 
 namespace tavolix::ui {
 
 // The window "Simulazione": the table's game played out round after round
 // with a count, its index plays and a bet ramp, off the window's thread; a
 // bar of the rounds done and their rate, a stop that keeps the figures of
-// the blocks done; the report tavolix-sim writes, the rounds and the
+// the blocks done; "Ottimale" fills the ramp from a flat-bet pilot run for
+// the spread beside it, and "Confronta..." opens a list of games to compare;
+// the report tavolix-sim writes, the rounds and the
 // advantage by true count, and the risk of ruin against the bankroll, which
 // follow the run every second with the figures so far, marked as partial.
 // Closing the window stops the run.
@@ -41,10 +45,15 @@ class SimulationWindow : public QWidget {
     // The table's rules and decks, for the next run.
     void set_table(const TableRules& rules, int decks);
 
-    bool running() const { return runner_->running(); }
+    // A run of the game or of the pilot for the optimal ramp.
+    bool running() const { return runner_->running() || pilot_->running(); }
     const std::optional<SimulationReport>& report() const { return report_; }
     // The figures so far of the run in progress, none before its first.
     const std::optional<SimulationReport>& partial() const { return partial_; }
+    // The ramp the last pilot chose, as it filled the table.
+    const std::optional<OptimalRamp>& optimal_ramp() const { return optimal_ramp_; }
+    // The list of games to compare, once "Confronta..." has opened it.
+    QWidget* compare_window() const { return compare_; }
 
     // What the inputs ask for, or a line naming the fault, as tavolix-sim
     // would refuse it.
@@ -53,6 +62,8 @@ class SimulationWindow : public QWidget {
   signals:
     // A run has ended: finished, stopped or refused.
     void runEnded();
+    // "Ottimale" has filled the ramp table.
+    void rampChosen();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +80,11 @@ class SimulationWindow : public QWidget {
     void show_running();
     void show_fault(const QString& fault);
     void follow_count();
+    std::variant<SimulationRequest, QString> request_of(bool with_ramp) const;
+    void choose_optimal_ramp();
+    void show_optimal_ramp(const std::variant<OptimalRamp, std::string>& chosen);
+    void fill_ramp(const std::vector<simulation::RampStep>& steps);
+    void open_compare();
     static QString ramp_fault(const simulation::RampError& error);
 
     ModelWords words_;
@@ -77,7 +93,9 @@ class SimulationWindow : public QWidget {
     std::uint64_t rounds_wanted_ = 0;
     std::optional<SimulationReport> report_;
     std::optional<SimulationReport> partial_;
+    std::optional<OptimalRamp> optimal_ramp_;
     SimulationRunner* runner_ = nullptr;
+    WorkRunner* pilot_ = nullptr;
     QLabel* table_ = nullptr;
     QComboBox* count_ = nullptr;
     QComboBox* indices_ = nullptr;
@@ -89,6 +107,8 @@ class SimulationWindow : public QWidget {
     QTableWidget* ramp_ = nullptr;
     QPushButton* add_step_ = nullptr;
     QPushButton* remove_step_ = nullptr;
+    QSpinBox* spread_ = nullptr;
+    QPushButton* optimal_ = nullptr;
     QPushButton* run_ = nullptr;
     QPushButton* stop_ = nullptr;
     QProgressBar* progress_ = nullptr;
@@ -98,6 +118,8 @@ class SimulationWindow : public QWidget {
     QLabel* partial_note_ = nullptr;
     TrueCountChart* true_counts_ = nullptr;
     RuinChart* ruin_ = nullptr;
+    QPushButton* compare_button_ = nullptr;
+    QWidget* compare_ = nullptr;
     QPushButton* close_ = nullptr;
 };
 

@@ -34,6 +34,12 @@ void WorkRunner::cancel() {
     retire_current();
 }
 
+void WorkRunner::stop() {
+    if (current_.thread.joinable()) {
+        current_.thread.request_stop();
+    }
+}
+
 void WorkRunner::start(Work work) {
     cancel();
     running_ = true;
@@ -53,18 +59,21 @@ void WorkRunner::start(Work work) {
                     Qt::QueuedConnection);
             };
             Delivery delivery = work(progress, stop);
-            if (!stop.stop_requested() && delivery) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, generation, delivery = std::move(delivery)] {
-                        if (generation != generation_) {
-                            return;
-                        }
-                        running_ = false;
+            // Told even without a delivery, so that a run stopped short is
+            // no longer taken for running; a cancelled one is not its own
+            // generation any more and is dropped.
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, delivery = std::move(delivery)] {
+                    if (generation != generation_) {
+                        return;
+                    }
+                    running_ = false;
+                    if (delivery) {
                         delivery();
-                    },
-                    Qt::QueuedConnection);
-            }
+                    }
+                },
+                Qt::QueuedConnection);
             ended->store(true);
         });
 }

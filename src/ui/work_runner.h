@@ -23,8 +23,8 @@ class WorkRunner : public QObject {
     using Progress = std::function<void(int done, int total)>;
     // What the work hands back: run on the runner's thread once it is done.
     using Delivery = std::function<void()>;
-    // Reports through its progress; returns the delivery, or none when it was
-    // stopped.
+    // Reports through its progress; returns the delivery, or none when it
+    // has nothing to hand back.
     using Work = std::function<Delivery(const Progress& progress, std::stop_token stop)>;
 
     explicit WorkRunner(Progress progress, QObject* parent = nullptr);
@@ -34,6 +34,10 @@ class WorkRunner : public QObject {
 
     // Cancels the run in progress, if any, and starts on `work`.
     void start(Work work);
+    // The work is asked to end early; what it hands back for what it did by
+    // then is still delivered.
+    void stop();
+    // The work is asked to end, and nothing more comes from it.
     void cancel();
     bool running() const { return running_; }
 
