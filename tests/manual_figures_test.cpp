@@ -179,5 +179,24 @@ TEST(ManualShoe, shoe_line_is_the_windows_for_its_cards) {
     EXPECT_NE(manual_text().find(line), std::string::npos) << "the manual lacks\n" << line;
 }
 
+// The simulator's runs the manual shows are the README's, command and
+// output alike, which were copied from real runs (and the short ones are
+// run again by the README's test): no figure of the manual is typed by hand.
+TEST(ManualSimulator, runs_shown_are_the_readmes) {
+    const std::string manual = manual_text();
+    const std::string readme = testing::read_file(TAVOLIX_README_PATH);
+    int blocks = 0;
+    for (std::size_t at = manual.find("<pre>$ tavolix-sim"); at != std::string::npos;
+         at = manual.find("<pre>$ tavolix-sim", at + 1)) {
+        const std::size_t start = at + 5;
+        const std::size_t end = manual.find("</pre>", start);
+        ASSERT_NE(end, std::string::npos);
+        const std::string block = manual.substr(start, end - start);
+        ++blocks;
+        EXPECT_NE(readme.find(block), std::string::npos) << "the README lacks\n" << block;
+    }
+    EXPECT_GE(blocks, 5) << "the manual shows too few runs of the simulator";
+}
+
 }  // namespace
 }  // namespace tavolix

@@ -336,6 +336,17 @@ TEST(SimulationPlan, optimal_ramp_and_compare_rows_are_their_single_runs) {
             figures_of_json(object),
             figures_of_json(QJsonDocument::fromJson(QByteArray::fromStdString(single)).object()))
             << label.toStdString();
+        // Per hour: the rounds dealt in an hour, the share of them bet.
+        const double per_hour = object[QStringLiteral("rounds_per_hour")].toDouble();
+        const double bet_share = object[QStringLiteral("rounds_played")].toDouble() /
+                                 object[QStringLiteral("rounds_dealt")].toDouble();
+        EXPECT_EQ(per_hour, line->contains(QStringLiteral("--rounds-per-hour")) ? 180 : 100);
+        EXPECT_NEAR(object[QStringLiteral("win_rate_per_hour")].toDouble(),
+                    per_hour * bet_share * object[QStringLiteral("ev_per_round")].toDouble(), 1e-9);
+        EXPECT_NEAR(
+            object[QStringLiteral("sd_per_hour")].toDouble(),
+            std::sqrt(per_hour * bet_share) * object[QStringLiteral("sd_per_round")].toDouble(),
+            1e-9);
         const QJsonValue score = object[QStringLiteral("score")];
         scores.push_back(score.isNull() ? -1 : score.toDouble());
     }

@@ -713,6 +713,61 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         </message>
     </context>
     <context>
+        <name>ComparisonWords</name>
+        <message>
+            <source>#</source>
+            <translation>#</translation>
+        </message>
+        <message>
+            <source>SCORE</source>
+            <translation>SCORE</translation>
+        </message>
+        <message>
+            <source>N0</source>
+            <translation>N0</translation>
+        </message>
+        <message>
+            <source>vantaggio %</source>
+            <translation>advantage %</translation>
+        </message>
+        <message>
+            <source>+- ES %</source>
+            <translation>+- SE %</translation>
+        </message>
+        <message>
+            <source>vinc./100</source>
+            <translation>win/100</translation>
+        </message>
+        <message>
+            <source>DS/100</source>
+            <translation>SD/100</translation>
+        </message>
+        <message>
+            <source>vinc./ora</source>
+            <translation>win/hour</translation>
+        </message>
+        <message>
+            <source>DS/ora</source>
+            <translation>SD/hour</translation>
+        </message>
+        <message>
+            <source>rovina %</source>
+            <translation>ruin %</translation>
+        </message>
+        <message>
+            <source>gioco</source>
+            <translation>game</translation>
+        </message>
+        <message>
+            <source>errore</source>
+            <translation>error</translation>
+        </message>
+        <message>
+            <source>non giocato</source>
+            <translation>not played</translation>
+        </message>
+    </context>
+    <context>
         <name>SimulationReportWords</name>
         <message>
             <source>Regole %1, %2, %3</source>
@@ -889,6 +944,54 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
         <message>
             <source>DS</source>
             <translation>SD</translation>
+        </message>
+        <message>
+            <source>, contato da dietro il tavolo: entra a %1, esce sotto %2</source>
+            <translation>, back-counted: in at %1, out below %2</translation>
+        </message>
+        <message>
+            <source>Conteggio vero su %1, %2</source>
+            <translation>True count by %1, %2</translation>
+        </message>
+        <message>
+            <source>i mazzi restanti esatti</source>
+            <translation>the exact decks left</translation>
+        </message>
+        <message>
+            <source>i mazzi restanti al quarto di mazzo</source>
+            <translation>the decks left to a quarter deck</translation>
+        </message>
+        <message>
+            <source>i mazzi restanti al mezzo mazzo</source>
+            <translation>the decks left to a half deck</translation>
+        </message>
+        <message>
+            <source>i mazzi restanti al mazzo intero</source>
+            <translation>the decks left to a whole deck</translation>
+        </message>
+        <message>
+            <source>arrotondato per difetto</source>
+            <translation>floored</translation>
+        </message>
+        <message>
+            <source>troncato</source>
+            <translation>truncated</translation>
+        </message>
+        <message>
+            <source>arrotondato</source>
+            <translation>rounded</translation>
+        </message>
+        <message>
+            <source>Rampa scelta per uno scarto 1-%1 da una prova di %2 giri: scala %3, DI previsto %4</source>
+            <translation>Ramp chosen for a spread of 1-%1 by a pilot of %2 rounds: scale %3, DI %4 predicted</translation>
+        </message>
+        <message>
+            <source>Vincita per ora</source>
+            <translation>Win rate per hour</translation>
+        </message>
+        <message>
+            <source>%1 unità, DS %2 (%3 giri all'ora)</source>
+            <translation>%1 units, SD %2 (%3 rounds an hour)</translation>
         </message>
     </context>
     <context>

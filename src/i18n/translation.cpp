@@ -324,11 +324,49 @@ SimulationReportWords translated_simulation_report_words() {
     translated.trip_ruin = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Rovina nel viaggio"));
     translated.trip_ruin_value =
         word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 % in %2 giri"));
+    translated.back_count = word(QT_TRANSLATE_NOOP(
+        "SimulationReportWords", ", contato da dietro il tavolo: entra a %1, esce sotto %2"));
+    translated.true_count =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "Conteggio vero su %1, %2"));
+    translated.tc_decks = {
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "i mazzi restanti esatti")),
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "i mazzi restanti al quarto di mazzo")),
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "i mazzi restanti al mezzo mazzo")),
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "i mazzi restanti al mazzo intero"))};
+    translated.tc_divisions = {
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "arrotondato per difetto")),
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "troncato")),
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "arrotondato"))};
+    translated.ramp_chosen = word(QT_TRANSLATE_NOOP(
+        "SimulationReportWords",
+        "Rampa scelta per uno scarto 1-%1 da una prova di %2 giri: scala %3, DI previsto %4"));
+    translated.win_rate_hour = word(QT_TRANSLATE_NOOP("SimulationReportWords", "Vincita per ora"));
+    translated.win_rate_hour_value =
+        word(QT_TRANSLATE_NOOP("SimulationReportWords", "%1 unità, DS %2 (%3 giri all'ora)"));
     translated.columns = {word(QT_TRANSLATE_NOOP("SimulationReportWords", "CV")),
                           word(QT_TRANSLATE_NOOP("SimulationReportWords", "giri")),
                           word(QT_TRANSLATE_NOOP("SimulationReportWords", "quota")),
                           word(QT_TRANSLATE_NOOP("SimulationReportWords", "vantaggio")),
                           word(QT_TRANSLATE_NOOP("SimulationReportWords", "DS"))};
+    return translated;
+}
+
+ComparisonWords translated_comparison_words() {
+    const auto word = words_in("ComparisonWords");
+    ComparisonWords translated;
+    translated.columns = {word(QT_TRANSLATE_NOOP("ComparisonWords", "#")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "SCORE")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "N0")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "vantaggio %")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "+- ES %")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "vinc./100")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "DS/100")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "vinc./ora")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "DS/ora")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "rovina %")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "gioco")),
+                          word(QT_TRANSLATE_NOOP("ComparisonWords", "errore"))};
+    translated.not_played = word(QT_TRANSLATE_NOOP("ComparisonWords", "non giocato"));
     return translated;
 }
 

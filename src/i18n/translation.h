@@ -14,6 +14,7 @@
 #include "core/model_words.h"
 #include "model/count_window_text.h"
 #include "model/counter_text.h"
+#include "model/game_comparison.h"
 #include "model/simulation_report.h"
 #include "model/strategy_text.h"
 
@@ -53,5 +54,8 @@ CountWindowWords translated_count_window_words();
 // The simulation report's words in the language now installed: the window's
 // report reads as the rest of the window, where tavolix-sim writes English.
 SimulationReportWords translated_simulation_report_words();
+
+// The words of the table of games compared, in the language now installed.
+ComparisonWords translated_comparison_words();
 
 }  // namespace tavolix::i18n

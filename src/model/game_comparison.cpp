@@ -192,7 +192,7 @@ std::string comparison_text(const std::vector<ComparedResult>& results,
         return r.report && r.report->figures.risk_of_ruin;
     });
     const auto& c = words.columns;
-    constexpr std::size_t kWidths[] = {3, 8, 10, 12, 8, 9, 8, 9, 8, 8};
+    constexpr std::size_t kWidths[] = {3, 8, 10, 13, 9, 9, 8, 9, 8, 9};
     std::string text;
     for (std::size_t column = 0; column < 10; ++column) {
         if (column == 9 && !ruin) {

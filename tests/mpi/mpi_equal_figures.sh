@@ -49,6 +49,16 @@ PYTHON
 same_figures "$work/one.json" "$work/three.json"
 echo "3 ranks: the figures of one thread ($(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["blocks_per_rank"])' "$work/three.json") blocks per rank)"
 
+# The planning options: the pilot of an optimal ramp played by the ranks as
+# the game is, a back-counter, and the true count from a half-deck estimate,
+# truncated.
+plan=(--rounds 3000000 --decks 6 --rules "S17 DAS LS" --ramp optimal --spread 12
+      --back-count 1:-1 --tc-decks half --tc-division truncate --seed 5 --json)
+"$sim" "${plan[@]}" --threads 1 >"$work/plan_one.json"
+"${mpirun[@]}" "$sim_mpi" "${plan[@]}" --threads 1 >"$work/plan_three.json"
+same_figures "$work/plan_one.json" "$work/plan_three.json"
+echo "optimal ramp, back-counting, reckoned true count on 3 ranks: the figures of one thread"
+
 # Killed as a scheduler's time limit would, then started again. The kill
 # waits for the first checkpoint, written a quarter of a second into the
 # play, so that it never lands while MPI is still starting (which would end
@@ -88,6 +98,15 @@ status=0
 [ "$(grep -c '^tavolix-sim-mpi: --penetration' "$work/bad.err")" -eq 1 ] && [ "$status" -ne 0 ] ||
     { echo "bad option: exit $status" >&2; cat "$work/bad.err" >&2; exit 1; }
 echo "bad option refused once (exit $status)"
+
+# --compare plays games one after another: tavolix-sim's alone.
+status=0
+"${mpirun[@]}" "$sim_mpi" --compare "$work/none.txt" >"$work/compare.out" 2>"$work/compare.err" ||
+    status=$?
+[ "$(grep -c '^tavolix-sim-mpi: --compare is for tavolix-sim' "$work/compare.err")" -eq 1 ] &&
+    [ "$status" -ne 0 ] ||
+    { echo "--compare: exit $status" >&2; cat "$work/compare.err" >&2; exit 1; }
+echo "--compare refused once (exit $status)"
 
 # A hostfile that does not exist or names no machine: mpirun's own error.
 for hosts in "$work/none" "$work/empty"; do
