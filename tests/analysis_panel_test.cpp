@@ -64,6 +64,7 @@ struct PanelCase {
     const char* title;
     const char* advice;
     const char* actions;
+    TableRules rules{};
 };
 
 void PrintTo(const PanelCase& c, std::ostream* out) {
@@ -98,7 +99,7 @@ class AnalysisPanelPlays : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(AnalysisPanelPlays, show_every_allowed_play_the_advice_and_what_the_figures_assume) {
     const PanelCase& c = GetParam();
-    const AnalysisPanel panel = analysis_panel(c.analysis, 17);
+    const AnalysisPanel panel = analysis_panel(c.analysis, 17, {}, c.rules);
     EXPECT_EQ(panel.title, c.title);
     EXPECT_EQ(panel.advice, c.advice);
     EXPECT_EQ(panel.actions, c.actions);
@@ -124,6 +125,24 @@ INSTANTIATE_TEST_SUITE_P(
         PanelCase{"a_pair_to_split", plays(Play::split, -0.4, -0.35, -0.9, 0.0004, std::nullopt),
                   "Analisi esatta", "Consiglio: DIVIDI",
                   "EV: STAI -0.400  CARTA -0.350  RADDOPPIA -0.900\n    DIVIDI +0.000"},
+        PanelCase{
+            "a_casinos_split_names_its_strategy",
+            with(plays(Play::split, -0.6, -0.5, -1.1, -0.45, -0.5, -0.077), true, false, false),
+            "Analisi esatta, se il banco non ha blackjack", "Consiglio: DIVIDI   ASSICURAZIONE: no",
+            "EV: STAI -0.600  CARTA -0.500  RADDOPPIA -1.100\n"
+            "    DIVIDI -0.450 (PERHAND)  RESA -0.500\n"
+            "    ASSICURAZIONE -0.077",
+            TableRules{.dealer = DealerRule::h17, .post_split = PostSplit::per_hand}},
+        PanelCase{"the_default_strategy_named_too",
+                  plays(Play::split, -0.4, -0.35, -0.9, 0.0004, std::nullopt), "Analisi esatta",
+                  "Consiglio: DIVIDI",
+                  "EV: STAI -0.400  CARTA -0.350  RADDOPPIA -0.900\n    DIVIDI +0.000 (CDP1)",
+                  TableRules{.dealer = DealerRule::s17}},
+        PanelCase{"no_strategy_without_a_split",
+                  plays(Play::surrender, -0.54, -0.52, std::nullopt, std::nullopt, -0.5),
+                  "Analisi esatta", "Consiglio: RESA",
+                  "EV: STAI -0.540  CARTA -0.520\n    RESA -0.500",
+                  TableRules{.dealer = DealerRule::s17, .post_split = PostSplit::cdz_minus}},
         PanelCase{"surrender_without_a_double",
                   plays(Play::surrender, -0.54, -0.52, std::nullopt, std::nullopt, -0.5),
                   "Analisi esatta", "Consiglio: RESA",

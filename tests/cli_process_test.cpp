@@ -257,7 +257,7 @@ TEST(CalcJson, has_exactly_the_documented_keys) {
                                     "shoe", "count"}));
     EXPECT_EQ(keys_of(table["rules"].toObject()),
               (Keys{"dealer", "hole_card", "blackjack_pays", "double", "double_after_split",
-                    "splits", "resplit_aces", "hit_split_aces", "surrender"}));
+                    "splits", "resplit_aces", "hit_split_aces", "surrender", "post_split"}));
     const Keys side{"text", "sum", "soft", "all", "first", "exact", "depth", "sequences", "panel"};
     for (const char* name : {"banco", "player"}) {
         const QJsonObject object = table[QLatin1String(name)].toObject();
@@ -617,6 +617,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRules{"empty", {"A", "8,8"}, "", nullptr},
                       BadRules{"only_commas", {"A", "8,8"}, ",,", nullptr},
                       BadRules{"escape_sequence", {"A", "8,8"}, "S17\x1b[2J", "S17\\x1b[2J"},
+                      BadRules{"two_post_split_strategies", {"A", "8,8"}, "S17 CDZ- cdp", "cdp"},
+                      BadRules{
+                          "opt_with_three_splits", {"--analysis", "A", "8,8"}, "S17 OPT", "OPT"},
+                      BadRules{"opt_with_two_splits", {"--strategy"}, "H17 SPL2 OPT", "OPT"},
+                      BadRules{"a_strategy_at_the_table", {"A", "8,8"}, "TABLE OPT SPL1", "OPT"},
                       BadRules{"for_a_batch", {"--batch"}, "S17,DAS,XX", "XX"}),
     [](const auto& test) { return std::string(test.param.name); });
 
@@ -637,69 +642,74 @@ TEST_P(CalcRulesJson, gives_every_setting_and_the_canonical_text) {
     EXPECT_EQ(table["rules_text"].toString().toStdString(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, CalcRulesJson,
-                         ::testing::Values(RulesJsonCase{"the_windows_own",
-                                                         {},
-                                                         {{"dealer", "table"},
-                                                          {"hole_card", "none"},
-                                                          {"blackjack_pays", QJsonValue()},
-                                                          {"double", "any"},
-                                                          {"double_after_split", false},
-                                                          {"splits", 3},
-                                                          {"resplit_aces", false},
-                                                          {"hit_split_aces", false},
-                                                          {"surrender", false}},
-                                                         "TABLE"},
-                                           RulesJsonCase{"table_with_player_options",
-                                                         {"--rules", "table d10 ls spl2 rsa"},
-                                                         {{"dealer", "table"},
-                                                          {"hole_card", "none"},
-                                                          {"blackjack_pays", QJsonValue()},
-                                                          {"double", "10-11"},
-                                                          {"double_after_split", false},
-                                                          {"splits", 2},
-                                                          {"resplit_aces", true},
-                                                          {"hit_split_aces", false},
-                                                          {"surrender", true}},
-                                                         "TABLE D10 SPL2 RSA LS"},
-                                           RulesJsonCase{"s17_and_its_defaults",
-                                                         {"--rules", "S17"},
-                                                         {{"dealer", "s17"},
-                                                          {"hole_card", "peek"},
-                                                          {"blackjack_pays", 1.5},
-                                                          {"double", "any"},
-                                                          {"double_after_split", false},
-                                                          {"splits", 3},
-                                                          {"resplit_aces", false},
-                                                          {"hit_split_aces", false},
-                                                          {"surrender", false}},
-                                                         "S17"},
-                                           RulesJsonCase{
-                                               "every_setting_away_from_its_default",
-                                               {"--rules=ls,hsa,rsa,spl2,das,d9,bj6:5,enhc,h17"},
-                                               {{"dealer", "h17"},
-                                                {"hole_card", "enhc"},
-                                                {"blackjack_pays", 1.2},
-                                                {"double", "9-11"},
-                                                {"double_after_split", true},
-                                                {"splits", 2},
-                                                {"resplit_aces", true},
-                                                {"hit_split_aces", true},
-                                                {"surrender", true}},
-                                               "H17 ENHC BJ6:5 D9 DAS SPL2 RSA HSA LS"},
-                                           RulesJsonCase{"even_money_and_no_double_or_split",
-                                                         {"--rules", "S17 BJ1:1 NODBL SPL0"},
-                                                         {{"dealer", "s17"},
-                                                          {"hole_card", "peek"},
-                                                          {"blackjack_pays", 1},
-                                                          {"double", "none"},
-                                                          {"double_after_split", false},
-                                                          {"splits", 0},
-                                                          {"resplit_aces", false},
-                                                          {"hit_split_aces", false},
-                                                          {"surrender", false}},
-                                                         "S17 BJ1:1 NODBL SPL0"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rules, CalcRulesJson,
+    ::testing::Values(RulesJsonCase{"the_windows_own",
+                                    {},
+                                    {{"dealer", "table"},
+                                     {"hole_card", "none"},
+                                     {"blackjack_pays", QJsonValue()},
+                                     {"double", "any"},
+                                     {"double_after_split", false},
+                                     {"splits", 3},
+                                     {"resplit_aces", false},
+                                     {"hit_split_aces", false},
+                                     {"surrender", false},
+                                     {"post_split", "CDP1"}},
+                                    "TABLE"},
+                      RulesJsonCase{"table_with_player_options",
+                                    {"--rules", "table d10 ls spl2 rsa"},
+                                    {{"dealer", "table"},
+                                     {"hole_card", "none"},
+                                     {"blackjack_pays", QJsonValue()},
+                                     {"double", "10-11"},
+                                     {"double_after_split", false},
+                                     {"splits", 2},
+                                     {"resplit_aces", true},
+                                     {"hit_split_aces", false},
+                                     {"surrender", true},
+                                     {"post_split", "CDP1"}},
+                                    "TABLE D10 SPL2 RSA LS"},
+                      RulesJsonCase{"s17_and_its_defaults",
+                                    {"--rules", "S17"},
+                                    {{"dealer", "s17"},
+                                     {"hole_card", "peek"},
+                                     {"blackjack_pays", 1.5},
+                                     {"double", "any"},
+                                     {"double_after_split", false},
+                                     {"splits", 3},
+                                     {"resplit_aces", false},
+                                     {"hit_split_aces", false},
+                                     {"surrender", false},
+                                     {"post_split", "CDP1"}},
+                                    "S17"},
+                      RulesJsonCase{"every_setting_away_from_its_default",
+                                    {"--rules=ls,hsa,rsa,spl2,das,d9,bj6:5,enhc,h17,cdz-"},
+                                    {{"dealer", "h17"},
+                                     {"hole_card", "enhc"},
+                                     {"blackjack_pays", 1.2},
+                                     {"double", "9-11"},
+                                     {"double_after_split", true},
+                                     {"splits", 2},
+                                     {"resplit_aces", true},
+                                     {"hit_split_aces", true},
+                                     {"surrender", true},
+                                     {"post_split", "CDZ-"}},
+                                    "H17 ENHC BJ6:5 D9 DAS SPL2 RSA HSA LS CDZ-"},
+                      RulesJsonCase{"even_money_and_no_double_or_split",
+                                    {"--rules", "S17 BJ1:1 NODBL SPL0"},
+                                    {{"dealer", "s17"},
+                                     {"hole_card", "peek"},
+                                     {"blackjack_pays", 1},
+                                     {"double", "none"},
+                                     {"double_after_split", false},
+                                     {"splits", 0},
+                                     {"resplit_aces", false},
+                                     {"hit_split_aces", false},
+                                     {"surrender", false},
+                                     {"post_split", "CDP1"}},
+                                    "S17 BJ1:1 NODBL SPL0"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 // What the analysis must say of one table under casino rules.
 struct Expected {
@@ -822,6 +832,29 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--rules", "S17", "A,K", "10,8"},
                    {{"dealer_natural", Expected::yes}, {"natural", Expected::no}}}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// --analysis names the post-split strategy that the split's EV is for, in its
+// text beside the EV and in the JSON's rules, whether given or the default.
+TEST(CalcAnalysis, names_the_post_split_strategy_of_the_splits_ev) {
+    const std::pair<const char*, const char*> strategies[] = {{"S17 DAS CDZ-", "CDZ-"},
+                                                              {"S17 DAS", "CDP1"},
+                                                              {"S17 DAS CDP", "CDP"},
+                                                              {"S17 DAS SPL1 OPT", "OPT"},
+                                                              {"S17 DAS PERHAND", "PERHAND"}};
+    for (const auto& [rules, token] : strategies) {
+        const QStringList arguments{"--rules", rules, "--decks", "6", "--analysis", "10", "8,8"};
+        const CalcRun text = run_calc(arguments);
+        const CalcRun json = run_calc(arguments + QStringList{"--json"});
+        ASSERT_EQ(text.status, 0) << text.err;
+        ASSERT_EQ(json.status, 0) << json.err;
+        const QJsonObject table = parse_object(json.out);
+        EXPECT_EQ(table["rules"]["post_split"].toString().toStdString(), token);
+        const std::string split = "DIVIDI " +
+                                  signed_ev(table["analysis"]["actions"]["split"].toDouble()) +
+                                  " (" + token + ")";
+        EXPECT_NE(text.out.find(split), std::string::npos) << split << '\n' << text.out;
+    }
+}
 
 TEST(Calc, answers_help_and_version) {
     const CalcRun help = run_calc({"--help"});

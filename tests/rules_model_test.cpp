@@ -74,7 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"S17 ENHC D9 DAS", 6,
                  "S17, 6 mazzi, blackjack 3:2, senza carta coperta, raddoppio 9-11, DAS"},
         LineCase{"H17 ENHC BJ6:5 D10 DAS SPL2 RSA HSA LS", 8,
-                 "H17, 8 mazzi, blackjack 6:5, ENHC, D10, DAS, SPL2, RSA, HSA, resa"}),
+                 "H17, 8 mazzi, blackjack 6:5, ENHC, D10, DAS, SPL2, RSA, HSA, resa"},
+        LineCase{"S17 CDP", 1, "S17, 1 mazzo, blackjack 3:2, gioco dopo divisione CDP"},
+        LineCase{"S17 SPL1 OPT", 1, "S17, 1 mazzo, blackjack 3:2, divisione fino a 2 mani, OPT"},
+        LineCase{"S17 DAS LS CDZ-", 6,
+                 "S17, 6 mazzi, blackjack 3:2, raddoppio dopo divisione, resa, CDZ-"},
+        LineCase{"S17 SPL0 CDZ-", 6, "S17, 6 mazzi, blackjack 3:2, senza divisione"},
+        LineCase{"H17 ENHC BJ6:5 D10 DAS SPL2 RSA HSA LS PERHAND", 8,
+                 "H17, 8 mazzi, blackjack 6:5, ENHC, D10, DAS, SPL2, RSA, HSA, LS, PERHAND"}),
     [](const auto& row) {
         return testing::row_name(
             row.index, std::string(row.param.rules) + " " + std::to_string(row.param.decks));
@@ -105,7 +112,18 @@ TEST(RuleLines, name_every_option_that_matters_within_the_room_of_the_line) {
         {"carte sugli assi divisi", "HSA",
          [](const TableRules& r) { return r.hit_split_aces && r.splits > 0; }},
         {"resa", "LS", [](const TableRules& r) { return r.surrender; }},
+        {"gioco dopo divisione CDZ-", "CDZ-",
+         [](const TableRules& r) { return r.post_split == PostSplit::cdz_minus && r.splits > 0; }},
+        {"gioco dopo divisione CDP", "CDP",
+         [](const TableRules& r) { return r.post_split == PostSplit::cdp && r.splits > 0; }},
+        {"gioco dopo divisione OPT", "OPT",
+         [](const TableRules& r) { return r.post_split == PostSplit::opt && r.splits > 0; }},
+        {"gioco dopo divisione PERHAND", "PERHAND",
+         [](const TableRules& r) { return r.post_split == PostSplit::per_hand && r.splits > 0; }},
     };
+    // The tooltip names the default strategy too, where the line leaves it out.
+    const std::string default_strategy = ", gioco dopo divisione CDP1";
+    std::set<std::pair<PostSplit, int>> strategies_met;
     int casino_sets = 0;
     int shortened = 0;
     for (const TableRules& rules : testing::every_valid_rules()) {
@@ -113,6 +131,7 @@ TEST(RuleLines, name_every_option_that_matters_within_the_room_of_the_line) {
             continue;
         }
         ++casino_sets;
+        strategies_met.emplace(rules.post_split, rules.splits);
         for (int decks = kMinDecks; decks <= kMaxDecks; ++decks) {
             const std::string line = rule_line(rules, decks);
             const std::string described = rules_description(rules, decks);
@@ -120,9 +139,20 @@ TEST(RuleLines, name_every_option_that_matters_within_the_room_of_the_line) {
             EXPECT_LE(characters(line), kRuleLineRoom) << line;
             EXPECT_EQ(line.substr(0, 3), rules.dealer == DealerRule::s17 ? "S17" : "H17");
             EXPECT_TRUE(contains(line, ", " + deck_words(decks) + ", blackjack ")) << line;
-            // A line that has room says it all in words.
-            if (characters(described) <= kRuleLineRoom) {
-                EXPECT_EQ(line, described);
+            EXPECT_EQ(contains(described + ",", std::string(", gioco dopo divisione ") +
+                                                    post_split_token(rules.post_split) + ","),
+                      rules.splits > 0)
+                << context;
+            // A line that has room says it all in words, but the default
+            // strategy; a strategy's token in capitals takes up to four
+            // characters' room more than its letters.
+            std::string in_words = described;
+            if (in_words.ends_with(default_strategy)) {
+                in_words.erase(in_words.size() - default_strategy.size());
+            }
+            const bool no_strategy = in_words.size() != described.size() || rules.splits == 0;
+            if (characters(in_words) + (no_strategy ? 0 : 4) <= kRuleLineRoom) {
+                EXPECT_EQ(line, in_words);
             } else {
                 ++shortened;
             }
@@ -138,8 +168,10 @@ TEST(RuleLines, name_every_option_that_matters_within_the_room_of_the_line) {
         }
     }
     // Two dealers, two hole cards, three payouts, four doubles, DAS, the
-    // twelve ways to split that take RSA only with two splits, surrender.
-    EXPECT_EQ(casino_sets, 2 * 2 * 3 * 4 * 2 * 12 * 2);
+    // twelve ways to split that take RSA only with two splits, surrender,
+    // each with one strategy of five; OPT only with one split or none.
+    EXPECT_GT(casino_sets, 2 * 2 * 3 * 4 * 2 * 12 * 2 * 3 / 4);
+    EXPECT_EQ(strategies_met.size(), 5u * (kMostSplits + 1) - 2);
     EXPECT_GT(shortened, 0);
 }
 
@@ -194,9 +226,68 @@ TEST(RulesForm, applies_only_rules_that_parse_and_keeps_every_open_setting) {
         EXPECT_EQ(picked.double_after_split, open.double_after_split && shown.double_after_split);
         EXPECT_EQ(picked.resplit_aces, open.resplit_aces && shown.resplit_aces);
         EXPECT_EQ(picked.hit_split_aces, open.hit_split_aces && shown.hit_split_aces);
+        const bool strategy_open =
+            open.post_split && (shown.post_split != PostSplit::opt || open.optimal_post_split);
+        EXPECT_EQ(picked.post_split, strategy_open ? shown.post_split : defaults.post_split)
+            << text;
         EXPECT_EQ(open.hole_card, shown.dealer != DealerRule::table);
         EXPECT_EQ(open.resplit_aces, shown.splits >= 2);
+        EXPECT_EQ(open.post_split, shown.dealer != DealerRule::table && shown.splits > 0);
+        EXPECT_EQ(open.optimal_post_split, shown.splits == 1);
     }
+}
+
+// OPT plays two hands only. Picked while more splits are allowed it is
+// refused; kept while the splits are raised, or a preset that splits more is
+// picked, it gives way to CDP1. Any other strategy is the player's and stays.
+TEST(RulesForm, keeps_opt_to_one_split_and_the_strategy_across_presets) {
+    // The controls may show what the shorthand refuses, OPT with SPL3.
+    struct Pick {
+        const char* name;
+        const char* before;  // the form's rules
+        const char* read;    // what the controls show after the pick...
+        PostSplit strategy;  // ...with this strategy
+        bool taken;
+        const char* after;  // the form's rules then
+        StrategyNote note;
+    };
+    const Pick picks[] = {
+        {"opt_with_one_split", "S17 SPL1", "S17 SPL1", PostSplit::opt, true, "S17 SPL1 OPT",
+         StrategyNote::none},
+        {"splits_raised_under_opt", "S17 SPL1 OPT", "S17 SPL2", PostSplit::opt, true, "S17 SPL2",
+         StrategyNote::optimal_gave_way},
+        {"no_split_keeps_opt_greyed", "S17 SPL1 OPT", "S17 SPL0", PostSplit::opt, true,
+         "S17 SPL0 OPT", StrategyNote::none},
+        {"opt_picked_with_three_splits", "S17 DAS CDZ-", "S17 DAS LS", PostSplit::opt, false,
+         "S17 DAS LS CDZ-", StrategyNote::optimal_refused},
+        {"other_strategy_kept", "S17 SPL1 CDZ-", "S17", PostSplit::cdz_minus, true, "S17 CDZ-",
+         StrategyNote::none},
+        {"another_strategy", "H17 DAS", "H17 DAS", PostSplit::per_hand, true, "H17 DAS PERHAND",
+         StrategyNote::none},
+    };
+    for (const Pick& pick : picks) {
+        RulesForm form{.shown = rules_of(pick.before),
+                       .strategy_note = StrategyNote::optimal_gave_way};
+        TableRules read = rules_of(pick.read);
+        read.post_split = pick.strategy;
+        EXPECT_EQ(take_settings(form, read), pick.taken) << pick.name;
+        EXPECT_EQ(rules_text(form.shown), pick.after) << pick.name;
+        EXPECT_EQ(form.strategy_note, pick.note) << pick.name;
+    }
+    RulesForm form{.shown = rules_of("S17 DAS CDZ-")};
+
+    // A preset is a table: it keeps the player's strategy, and is found again
+    // whatever the strategy; OPT gives way to the preset's splits.
+    const RulesPreset& strip = rules_presets()[1];
+    EXPECT_TRUE(pick_preset(form, strip));
+    EXPECT_EQ(form.shown.post_split, PostSplit::cdz_minus);
+    EXPECT_EQ(form.strategy_note, StrategyNote::none);
+    EXPECT_EQ(shown_preset(form), 1u);
+    EXPECT_EQ(picked_rules(form.shown).post_split, PostSplit::cdz_minus);
+    form.shown = rules_of("H17 SPL1 OPT");
+    EXPECT_TRUE(pick_preset(form, strip));
+    EXPECT_EQ(form.shown, strip.rules);
+    EXPECT_EQ(form.strategy_note, StrategyNote::optimal_gave_way);
 }
 
 // The decks the hands on the table do not fit are refused, in the dialog as

@@ -86,7 +86,11 @@ std::vector<TableRules> every_combination_of_rules() {
                                            .splits = splits,
                                            .resplit_aces = (flags & 2) != 0,
                                            .hit_split_aces = (flags & 4) != 0,
-                                           .surrender = (flags & 8) != 0});
+                                           .surrender = (flags & 8) != 0,
+                                           // Each strategy in turn, so that every one
+                                           // meets every other setting without
+                                           // multiplying the sets by five.
+                                           .post_split = static_cast<PostSplit>(all.size() % 5)});
                         }
                     }
                 }

@@ -123,8 +123,10 @@ TEST_P(Form1InLanguage, fits_the_longest_plays_and_advice_of_a_casinos_rules) {
     analyses.push_back(analyses.back());
     analyses.back().dealer_natural = true;
     const AnalysisWords& words = form->model().words().analysis;
+    // The longest strategy's token beside the split.
+    const TableRules casino{.dealer = DealerRule::h17, .post_split = PostSplit::per_hand};
     for (const analysis::HandAnalysis& analysis : analyses) {
-        show_analysis(controls, analysis_panel(analysis, 17, words), words.title);
+        show_analysis(controls, analysis_panel(analysis, 17, words, casino), words.title);
         for (QLabel* label : {controls.Label24, controls.Label25}) {
             const QFontMetrics metrics(label->font());
             const QStringList lines = label->text().split(QLatin1Char('\n'));

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -66,6 +67,10 @@ class RulesDialogTest : public Form1Test {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QString rule_line() const { return control<QLabel>("Label14")->text(); }
+    static bool entry_enabled(const QComboBox* list, int index) {
+        const auto* entries = qobject_cast<const QStandardItemModel*>(list->model());
+        return entries == nullptr || entries->item(index)->isEnabled();
+    }
     static int preset_index(const char* name) {
         const auto presets = rules_presets();
         for (std::size_t i = 0; i < presets.size(); ++i) {
@@ -105,6 +110,56 @@ TEST_F(RulesDialogTest, opens_on_the_tables_rules_with_what_the_dealer_makes_mea
     EXPECT_FALSE(setting<QCheckBox>("DoubleAfterSplit")->isEnabled());
 }
 
+// The post-split strategy is open with a casino dealer and splits; OPT only
+// with one split, and raising the splits under OPT goes back to CDP1 and says
+// so. Each strategy tells what it means; OK applies the one picked, and the
+// rule line's tooltip names it.
+TEST_F(RulesDialogTest, offers_the_post_split_strategy_where_it_means_something) {
+    open_dialog();
+    QComboBox* strategy = setting("PostSplit");
+    ASSERT_NE(strategy, nullptr);
+    EXPECT_FALSE(strategy->isEnabled());
+    EXPECT_EQ(strategy->accessibleName(), QStringLiteral("Gioco dopo la divisione"));
+    ASSERT_EQ(strategy->count(), 5);
+    std::set<QString> meanings;
+    for (int i = 0; i < strategy->count(); ++i) {
+        meanings.insert(strategy->itemData(i, Qt::ToolTipRole).toString());
+        EXPECT_TRUE(strategy->itemText(i).endsWith(QStringLiteral("(%1)").arg(QLatin1String(
+            post_split_token(static_cast<PostSplit>(strategy->itemData(i).toInt()))))))
+            << strategy->itemText(i).toStdString();
+    }
+    EXPECT_EQ(meanings.size(), 5u);
+    EXPECT_FALSE(meanings.contains(QString()));
+    EXPECT_EQ(strategy->currentData().toInt(), static_cast<int>(PostSplit::cdp1));
+
+    const int optimal = strategy->findData(static_cast<int>(PostSplit::opt));
+    pick("Dealer", 1);  // S17, four hands
+    EXPECT_TRUE(strategy->isEnabled());
+    EXPECT_FALSE(entry_enabled(strategy, optimal));
+    pick("Splits", setting("Splits")->findData(1));
+    ASSERT_TRUE(entry_enabled(strategy, optimal));
+    pick(strategy, optimal);
+    EXPECT_EQ(strategy->toolTip(), strategy->itemData(optimal, Qt::ToolTipRole).toString());
+    auto* note = setting<QLabel>("Note");
+    EXPECT_FALSE(note->isVisible());
+    pick("Splits", setting("Splits")->findData(2));
+    EXPECT_EQ(strategy->currentData().toInt(), static_cast<int>(PostSplit::cdp1));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("CDP1"))) << note->text().toStdString();
+    pick("Dealer", 0);  // TABLE: no choice of strategy
+    EXPECT_FALSE(strategy->isEnabled());
+    EXPECT_FALSE(note->isVisible());
+    pick("Dealer", 2);  // H17
+    pick(strategy, strategy->findData(static_cast<int>(PostSplit::cdz_minus)));
+    press(QDialogButtonBox::Ok);
+    EXPECT_EQ(rules_text(form->model().state().rules), "H17 SPL2 CDZ-");
+    EXPECT_EQ(rule_line(),
+              QStringLiteral("H17, 1 mazzo, blackjack 3:2, divisione fino a 3 mani, CDZ-"));
+    EXPECT_TRUE(
+        control("Label14")->toolTip().endsWith(QStringLiteral(", gioco dopo divisione CDZ-")))
+        << control("Label14")->toolTip().toStdString();
+}
+
 // OK applies the preset's rules and decks: the list, the rule line, its
 // description and the results follow.
 TEST_F(RulesDialogTest, ok_applies_the_rules_and_decks_picked) {
@@ -124,7 +179,9 @@ TEST_F(RulesDialogTest, ok_applies_the_rules_and_decks_picked) {
     EXPECT_EQ(control<QComboBox>("Combo2")->currentText(), QStringLiteral("6"));
     EXPECT_EQ(rule_line(), QStringLiteral("S17, 6 mazzi, blackjack 3:2, raddoppio dopo divisione, "
                                           "resa"));
-    EXPECT_EQ(control("Label14")->toolTip(), rule_line());
+    // The tooltip names the default post-split strategy too.
+    EXPECT_EQ(control("Label14")->toolTip(),
+              rule_line() + QStringLiteral(", gioco dopo divisione CDP1"));
     EXPECT_EQ(form->model().calculations(), 2);
     EXPECT_NE(control<QLabel>("Label9")->text(), results);
 }
@@ -158,15 +215,18 @@ TEST_F(RulesDialogTest, annulla_and_escape_change_nothing) {
 TEST_F(RulesDialogTest, never_gives_rules_that_the_shorthand_refuses) {
     open_dialog();
     std::mt19937 random(20260512);
-    const char* lists[] = {"Presets", "Dealer", "HoleCard", "Natural", "Double", "Splits", "Decks"};
+    const char* lists[] = {"Presets", "Dealer", "HoleCard",  "Natural",
+                           "Double",  "Splits", "PostSplit", "Decks"};
     const char* boxes[] = {"DoubleAfterSplit", "ResplitAces", "HitSplitAces", "Surrender"};
     std::set<std::string> seen;
     for (int step = 0; step < 400; ++step) {
-        const auto which = std::uniform_int_distribution<std::size_t>(0, 10)(random);
+        const auto which = std::uniform_int_distribution<std::size_t>(0, 11)(random);
         if (which < std::size(lists)) {
             QComboBox* list = setting(lists[which]);
-            if (list->isEnabled()) {
-                pick(list, std::uniform_int_distribution<int>(0, list->count() - 1)(random));
+            const int entry = std::uniform_int_distribution<int>(0, list->count() - 1)(random);
+            // A greyed entry cannot be picked, as for the user.
+            if (list->isEnabled() && entry_enabled(list, entry)) {
+                pick(list, entry);
             }
         } else {
             // A click on a disabled box does nothing, as for the user.
@@ -240,8 +300,8 @@ TEST_F(RulesDialogTest, opens_from_the_keyboard_and_names_every_control_for_a_sc
         EXPECT_FALSE(name.trimmed().isEmpty()) << widget->objectName().toStdString();
         ++names[name];
     }
-    // Seven lists, four boxes and two buttons.
-    EXPECT_GE(focusable, 13);
+    // Eight lists, four boxes and two buttons.
+    EXPECT_GE(focusable, 14);
     for (const auto& [name, count] : names) {
         EXPECT_EQ(count, 1) << name.toStdString();
     }
@@ -447,6 +507,16 @@ TEST_F(RememberedRules, keeps_the_rules_and_decks_picked_for_the_next_start) {
     press(QDialogButtonBox::Cancel);
     restart();
     EXPECT_EQ(rules_text(form->model().state().rules), "S17 ENHC D9 DAS");
+
+    // The post-split strategy is kept with the rules, the preset still found.
+    open_dialog();
+    pick("PostSplit", setting("PostSplit")->findData(static_cast<int>(PostSplit::per_hand)));
+    press(QDialogButtonBox::Ok);
+    restart();
+    EXPECT_EQ(rules_text(form->model().state().rules), "S17 ENHC D9 DAS PERHAND");
+    open_dialog();
+    EXPECT_EQ(setting("PostSplit")->currentData().toInt(), static_cast<int>(PostSplit::per_hand));
+    press(QDialogButtonBox::Cancel);
 }
 
 struct DamagedCase {

@@ -634,6 +634,30 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
             <translation>surrender</translation>
         </message>
         <message>
+            <source>gioco dopo divisione %1</source>
+            <translation>post-split play %1</translation>
+        </message>
+        <message>
+            <source>ogni mano divisa gioca tenendo conto delle due carte della coppia</source>
+            <translation>each split hand plays knowing both cards of the pair are gone</translation>
+        </message>
+        <message>
+            <source>ogni mano divisa gioca come una mano iniziale, ignorando la divisione</source>
+            <translation>each split hand plays as an initial hand, as if there had been no split</translation>
+        </message>
+        <message>
+            <source>come CDP1, tenendo conto anche di quante mani ha formato la divisione</source>
+            <translation>as CDP1, knowing also how many hands the split made</translation>
+        </message>
+        <message>
+            <source>la prima mano gioca come CDP1, la seconda al meglio per le carte rimaste; una sola divisione</source>
+            <translation>the first hand plays as CDP1, the second best for the cards left; one split only</translation>
+        </message>
+        <message>
+            <source>metodo per mano: ogni mano è calcolata a sé, ignorando le carte delle altre</source>
+            <translation>per-hand method: each hand worked out alone, the other hands' cards unknown</translation>
+        </message>
+        <message>
             <source>Uscite:</source>
             <translation>Out:</translation>
         </message>
@@ -1235,6 +1259,42 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
     </context>
     <context>
         <name>tavolix::ui::RulesDialog</name>
+        <message>
+            <source>Come si giocano le mani nate da una divisione: ne dipendono le cifre di ogni divisione</source>
+            <translation>How the hands a split makes are played: every split's figures depend on it</translation>
+        </message>
+        <message>
+            <source>Gioco dopo la divisione:</source>
+            <translation>Post-split play:</translation>
+        </message>
+        <message>
+            <source>Come prima della divisione (CDZ-)</source>
+            <translation>As before the split (CDZ-)</translation>
+        </message>
+        <message>
+            <source>Conosce la coppia (CDP1)</source>
+            <translation>Knows the pair (CDP1)</translation>
+        </message>
+        <message>
+            <source>Conosce coppia e mani (CDP)</source>
+            <translation>Knows pair and hands (CDP)</translation>
+        </message>
+        <message>
+            <source>Seconda mano ottimale (OPT)</source>
+            <translation>Best second hand (OPT)</translation>
+        </message>
+        <message>
+            <source>Ogni mano a sé (PERHAND)</source>
+            <translation>Each hand alone (PERHAND)</translation>
+        </message>
+        <message>
+            <source>OPT gioca due mani soltanto: si può scegliere solo con una divisione (fino a 2 mani).</source>
+            <translation>OPT plays two hands only: it can be chosen with one split only (up to 2 hands).</translation>
+        </message>
+        <message>
+            <source>OPT gioca due mani soltanto: con più di una divisione si torna a CDP1, il gioco della sua prima mano.</source>
+            <translation>OPT plays two hands only: with more than one split the play goes back to CDP1, the play of its first hand.</translation>
+        </message>
         <message>
             <source>Regole del tavolo</source>
             <translation>Table rules</translation>

@@ -139,7 +139,13 @@ constexpr const char* kRulesHelp =
     "  SPL3 SPL2 SPL1 SPL0  split at most 3, 2, 1 or 0 times\n"
     "  RSA                  resplit aces (needs SPL3 or SPL2)\n"
     "  HSA                  hit split aces\n"
-    "  LS                   late surrender\n";
+    "  LS                   late surrender\n"
+    "  CDP1 CDZ- CDP OPT    with S17 or H17: how split hands are played, and so\n"
+    "  PERHAND              every split's figure. CDP1 knows both pair cards are\n"
+    "                       gone; CDZ- plays as before the split; CDP also knows\n"
+    "                       how many hands the split made; OPT (needs SPL1) plays\n"
+    "                       the second hand best for the cards left; PERHAND\n"
+    "                       works out each hand alone, the others' cards unknown\n";
 
 // What --seen and --strategy give besides the options' lines.
 constexpr const char* kShoeHelp =

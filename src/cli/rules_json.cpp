@@ -55,6 +55,7 @@ QJsonObject rules_json(const TableRules& rules) {
         {"resplit_aces", rules.resplit_aces},
         {"hit_split_aces", rules.hit_split_aces},
         {"surrender", rules.surrender},
+        {"post_split", QLatin1String(post_split_token(rules.post_split))},
     };
 }
 

@@ -56,6 +56,16 @@ struct RuleLineWords {
     std::string resplit_aces = "ridivisione degli assi";
     std::string hit_split_aces = "carte sugli assi divisi";
     std::string surrender = "resa";
+    // The post-split strategy, named by its token (%1), and what each one
+    // means, in the order of PostSplit: CDP1, CDZ-, CDP, OPT, PERHAND.
+    std::string post_split = "gioco dopo divisione %1";
+    std::array<std::string, 5> post_split_meanings{
+        "ogni mano divisa gioca tenendo conto delle due carte della coppia",
+        "ogni mano divisa gioca come una mano iniziale, ignorando la divisione",
+        "come CDP1, tenendo conto anche di quante mani ha formato la divisione",
+        "la prima mano gioca come CDP1, la seconda al meglio per le carte "
+        "rimaste; una sola divisione",
+        "metodo per mano: ogni mano è calcolata a sé, ignorando le carte delle altre"};
 };
 
 // The words of the shoe in play: the cards out, the count and the next

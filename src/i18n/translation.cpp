@@ -83,6 +83,20 @@ RuleLineWords translated_rule_line_words() {
     translated.resplit_aces = word(QT_TRANSLATE_NOOP("ModelWords", "ridivisione degli assi"));
     translated.hit_split_aces = word(QT_TRANSLATE_NOOP("ModelWords", "carte sugli assi divisi"));
     translated.surrender = word(QT_TRANSLATE_NOOP("ModelWords", "resa"));
+    translated.post_split = word(QT_TRANSLATE_NOOP("ModelWords", "gioco dopo divisione %1"));
+    translated.post_split_meanings = {
+        word(QT_TRANSLATE_NOOP(
+            "ModelWords", "ogni mano divisa gioca tenendo conto delle due carte della coppia")),
+        word(QT_TRANSLATE_NOOP(
+            "ModelWords", "ogni mano divisa gioca come una mano iniziale, ignorando la divisione")),
+        word(QT_TRANSLATE_NOOP(
+            "ModelWords", "come CDP1, tenendo conto anche di quante mani ha formato la divisione")),
+        word(QT_TRANSLATE_NOOP("ModelWords",
+                               "la prima mano gioca come CDP1, la seconda al meglio per le carte "
+                               "rimaste; una sola divisione")),
+        word(QT_TRANSLATE_NOOP(
+            "ModelWords",
+            "metodo per mano: ogni mano è calcolata a sé, ignorando le carte delle altre"))};
     return translated;
 }
 

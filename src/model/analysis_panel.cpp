@@ -52,14 +52,19 @@ const std::string& play_word(analysis::Play play, const AnalysisWords& words) {
 }
 
 // The plays of `which` that the analysis allows, each with its EV and two
-// blanks between them; `lead` comes before the first.
+// blanks between them; `lead` comes before the first. The split's EV names
+// `split_strategy` after it, when there is one.
 std::string plays(const HandAnalysis& analysis, std::initializer_list<Play> which,
-                  const AnalysisWords& words, const std::string& lead) {
+                  const AnalysisWords& words, const std::string& lead,
+                  const std::string& split_strategy = {}) {
     std::string text;
     for (const Play play : which) {
         if (const auto ev = analysis::play_ev(analysis, play)) {
             text += (text.empty() ? lead : std::string("  ")) + play_word(play, words) + ' ' +
                     signed_ev(*ev);
+            if (play == Play::split && !split_strategy.empty()) {
+                text += " (" + split_strategy + ')';
+            }
         }
     }
     return text;
@@ -67,8 +72,8 @@ std::string plays(const HandAnalysis& analysis, std::initializer_list<Play> whic
 
 }  // namespace
 
-AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
-                             const AnalysisWords& words) {
+AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at, const AnalysisWords& words,
+                             const TableRules& rules) {
     AnalysisPanel panel;
     // With the dealer's natural on the table nothing is left to assume.
     panel.title = analysis.no_dealer_blackjack && !analysis.dealer_natural
@@ -101,7 +106,12 @@ AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
     panel.actions += plays(analysis, {Play::hit, Play::double_down}, words, "  ");
     // Further lines start under the first play.
     const std::string under(characters(first), ' ');
-    panel.actions += plays(analysis, {Play::split, Play::surrender}, words, '\n' + under);
+    // The window's own dealer has no choice of strategy, and its panel reads
+    // as it always has.
+    const std::string split_strategy =
+        casino_dealer(rules) ? post_split_token(rules.post_split) : std::string();
+    panel.actions +=
+        plays(analysis, {Play::split, Play::surrender}, words, '\n' + under, split_strategy);
     if (analysis.insurance_ev) {
         panel.actions += '\n' + under + words.insurance + ' ' + signed_ev(*analysis.insurance_ev);
     }

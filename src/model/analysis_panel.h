@@ -8,6 +8,7 @@
 
 #include "calculate.h"
 #include "core/model_words.h"
+#include "core/table_rules.h"
 
 namespace tavolix {
 
@@ -31,15 +32,18 @@ struct AnalysisPanel {
     // The EV of each play allowed, in lines: standing, a card and the double
     // as they have always read, then splitting and surrender, then insurance,
     // each further line under the first play. A natural on the table has
-    // standing's only.
+    // standing's only. Under a casino's rules, where the post-split strategy
+    // is a setting, the split's EV names the strategy it is for:
+    // "DIVIDI +0.123 (CDP1)".
     std::string actions;
 
     bool empty() const { return best_row < 0; }
 };
 
-// In `words`, Italian unless a front end translates them.
+// In `words`, Italian unless a front end translates them; `rules` are those
+// the analysis was worked out under.
 AnalysisPanel analysis_panel(const HandAnalysis& analysis, int stand_at,
-                             const AnalysisWords& words = {});
+                             const AnalysisWords& words = {}, const TableRules& rules = {});
 
 // "+0.123", "-0.540": an EV per unit bet as the panel writes it, with no
 // sign of its own where it rounds to zero.

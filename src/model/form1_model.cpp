@@ -139,7 +139,8 @@ void Form1Model::Command3_Click() {
     captions_.Label12 = calculation->banco.panel.prima_carta;
     captions_.Label10 = calculation->player.panel.tutte_combinazioni;
     captions_.Label13 = calculation->player.panel.prima_carta;
-    captions_.analysis = analysis_panel(calculation->analysis, state_.stand_at, words_.analysis);
+    captions_.analysis =
+        analysis_panel(calculation->analysis, state_.stand_at, words_.analysis, state_.rules);
     for (const auto& error : calculation->report_errors) {
         std::fprintf(stderr, "tavolix: %s\n", error.c_str());
     }

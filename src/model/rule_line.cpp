@@ -40,9 +40,15 @@ struct Option {
     std::string token;
     int rank;
     bool short_form = false;
+    // Room the option takes beyond its characters: a strategy's token is
+    // all capitals, wider than the letters the room is counted in.
+    std::size_t extra_room = 0;
 };
 
-std::vector<Option> options_of(const TableRules& rules, const RuleLineWords& words) {
+// The post-split strategy is a casino's setting with splits; the line leaves
+// out the default, as the shorthand does, where a description names it too.
+std::vector<Option> options_of(const TableRules& rules, const RuleLineWords& words,
+                               bool default_strategy_too = false) {
     std::vector<Option> options;
     const bool splits = rules.splits > 0;
     if (casino_dealer(rules) && rules.hole_card == HoleCard::enhc) {
@@ -79,6 +85,14 @@ std::vector<Option> options_of(const TableRules& rules, const RuleLineWords& wor
     if (rules.surrender) {
         options.push_back({words.surrender, "LS", 6});
     }
+    if (casino_dealer(rules) && splits &&
+        (default_strategy_too || rules.post_split != TableRules{}.post_split)) {
+        // Not a rule of the table but how its splits are worked out: the
+        // first to go by its token, which the field knows it by.
+        const std::string token = post_split_token(rules.post_split);
+        options.push_back(
+            {with_number(words.post_split, token), token, -1, false, (token.size() + 1) / 2});
+    }
     return options;
 }
 
@@ -103,13 +117,24 @@ std::string deck_words(int decks, const RuleLineWords& words) {
     return decks == 1 ? words.one_deck : with_number(words.decks, std::to_string(decks));
 }
 
+const std::string& post_split_meaning(PostSplit post_split, const RuleLineWords& words) {
+    return words.post_split_meanings.at(static_cast<std::size_t>(post_split));
+}
+
 std::string rule_line(const TableRules& rules, int decks, const ModelWords& words) {
     if (!casino_dealer(rules)) {
         return table_line(decks, words);
     }
     std::vector<Option> options = options_of(rules, words.rule_line);
     std::string line = casino_line(rules, decks, options, words.rule_line);
-    while (characters(line) > kRuleLineRoom) {
+    const auto room_taken = [&options](const std::string& text) {
+        std::size_t taken = characters(text);
+        for (const Option& option : options) {
+            taken += option.extra_room;
+        }
+        return taken;
+    };
+    while (room_taken(line) > kRuleLineRoom) {
         const auto next =
             std::min_element(options.begin(), options.end(), [](const Option& a, const Option& b) {
                 // Options already short sort last, out of the way.
@@ -125,7 +150,7 @@ std::string rule_line(const TableRules& rules, int decks, const ModelWords& word
 }
 
 std::string rules_description(const TableRules& rules, int decks, const ModelWords& words) {
-    const std::vector<Option> options = options_of(rules, words.rule_line);
+    const std::vector<Option> options = options_of(rules, words.rule_line, true);
     if (casino_dealer(rules)) {
         return casino_line(rules, decks, options, words.rule_line);
     }

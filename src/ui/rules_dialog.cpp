@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <initializer_list>
 #include <utility>
@@ -31,6 +32,23 @@ void select(QComboBox* list, int value) {
 
 int selected(const QComboBox* list) {
     return list->currentData().toInt();
+}
+
+// A post-split strategy as the list offers it: a few words and its token.
+QString choice_text(PostSplit strategy) {
+    switch (strategy) {
+        case PostSplit::cdp1:
+            break;
+        case PostSplit::cdz_minus:
+            return RulesDialog::tr("Come prima della divisione (CDZ-)");
+        case PostSplit::cdp:
+            return RulesDialog::tr("Conosce coppia e mani (CDP)");
+        case PostSplit::opt:
+            return RulesDialog::tr("Seconda mano ottimale (OPT)");
+        case PostSplit::per_hand:
+            return RulesDialog::tr("Ogni mano a sé (PERHAND)");
+    }
+    return RulesDialog::tr("Conosce la coppia (CDP1)");
 }
 
 template <typename Control>
@@ -96,6 +114,15 @@ void RulesDialog::build(const RuleLineWords& words) {
                           tr("Se un asso ricevuto su un asso diviso si può dividere di nuovo"));
     hit_split_aces_ = named(new QCheckBox(tr("Carte sugli assi divisi (HSA)")), "HitSplitAces",
                             tr("Se gli assi divisi possono prendere più di una carta"));
+    post_split_ = named(new QComboBox, "PostSplit",
+                        tr("Come si giocano le mani nate da una divisione: ne dipendono le cifre "
+                           "di ogni divisione"));
+    for (const PostSplit strategy : kPostSplitChoices) {
+        post_split_->addItem(choice_text(strategy), static_cast<int>(strategy));
+        post_split_->setItemData(post_split_->count() - 1,
+                                 QString::fromStdString(post_split_meaning(strategy, words)),
+                                 Qt::ToolTipRole);
+    }
     surrender_ = named(new QCheckBox(tr("Resa (LS)")), "Surrender",
                        tr("Se si può lasciare la mano perdendo metà della puntata"));
 
@@ -131,6 +158,7 @@ void RulesDialog::build(const RuleLineWords& words) {
     player_rows->addRow(tr("Divisione:"), splits_);
     player_rows->addRow(resplit_aces_);
     player_rows->addRow(hit_split_aces_);
+    player_rows->addRow(tr("Gioco dopo la divisione:"), post_split_);
     player_rows->addRow(surrender_);
     auto* top_rows = new QFormLayout;
     top_rows->addRow(tr("Preimpostazioni:"), presets_);
@@ -167,13 +195,13 @@ void RulesDialog::build(const RuleLineWords& words) {
     QWidget* previous = presets_;
     for (QWidget* next : std::initializer_list<QWidget*>{
              dealer_, hole_card_, natural_, double_down_, double_after_split_, splits_,
-             resplit_aces_, hit_split_aces_, surrender_, decks_,
+             resplit_aces_, hit_split_aces_, post_split_, surrender_, decks_,
              buttons_->button(QDialogButtonBox::Ok), buttons_->button(QDialogButtonBox::Cancel)}) {
         setTabOrder(previous, next);
         previous = next;
     }
 
-    for (QComboBox* setting : {dealer_, hole_card_, natural_, double_down_, splits_}) {
+    for (QComboBox* setting : {dealer_, hole_card_, natural_, double_down_, splits_, post_split_}) {
         connect(setting, &QComboBox::activated, this, &RulesDialog::read_settings);
     }
     for (QCheckBox* setting : {double_after_split_, resplit_aces_, hit_split_aces_, surrender_}) {
@@ -191,8 +219,8 @@ void RulesDialog::show_form() {
         QSignalBlocker(hole_card_),      QSignalBlocker(natural_),
         QSignalBlocker(double_down_),    QSignalBlocker(double_after_split_),
         QSignalBlocker(splits_),         QSignalBlocker(resplit_aces_),
-        QSignalBlocker(hit_split_aces_), QSignalBlocker(surrender_),
-        QSignalBlocker(decks_)};
+        QSignalBlocker(hit_split_aces_), QSignalBlocker(post_split_),
+        QSignalBlocker(surrender_),      QSignalBlocker(decks_)};
     const TableRules& shown = form_.shown;
     select(dealer_, static_cast<int>(shown.dealer));
     select(hole_card_, static_cast<int>(shown.hole_card));
@@ -202,6 +230,7 @@ void RulesDialog::show_form() {
     select(splits_, shown.splits);
     resplit_aces_->setChecked(shown.resplit_aces);
     hit_split_aces_->setChecked(shown.hit_split_aces);
+    select(post_split_, static_cast<int>(shown.post_split));
     surrender_->setChecked(shown.surrender);
     select(decks_, form_.decks);
 
@@ -211,13 +240,21 @@ void RulesDialog::show_form() {
     double_after_split_->setEnabled(open.double_after_split);
     resplit_aces_->setEnabled(open.resplit_aces);
     hit_split_aces_->setEnabled(open.hit_split_aces);
+    post_split_->setEnabled(open.post_split);
+    // OPT stays in the list, greyed, while more than one split is allowed.
+    if (auto* choices = qobject_cast<QStandardItemModel*>(post_split_->model())) {
+        choices->item(post_split_->findData(static_cast<int>(PostSplit::opt)))
+            ->setEnabled(open.optimal_post_split);
+    }
+    post_split_->setToolTip(QString::fromStdString(post_split_meaning(shown.post_split, words_)));
 
     const auto preset = shown_preset(form_);
     presets_->setCurrentIndex(preset ? static_cast<int>(*preset) : -1);
+    show_note();
 }
 
 void RulesDialog::read_settings() {
-    TableRules& shown = form_.shown;
+    TableRules shown = form_.shown;
     shown.dealer = static_cast<DealerRule>(selected(dealer_));
     shown.hole_card = static_cast<HoleCard>(selected(hole_card_));
     shown.natural = static_cast<NaturalPays>(selected(natural_));
@@ -226,7 +263,9 @@ void RulesDialog::read_settings() {
     shown.splits = selected(splits_);
     shown.resplit_aces = resplit_aces_->isChecked();
     shown.hit_split_aces = hit_split_aces_->isChecked();
+    shown.post_split = static_cast<PostSplit>(selected(post_split_));
     shown.surrender = surrender_->isChecked();
+    take_settings(form_, shown);
     show_form();
 }
 
@@ -246,13 +285,37 @@ void RulesDialog::pick_decks(int index) {
 
 // A refused deck count is told until a count is taken.
 void RulesDialog::tell_decks(bool taken) {
-    note_->setText(taken
-                       ? QString()
-                       : tr("Le carte sul tavolo richiedono almeno %1: il numero di mazzi non "
-                            "è cambiato.")
-                             .arg(QString::fromStdString(deck_words(form_.fewest_decks, words_))));
+    decks_note_ = taken ? QString()
+                        : tr("Le carte sul tavolo richiedono almeno %1: il numero di mazzi non "
+                             "è cambiato.")
+                              .arg(QString::fromStdString(deck_words(form_.fewest_decks, words_)));
+    show_note();
+}
+
+// What the last pick could not do as asked: the decks refused, and what it
+// did to OPT, which plays two hands only.
+void RulesDialog::show_note() {
+    QStringList lines;
+    if (!decks_note_.isEmpty()) {
+        lines << decks_note_;
+    }
+    switch (form_.strategy_note) {
+        case StrategyNote::none:
+            break;
+        case StrategyNote::optimal_refused:
+            lines << tr(
+                "OPT gioca due mani soltanto: si può scegliere solo con una divisione "
+                "(fino a 2 mani).");
+            break;
+        case StrategyNote::optimal_gave_way:
+            lines << tr(
+                "OPT gioca due mani soltanto: con più di una divisione si torna a "
+                "CDP1, il gioco della sua prima mano.");
+            break;
+    }
+    note_->setText(lines.join(QLatin1Char('\n')));
     note_->setAccessibleDescription(note_->text());
-    note_->setVisible(!taken);
+    note_->setVisible(!lines.isEmpty());
 }
 
 }  // namespace tavolix::ui

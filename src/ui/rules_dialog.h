@@ -38,6 +38,7 @@ class RulesDialog : public QDialog {
     void pick_preset(int index);
     void pick_decks(int index);
     void tell_decks(bool taken);
+    void show_note();
 
     RulesForm form_;
     RuleLineWords words_;
@@ -50,9 +51,11 @@ class RulesDialog : public QDialog {
     QComboBox* splits_ = nullptr;
     QCheckBox* resplit_aces_ = nullptr;
     QCheckBox* hit_split_aces_ = nullptr;
+    QComboBox* post_split_ = nullptr;
     QCheckBox* surrender_ = nullptr;
     QComboBox* decks_ = nullptr;
     QLabel* note_ = nullptr;
+    QString decks_note_;  // a refused deck count, told until a count is taken
     QDialogButtonBox* buttons_ = nullptr;
 };
 
