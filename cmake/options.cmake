@@ -12,6 +12,9 @@ option(TAVOLIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSaniti
 option(TAVOLIX_WRITE_REPORTS "Let the window write the engines' report files" OFF)
 # libFuzzer targets (clang only), with AddressSanitizer and UBSan throughout.
 option(TAVOLIX_FUZZ "Build the fuzz targets" OFF)
+# 0: every test case is a ctest test of its own; N: each test executable runs
+# as N ctest tests, each a process running its share of the cases.
+set(TAVOLIX_TEST_SHARDS 0 CACHE STRING "Run each test executable as this many shards (0: a test per case)")
 
 # The two web links at the foot of the window; each label shows the address it opens.
 set(TAVOLIX_HOME_URL "https://tavolix.example/" CACHE STRING

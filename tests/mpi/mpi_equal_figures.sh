@@ -20,9 +20,10 @@ export OMPI_MCA_btl=self,vader OMPI_MCA_btl_vader_single_copy_mechanism=none
 export OMPI_MCA_rmaps_base_oversubscribe=1
 mpirun=(timeout 120 mpirun --oversubscribe -np 3)
 
-# Long enough that the run is still dealing seconds after its first
-# checkpoint.
-game=(--rounds "${TAVOLIX_MPI_TEST_ROUNDS:-150000000}" --decks 6 --rules "S17 DAS LS"
+# 115 blocks, some dozens for each rank: about two seconds of dealing on
+# three ranks sharing two cores, twenty times the first checkpoint's tenth of
+# a second, which the kill below waits for.
+game=(--rounds "${TAVOLIX_MPI_TEST_ROUNDS:-30000000}" --decks 6 --rules "S17 DAS LS"
       --ramp "1:1,2:2,3:4,4:8,5:12" --bankroll 1000 --trip 5000 --seed 20260530 --json)
 
 same_figures() {
@@ -60,12 +61,12 @@ same_figures "$work/plan_one.json" "$work/plan_three.json"
 echo "optimal ramp, back-counting, reckoned true count on 3 ranks: the figures of one thread"
 
 # Killed as a scheduler's time limit would, then started again. The kill
-# waits for the first checkpoint, written a quarter of a second into the
-# play, so that it never lands while MPI is still starting (which would end
-# the job before any rank could keep its work), and comes well before the
-# end of a job of several seconds.
+# waits for the first checkpoint, written a tenth of a second into the play,
+# so that it never lands while MPI is still starting (which would end the job
+# before any rank could keep its work), and comes well before the end of the
+# job.
 "${mpirun[@]}" "$sim_mpi" "${game[@]}" --threads 1 --checkpoint "$work/run.ckpt" \
-    --checkpoint-every 0.25 >"$work/killed.json" 2>"$work/killed.err" &
+    --checkpoint-every 0.1 >"$work/killed.json" 2>"$work/killed.err" &
 job=$!
 while [ ! -s "$work/run.ckpt" ] && kill -0 "$job" 2>/dev/null; do
     sleep 0.05
