@@ -2064,12 +2064,12 @@ Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).
             <translation>Game %1 of %2</translation>
         </message>
         <message>
-            <source>Fermato: %1 giochi finiti di %2</source>
-            <translation>Stopped: %1 games done of %2</translation>
+            <source>Fermato: giochi finiti %1 di %2</source>
+            <translation>Stopped: games done, %1 of %2</translation>
         </message>
         <message>
-            <source>Finito: %1 giochi giocati</source>
-            <translation>Done: %1 games played</translation>
+            <source>Finito: giochi giocati %1</source>
+            <translation>Done: games played, %1</translation>
         </message>
         <message>
             <source>(fermato: i blocchi finiti)</source>

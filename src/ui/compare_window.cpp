@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -180,7 +181,14 @@ void CompareWindow::build() {
     layout->addWidget(new QLabel(tr("SCORE per gioco")));
     layout->addWidget(chart_);
     layout->addLayout(footer);
-    resize(std::max(sizeHint().width(), 110 * fontMetrics().averageCharWidth()),
+    // Wide enough for every figure's column and the start of the game's
+    // name, which its tooltip gives whole.
+    int columns_width = 45 * table_->fontMetrics().averageCharWidth();
+    for (const QString& label : labels) {
+        columns_width += table_->fontMetrics().horizontalAdvance(label) +
+                         3 * table_->fontMetrics().averageCharWidth();
+    }
+    resize(std::max({sizeHint().width(), 110 * fontMetrics().averageCharWidth(), columns_width}),
            sizeHint().height());
     add_->setFocus();
 }
@@ -293,11 +301,14 @@ void CompareWindow::ended(const std::vector<std::size_t>& chosen,
         }
         done += played(kept) ? 1 : 0;
     }
-    status_->setText(stopped_ ? tr("Fermato: %1 giochi finiti di %2").arg(done).arg(chosen.size())
-                              : tr("Finito: %1 giochi giocati").arg(done));
+    status_->setText(stopped_ ? tr("Fermato: giochi finiti %1 di %2").arg(done).arg(chosen.size())
+                              : tr("Finito: giochi giocati %1").arg(done));
     status_->setAccessibleName(status_->text());
     progress_->setValue(progress_->maximum());
     show_games();
+    // The table opens on its first columns, the best SCORE in sight.
+    table_->scrollToTop();
+    table_->horizontalScrollBar()->setValue(0);
     emit runEnded();
 }
 
