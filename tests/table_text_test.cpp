@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
+#include "model/figure_text.h"
 #include "model/placeholders.h"
 #include "model/table_text.h"
 
@@ -90,6 +93,43 @@ TEST(WithValues, fills_each_mark_once_and_leaves_the_rest) {
     }
     // A value that holds a mark is not filled in again.
     EXPECT_EQ(with_values("%1, %2", {"%2", "x"}), "%2, x");
+}
+
+// Against the plain digits: the commas taken out give them back, the sign
+// stands alone before the first group, which has one to three digits, and
+// every later group has three.
+TEST(FigureText, groups_thousands_of_any_whole_number) {
+    for (long long magnitude = 1; magnitude <= 1'000'000'000'000'000LL; magnitude *= 10) {
+        for (const long long value : {magnitude - 1, magnitude, magnitude + 7, -magnitude,
+                                      -(magnitude - 1), -(magnitude * 3 + 41)}) {
+            const std::string text = grouped_digits(value);
+            std::string plain;
+            for (const char c : text) {
+                if (c != ',') {
+                    plain += c;
+                }
+            }
+            EXPECT_EQ(plain, std::to_string(value));
+            const std::size_t digits_start = value < 0 ? 1 : 0;
+            const std::size_t first_comma = text.find(',');
+            if (first_comma == std::string::npos) {
+                EXPECT_LE(text.size() - digits_start, 3u) << text;
+                continue;
+            }
+            EXPECT_GE(first_comma - digits_start, 1u) << text;
+            EXPECT_LE(first_comma - digits_start, 3u) << text;
+            for (std::size_t at = first_comma; at < text.size(); at += 4) {
+                EXPECT_EQ(text[at], ',') << text;
+            }
+            EXPECT_EQ((text.size() - first_comma) % 4, 0u) << text;
+        }
+    }
+}
+
+TEST(FigureText, writes_a_dash_for_a_figure_without_a_value) {
+    EXPECT_EQ(fixed_figure(std::nan(""), 3), "-");
+    EXPECT_EQ(fixed_figure(std::numeric_limits<double>::infinity(), 1), "-");
+    EXPECT_EQ(fixed_figure(-0.0125, 3), "-0.013");
 }
 
 }  // namespace

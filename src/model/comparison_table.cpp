@@ -7,34 +7,18 @@
 #include <cstdio>
 
 #include "core/table_rules.h"
+#include "figure_text.h"
 #include "placeholders.h"
 
 namespace tavolix {
 
 namespace {
 
-std::string fixed(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return "-";
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string grouped(long long value) {
-    std::string digits = std::to_string(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), ",");
-    }
-    return digits;
-}
-
 // A share as a percentage, without decimals when it has none: "75", "82.5".
 std::string percent(double share) {
     const double value = 100 * share;
     return std::abs(value - std::round(value)) < 1e-9 ? std::to_string(std::llround(value))
-                                                      : fixed(value, 1);
+                                                      : fixed_figure(value, 1);
 }
 
 }  // namespace
@@ -78,18 +62,18 @@ std::vector<ComparisonRow> comparison_rows(const std::vector<ComparedResult>& re
             const simulation::Figures& f = report->figures;
             const bool wins = f.ev_per_round > 0;
             if (wins) {
-                row.cells[1] = fixed(f.score, 3);
-                row.cells[2] = grouped(std::llround(f.n0));
+                row.cells[1] = fixed_figure(f.score, 3);
+                row.cells[2] = grouped_digits(std::llround(f.n0));
                 row.score = f.score;
             }
-            row.cells[3] = fixed(100 * f.advantage, 3);
-            row.cells[4] = fixed(100 * f.advantage_se, 3);
-            row.cells[5] = fixed(f.win_rate_per_100, 3);
-            row.cells[6] = fixed(f.sd_per_100, 2);
-            row.cells[7] = fixed(f.win_rate_per_hour, 3);
-            row.cells[8] = fixed(f.sd_per_hour, 2);
+            row.cells[3] = fixed_figure(100 * f.advantage, 3);
+            row.cells[4] = fixed_figure(100 * f.advantage_se, 3);
+            row.cells[5] = fixed_figure(f.win_rate_per_100, 3);
+            row.cells[6] = fixed_figure(f.sd_per_100, 2);
+            row.cells[7] = fixed_figure(f.win_rate_per_hour, 3);
+            row.cells[8] = fixed_figure(f.sd_per_hour, 2);
             if (f.risk_of_ruin) {
-                row.cells[9] = fixed(100 * *f.risk_of_ruin, 3);
+                row.cells[9] = fixed_figure(100 * *f.risk_of_ruin, 3);
             }
         }
         rows.push_back(std::move(row));

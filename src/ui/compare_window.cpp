@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "simulation/options.h"
-#include "theme_colours.h"
+#include "fault_line.h"
 
 namespace tavolix::ui {
 
@@ -194,12 +194,7 @@ void CompareWindow::build() {
 }
 
 void CompareWindow::show_fault(const QString& fault) {
-    fault_->setText(fault);
-    fault_->setAccessibleName(fault);
-    QPalette shown = fault_->palette();
-    shown.setColor(QPalette::WindowText, readable_colour(QColor(0xB0, 0x00, 0x20), palette()));
-    fault_->setPalette(shown);
-    fault_->setVisible(!fault.isEmpty());
+    show_fault_line(*fault_, fault);
 }
 
 void CompareWindow::add_current() {

@@ -25,7 +25,7 @@
 #include "model/count_window_text.h"
 #include "model/rule_line.h"
 #include "model/running_report.h"
-#include "theme_colours.h"
+#include "fault_line.h"
 
 namespace tavolix::ui {
 
@@ -356,12 +356,7 @@ std::variant<SimulationRequest, QString> SimulationWindow::request_of(bool with_
 }
 
 void SimulationWindow::show_fault(const QString& fault) {
-    fault_->setText(fault);
-    fault_->setAccessibleName(fault);
-    QPalette shown = fault_->palette();
-    shown.setColor(QPalette::WindowText, readable_colour(QColor(0xB0, 0x00, 0x20), palette()));
-    fault_->setPalette(shown);
-    fault_->setVisible(!fault.isEmpty());
+    show_fault_line(*fault_, fault);
 }
 
 void SimulationWindow::start() {
