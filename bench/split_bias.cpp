@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
                 "hand", "strategy", "figure", "one shoe", "difference", "E[X^2]", "one shoe",
                 "difference");
     for (const BiasCase& given : cases) {
-        for (const PostSplit strategy : {PostSplit::per_hand, PostSplit::cdp1, PostSplit::cdz_minus}) {
+        for (const PostSplit strategy :
+             {PostSplit::per_hand, PostSplit::cdp1, PostSplit::cdz_minus}) {
             TableRules rules = std::get<TableRules>(parse_rules(given.rules));
             rules.post_split = strategy;
             const Table table = table_of(given, rules);
@@ -137,8 +138,8 @@ int main(int argc, char** argv) {
             const double figure = exact.split_ev.value();
             std::printf("%-13s %5d  %-9s %-8s %+8.4f  %+8.4f +- %.4f %+10.4f",
                         rules_text(std::get<TableRules>(parse_rules(given.rules))).c_str(),
-                        given.decks, hand.c_str(), post_split_token(strategy), figure, mean,
-                        error, mean - figure);
+                        given.decks, hand.c_str(), post_split_token(strategy), figure, mean, error,
+                        mean - figure);
             // The split's second moment is there where the analysis advises
             // the split.
             const double square = squares / static_cast<double>(kept);
@@ -146,8 +147,8 @@ int main(int argc, char** argv) {
                 std::sqrt((fourths / static_cast<double>(kept) - square * square) /
                           static_cast<double>(kept));
             if (exact.advice == Play::split) {
-                std::printf("   %8.4f  %8.4f +- %.4f %+10.4f\n", exact.advice_second_moment,
-                            square, square_error, square - exact.advice_second_moment);
+                std::printf("   %8.4f  %8.4f +- %.4f %+10.4f\n", exact.advice_second_moment, square,
+                            square_error, square - exact.advice_second_moment);
             } else {
                 std::printf("   %8s  %8.4f +- %.4f\n", "-", square, square_error);
             }

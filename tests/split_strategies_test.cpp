@@ -8,8 +8,8 @@
 
 #include <array>
 #include <cmath>
-#include <random>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -199,7 +199,6 @@ TEST_P(RealTable, deals_every_hand_from_one_shoe_to_the_exact_figure) {
         const double error = std::sqrt((squares / kept - mean * mean) / kept);
         EXPECT_NEAR(mean, exact, 4.0 * error)
             << post_split_token(strategy) << ": simulated " << mean << " +- " << error;
-
     }
 }
 

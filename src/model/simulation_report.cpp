@@ -133,17 +133,18 @@ std::string simulation_text(const SimulationReport& report, const SimulationRepo
             "\n";
     }
     if (const auto& chosen = report.optimal_ramp) {
-        text += with_values(words.ramp_chosen,
-                            {std::to_string(chosen->spread), grouped_digits(chosen->pilot.rounds_dealt),
-                             fixed_figure(chosen->scale, 3), fixed_figure(chosen->predicted.di, 3)}) +
-                "\n";
+        text +=
+            with_values(words.ramp_chosen,
+                        {std::to_string(chosen->spread), grouped_digits(chosen->pilot.rounds_dealt),
+                         fixed_figure(chosen->scale, 3), fixed_figure(chosen->predicted.di, 3)}) +
+            "\n";
     }
-    text +=
-        with_values(words.run,
-                    {std::to_string(options.seed), how_many(threads, words.thread, words.threads),
-                     fixed_figure(report.seconds, 1),
-                     fixed_figure(report.seconds > 0 ? f.rounds_dealt / report.seconds / 1e6 : 0, 1)}) +
-        (report.finished ? "" : words.stopped) + "\n";
+    text += with_values(
+                words.run,
+                {std::to_string(options.seed), how_many(threads, words.thread, words.threads),
+                 fixed_figure(report.seconds, 1),
+                 fixed_figure(report.seconds > 0 ? f.rounds_dealt / report.seconds / 1e6 : 0, 1)}) +
+            (report.finished ? "" : words.stopped) + "\n";
     if (!report.blocks_per_rank.empty()) {
         text += with_values(words.spread,
                             {how_many(report.blocks_per_rank.size(), words.rank, words.ranks),
@@ -153,36 +154,39 @@ std::string simulation_text(const SimulationReport& report, const SimulationRepo
     text += "\n";
     text += labelled(words.rounds_bet,
                      with_values(words.rounds_bet_value,
-                                 {grouped_digits(f.rounds), grouped_digits(f.rounds_dealt), grouped_digits(f.hands)}));
+                                 {grouped_digits(f.rounds), grouped_digits(f.rounds_dealt),
+                                  grouped_digits(f.hands)}));
     text += labelled(words.advantage,
-                     with_values(words.advantage_value,
-                                 {fixed_figure(100 * f.advantage, 3), fixed_figure(100 * f.advantage_se, 3)}));
+                     with_values(words.advantage_value, {fixed_figure(100 * f.advantage, 3),
+                                                         fixed_figure(100 * f.advantage_se, 3)}));
     text += labelled(words.ev, with_values(words.ev_value, {fixed_figure(f.ev_per_round, 5),
                                                             fixed_figure(f.ev_per_round_se, 5)}));
     text += labelled(words.sd, with_values(words.units, {fixed_figure(f.sd_per_round, 4)}));
-    text += labelled(
-        words.win_rate,
-        with_values(words.win_rate_value, {fixed_figure(f.win_rate_per_100, 3), fixed_figure(f.sd_per_100, 2)}));
+    text += labelled(words.win_rate,
+                     with_values(words.win_rate_value, {fixed_figure(f.win_rate_per_100, 3),
+                                                        fixed_figure(f.sd_per_100, 2)}));
     if (shows_per_hour(report)) {
         text += labelled(
             words.win_rate_hour,
-            with_values(words.win_rate_hour_value,
-                        {fixed_figure(f.win_rate_per_hour, 3), fixed_figure(f.sd_per_hour, 2),
-                         fixed_figure(report.rounds_per_hour.value_or(simulation::kRoundsPerHour), 0)}));
+            with_values(
+                words.win_rate_hour_value,
+                {fixed_figure(f.win_rate_per_hour, 3), fixed_figure(f.sd_per_hour, 2),
+                 fixed_figure(report.rounds_per_hour.value_or(simulation::kRoundsPerHour), 0)}));
     }
     text += labelled(
-        "N0", with_values(words.rounds,
-                          {f.ev_per_round > 0 ? grouped_digits(std::llround(f.n0)) : std::string("-")}));
+        "N0", with_values(words.rounds, {f.ev_per_round > 0 ? grouped_digits(std::llround(f.n0))
+                                                            : std::string("-")}));
     text += labelled("DI", fixed_figure(f.di, 3));
     text += labelled("SCORE", f.ev_per_round > 0 ? fixed_figure(f.score, 3) : "-");
     if (f.risk_of_ruin) {
-        text += labelled(words.ruin, with_values(words.ruin_value, {fixed_figure(100 * *f.risk_of_ruin, 3),
-                                                                    fixed_figure(*report.bankroll, 0)}));
+        text += labelled(words.ruin,
+                         with_values(words.ruin_value, {fixed_figure(100 * *f.risk_of_ruin, 3),
+                                                        fixed_figure(*report.bankroll, 0)}));
     }
     if (f.trip_risk_of_ruin) {
-        text += labelled(words.trip_ruin,
-                         with_values(words.trip_ruin_value, {fixed_figure(100 * *f.trip_risk_of_ruin, 3),
-                                                             grouped_digits(*report.trip)}));
+        text += labelled(words.trip_ruin, with_values(words.trip_ruin_value,
+                                                      {fixed_figure(100 * *f.trip_risk_of_ruin, 3),
+                                                       grouped_digits(*report.trip)}));
     }
     // The headings right-aligned over their columns, whatever their language.
     const auto& c = words.columns;

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "simulation/options.h"
 #include "fault_line.h"
+#include "simulation/options.h"
 
 namespace tavolix::ui {
 

@@ -21,11 +21,11 @@
 #include <utility>
 
 #include "compare_window.h"
+#include "fault_line.h"
 #include "i18n/translation.h"
 #include "model/count_window_text.h"
 #include "model/rule_line.h"
 #include "model/running_report.h"
-#include "fault_line.h"
 
 namespace tavolix::ui {
 
