@@ -142,6 +142,18 @@ void PlayedTree::add_bust(ByDealerFinal& sum, std::size_t i, double lost) const 
     }
 }
 
+ByDealerFinal PlayedTree::hit_by_dealer(std::size_t i, const Vector<ByDealerFinal>& money) const {
+    ByDealerFinal hit{};
+    each_card(
+        i, [&](double chance, double weight) { add_bust(hit, i, chance * weight); },
+        [&](double chance, std::size_t next) {
+            for (std::size_t d = 0; d < hit.size(); ++d) {
+                hit[d] += chance * money[next][d];
+            }
+        });
+    return hit;
+}
+
 Vector<ByDealerFinal> PlayedTree::best_by_dealer() const {
     Vector<ByDealerFinal> money(hands_.size(), hands_.get_allocator());
     for (std::size_t i = hands_.size(); i-- > 0;) {
@@ -149,15 +161,7 @@ Vector<ByDealerFinal> PlayedTree::best_by_dealer() const {
             money[i] = stand_by_dealer(i);
             continue;
         }
-        ByDealerFinal hit{};
-        each_card(
-            i, [&](double chance, double weight) { add_bust(hit, i, chance * weight); },
-            [&](double chance, std::size_t next) {
-                for (std::size_t d = 0; d < hit.size(); ++d) {
-                    hit[d] += chance * money[next][d];
-                }
-            });
-        money[i] = hit;
+        money[i] = hit_by_dealer(i, money);
     }
     return money;
 }
@@ -175,18 +179,9 @@ Vector<ByDealerFinal> PlayedTree::by_dealer(std::span<const HandPlay> plays) con
                     end *= 2.0;
                 }
                 break;
-            case HandPlay::hit: {
-                ByDealerFinal hit{};
-                each_card(
-                    i, [&](double chance, double weight) { add_bust(hit, i, chance * weight); },
-                    [&](double chance, std::size_t next) {
-                        for (std::size_t d = 0; d < hit.size(); ++d) {
-                            hit[d] += chance * money[next][d];
-                        }
-                    });
-                money[i] = hit;
+            case HandPlay::hit:
+                money[i] = hit_by_dealer(i, money);
                 break;
-            }
         }
     }
     return money;

@@ -92,6 +92,8 @@ class PlayedTree {
     template <class Busts, class GoesOn>
     void each_card(std::size_t i, const Busts& busts, const GoesOn& goes_on) const;
     ByDealerFinal stand_by_dealer(std::size_t i) const;
+    // Hand i hit once more, each hand it can become already in `money`.
+    ByDealerFinal hit_by_dealer(std::size_t i, const Vector<ByDealerFinal>& money) const;
     void add_bust(ByDealerFinal& sum, std::size_t i, double lost) const;
 
     Vector<PlayerHand> hands_;
