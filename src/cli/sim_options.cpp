@@ -24,14 +24,14 @@ std::string help_text() {
         "the win rate, its deviation, N0, SCORE and the risk of ruin."));
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const SimulationOptionSpec& spec : simulation_option_specs()) {
-        const QString name = QString::fromLatin1(spec.name.data(), spec.name.size());
-        const QString help = QString::fromUtf8(spec.help.data(), spec.help.size());
-        if (spec.value.empty()) {
+    for (const SimulationOptionEntry& entry : simulation_option_entries()) {
+        const QString name = QString::fromLatin1(entry.name.data(), entry.name.size());
+        const QString help = QString::fromUtf8(entry.help.data(), entry.help.size());
+        if (entry.value.empty()) {
             parser.addOption(QCommandLineOption(name, help));
         } else {
             parser.addOption(QCommandLineOption(
-                name, help, QString::fromLatin1(spec.value.data(), spec.value.size())));
+                name, help, QString::fromLatin1(entry.value.data(), entry.value.size())));
         }
     }
     std::string text = parser.helpText().toStdString();

@@ -18,7 +18,7 @@ using simulation::PlayStyle;
 using simulation::TcDecks;
 using simulation::TcDivision;
 
-constexpr SimulationOptionSpec kSpecs[] = {
+constexpr SimulationOptionEntry kEntries[] = {
     {"rounds", "N", "Deal N rounds (default 10000000).", OptionPlace::common},
     {"decks", "N", "A shoe of N decks, 1 to 8 (default 6).", OptionPlace::game},
     {"rules", "TEXT", "The rules in tavolix-calc's shorthand; S17 or H17 (default S17).",
@@ -87,10 +87,10 @@ constexpr SimulationOptionSpec kSpecs[] = {
      OptionPlace::command_line},
 };
 
-const SimulationOptionSpec* spec_of(std::string_view name) {
-    for (const SimulationOptionSpec& spec : kSpecs) {
-        if (spec.name == name) {
-            return &spec;
+const SimulationOptionEntry* entry_of(std::string_view name) {
+    for (const SimulationOptionEntry& entry : kEntries) {
+        if (entry.name == name) {
+            return &entry;
         }
     }
     return nullptr;
@@ -376,8 +376,8 @@ std::string number_text(double value) {
 
 }  // namespace
 
-std::span<const SimulationOptionSpec> simulation_option_specs() {
-    return kSpecs;
+std::span<const SimulationOptionEntry> simulation_option_entries() {
+    return kEntries;
 }
 
 std::variant<std::vector<GivenOption>, std::string> options_of_words(
@@ -409,9 +409,9 @@ std::variant<std::vector<GivenOption>, std::string> options_of_words(
         }
         const std::size_t equals = word.find('=');
         const std::string name = word.substr(2, equals == std::string::npos ? equals : equals - 2);
-        const SimulationOptionSpec* spec = spec_of(name);
+        const SimulationOptionEntry* entry = entry_of(name);
         const bool help = name == "help" || name == "help-all";
-        if (help || name == "version" || (spec != nullptr && spec->value.empty())) {
+        if (help || name == "version" || (entry != nullptr && entry->value.empty())) {
             if (equals != std::string::npos) {
                 fault = fault.value_or("Unexpected value after '--" + name + "'.");
                 continue;
@@ -419,7 +419,7 @@ std::variant<std::vector<GivenOption>, std::string> options_of_words(
             given.push_back({.name = help ? "help" : name, .value = {}});
             continue;
         }
-        if (spec == nullptr) {
+        if (entry == nullptr) {
             unknown.push_back(name);
             continue;
         }

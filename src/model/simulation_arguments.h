@@ -23,7 +23,7 @@ enum class OptionPlace {
 };
 
 // One of tavolix-sim's options, as --help lists it.
-struct SimulationOptionSpec {
+struct SimulationOptionEntry {
     std::string_view name;   // without the dashes
     std::string_view value;  // what --help calls its value; empty for a switch
     std::string_view help;
@@ -31,7 +31,7 @@ struct SimulationOptionSpec {
 };
 
 // Every option, in the order --help lists them (help and version apart).
-std::span<const SimulationOptionSpec> simulation_option_specs();
+std::span<const SimulationOptionEntry> simulation_option_entries();
 
 // An option as it was given, "--name VALUE" or "--name=VALUE", or a word
 // that is no option (its name empty).

@@ -204,8 +204,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool json = false;
     for (std::size_t i = 0; i < arguments.size() && arguments[i] != "--"; ++i) {
         json = json || arguments[i] == "--json";
-        for (const tavolix::SimulationOptionSpec& spec : tavolix::simulation_option_specs()) {
-            if (!spec.value.empty() && arguments[i] == "--" + std::string(spec.name)) {
+        for (const tavolix::SimulationOptionEntry& entry : tavolix::simulation_option_entries()) {
+            if (!entry.value.empty() && arguments[i] == "--" + std::string(entry.name)) {
                 ++i;
                 break;
             }
