@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "comparison_table.h"
+#include "simulation/options.h"
 #include "table_text.h"
 
 namespace tavolix {
@@ -28,15 +29,15 @@ std::optional<std::string> misplaced(const GivenOption& option) {
     if (option.name == "help" || option.name == "version") {
         return "--" + option.name + " is for the command line";
     }
-    for (const SimulationOptionSpec& spec : simulation_option_specs()) {
-        if (spec.name != option.name) {
+    for (const SimulationOptionEntry& entry : simulation_option_entries()) {
+        if (entry.name != option.name) {
             continue;
         }
-        if (spec.place == OptionPlace::common) {
+        if (entry.place == OptionPlace::common) {
             return "--" + option.name +
                    " is common to every game: give it on the command line, not on a line";
         }
-        if (spec.place == OptionPlace::command_line) {
+        if (entry.place == OptionPlace::command_line) {
             return "--" + option.name + " is for the command line, not for a game";
         }
     }
@@ -162,6 +163,11 @@ std::vector<ComparedResult> run_games(const std::vector<ComparedGame>& games,
         results.push_back(std::move(result));
     }
     return results;
+}
+
+bool same_game(const SimulationRequest& a, const SimulationRequest& b) {
+    return simulation::fingerprint(a.options) == simulation::fingerprint(b.options) &&
+           a.bankroll == b.bankroll && a.trip == b.trip;
 }
 
 std::vector<std::size_t> score_order(const std::vector<ComparedResult>& results) {

@@ -69,6 +69,10 @@ std::vector<ComparedResult> run_games(const std::vector<ComparedGame>& games,
                                       std::stop_token stop = {},
                                       simulation::PreparedStrategies* known = nullptr);
 
+// The same game twice: the same options (by the checkpoint's fingerprint),
+// bankroll and trip, which would play to the same digits.
+bool same_game(const SimulationRequest& a, const SimulationRequest& b);
+
 // The results' order in the table, best first: the games that win by their
 // SCORE, then the rest by their DI, then those with no report.
 std::vector<std::size_t> score_order(const std::vector<ComparedResult>& results);

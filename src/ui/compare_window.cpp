@@ -14,7 +14,6 @@
 #include <algorithm>
 
 #include "fault_line.h"
-#include "simulation/options.h"
 
 namespace tavolix::ui {
 
@@ -32,12 +31,6 @@ Widget* named(Widget* widget, const char* name) {
 
 QString text_of(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Added twice, a game would be played twice to the same digits.
-bool same_game(const SimulationRequest& a, const SimulationRequest& b) {
-    return simulation::fingerprint(a.options) == simulation::fingerprint(b.options) &&
-           a.bankroll == b.bankroll && a.trip == b.trip;
 }
 
 bool played(const ComparedResult& result) {
@@ -245,7 +238,6 @@ void CompareWindow::start() {
     for (const std::size_t at : chosen) {
         games.push_back(games_[at].game);
     }
-    games_in_run_ = games.size();
     stopped_ = false;
     show_fault(QString());
     progress_->setRange(0, static_cast<int>(games.size()) * kGameSteps);

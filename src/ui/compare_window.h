@@ -72,7 +72,6 @@ class CompareWindow : public QWidget {
     CurrentGame current_;
     std::vector<ComparedResult> games_;
     std::vector<std::size_t> shown_;  // the game of each row of the table
-    std::size_t games_in_run_ = 0;
     bool stopped_ = false;
     WorkRunner* runner_ = nullptr;
     QPushButton* add_ = nullptr;
